@@ -1,0 +1,95 @@
+// Tiny shared helpers: hit tests, the literal slots for property setters, GL state reads and
+// typed sorting.
+#include <GL/gl.h>
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/utils.h"
+
+namespace {
+u32 tempSlot = 0;
+u32 tempSlot2 = 0;
+
+template <typename T> int CompareInt(const void* a, const void* b) {
+    T x = *static_cast<const T*>(a), y = *static_cast<const T*>(b);
+    return x < y ? -1 : (x > y ? 1 : 0);
+}
+
+// Floats compare by the integer part of their difference in units of 1e-5, so values closer
+// than that count as equal.
+template <typename T> int CompareScaled(const void* a, const void* b) {
+    f64 d = (f64(*static_cast<const T*>(a)) - f64(*static_cast<const T*>(b))) * 100000.0;
+    if (std::isnan(d)) return 0;
+    if (d >= 2147483647.0) return 1;
+    if (d <= -2147483648.0) return -1;
+    return int(d);
+}
+} // namespace
+
+bool PointInRect(f32 x, f32 y, f32 left, f32 top, f32 width, f32 height) {
+    return left <= x && x <= left + width && top <= y && y <= top + height;
+}
+
+bool PointInRoundRect(f32 x, f32 y, f32 left, f32 top, f32 width, f32 height, f32 roundness) {
+    f32 r = width * roundness * 0.5f;
+    if (height * 0.5f < r) r = height * roundness * 0.5f;
+    if (left < x && x < left + width && top + r < y && y < top + height - r) return true;
+    if (left + r < x && x < left + width - r && top < y && y < top + height) return true;
+    const f32 cx[2] = {left + r, left + width - r};
+    const f32 cy[2] = {top + r, top + height - r};
+    for (f32 px : cx)
+        for (f32 py : cy)
+            if (PointInCircle(x, y, px, py, r)) return true;
+    return false;
+}
+
+bool PointInCircle(f32 x1, f32 y1, f32 x2, f32 y2, f32 radius) {
+    f32 dx = x1 - x2, dy = y1 - y2;
+    return dx * dx + dy * dy < radius * radius;
+}
+
+bool PointInEllipse(f32 x1, f32 y1, f32 x2, f32 y2, f32 radiusX, f32 radiusY) {
+    if (radiusY == 0.0f) return false;
+    f32 dy = (y1 - y2) * radiusX / radiusY;
+    return PointInCircle(x1, y2 + dy, x2, y2, radiusX);
+}
+
+void* TempValue(u32 value) {
+    tempSlot = value;
+    return &tempSlot;
+}
+
+void* TempRGB(u8 r, u8 g, u8 b) { return TempValue(MakeRGB(r, g, b)); }
+
+void* TempValue2(u32 value) {
+    tempSlot2 = value;
+    return &tempSlot2;
+}
+
+void ClearBuffers() {
+    GLbitfield mask = GL_COLOR_BUFFER_BIT;
+    if (glIsEnabled(GL_DEPTH_TEST)) mask |= GL_DEPTH_BUFFER_BIT;
+    if (glIsEnabled(GL_STENCIL_TEST)) mask |= GL_STENCIL_BUFFER_BIT;
+    glClear(mask);
+}
+
+f32 GetGLFloat(u32 name) {
+    GLfloat values[16] = {};
+    glGetFloatv(name, values);
+    return values[0];
+}
+
+bool IsNaN(f64 value) { return std::isnan(value); }
+
+void SortByGLType(void* array, u32 count, u32 glType) {
+    if (!array || count < 2) return;
+    switch (glType) {
+    case GL_INT: qsort(array, count, 4, CompareInt<i32>); break;
+    case GL_FLOAT: qsort(array, count, 4, CompareScaled<f32>); break;
+    case GL_SHORT: qsort(array, count, 2, CompareInt<i16>); break;
+    case GL_BYTE: qsort(array, count, 1, CompareInt<u8>); break;
+    case 0: qsort(array, count, 1, CompareInt<i8>); break;
+    case GL_DOUBLE: qsort(array, count, 8, CompareScaled<f64>); break;
+    default: break;
+    }
+}

@@ -1,0 +1,175 @@
+// The main window and its GL context: creation centred with an exact client area, the initial
+// GL state, display modes, and minimise/restore, where a full-screen context is thrown away
+// and rebuilt while the textures wait in memory.
+#include "engine/window.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cstdlib>
+
+#include "engine/engine.h"
+#include "engine/log.h"
+#include "engine/loop.h"
+#include "engine/utils.h"
+#include "graphics/texture.h"
+#include "gui/gui.h"
+#include "platform/platform.h"
+
+namespace {
+i16 clientWidth = 800, clientHeight = 600;
+i16 displayBits = 0;
+i16 displayRefresh = 0;
+i16 glStartArgument = 0;
+bool mode2D = false;
+bool wasPausedBeforeMinimize = false;
+} // namespace
+
+i16 GetClientWidth() { return clientWidth; }
+i16 GetClientHeight() { return clientHeight; }
+void SetClientSize(i16 width, i16 height) {
+    clientWidth = width;
+    clientHeight = height;
+}
+i16 GetDisplayBits() { return displayBits; }
+bool HasGLContext() { return GLimp_HasContext(); }
+bool Is2DMode() { return mode2D; }
+void Set2DMode(bool on) { mode2D = on; }
+
+void CreateMainWindow(i16 width, i16 height, u16 mode) {
+    LogWrite(StrFormat("Creating window: %ix%i", width, height));
+    int screenW = 0, screenH = 0;
+    GLimp_ScreenSize(&screenW, &screenH);
+    clientWidth = width;
+    clientHeight = height;
+
+    SysWindowKind kind = SYS_WINDOW_FIXED;
+    int outerW = width, outerH = height;
+    if (mode == WINDOW_FULLSCREEN) {
+        kind = SYS_WINDOW_FULLSCREEN;
+    } else {
+        kind = mode == WINDOW_RESIZABLE ? SYS_WINDOW_RESIZABLE : SYS_WINDOW_FIXED;
+        int border = 0, caption = 0;
+        GLimp_FrameMetrics(&border, &caption);
+        outerW = width + 2 * border;
+        outerH = height + caption + 2 * border;
+    }
+    int x = (screenW - outerW) / 2, y = (screenH - outerH) / 2;
+    if (!GLimp_CreateWindow(GetWindowTitle(), x, y, width, height, kind)) {
+        LogWrite("[ERROR]<CreateMainWindow> Failed to create the window");
+        return;
+    }
+    LogWrite("Window created");
+}
+
+void DestroyMainWindow() {
+    LogWrite("Destroying window");
+    GLimp_DestroyWindow();
+    LogWrite("Window destroyed");
+}
+
+static void SetInitialGLState() {
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glViewport(0, 0, clientWidth, clientHeight);
+    mode2D = false;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, clientHeight ? f64(clientWidth) / clientHeight : 1.0,
+                   EngineGetf(ENGINE_NEAR_PLANE), EngineGetf(ENGINE_FAR_PLANE));
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_POINT_SMOOTH);
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+}
+
+void InitGL(i16 argument) {
+    LogWrite("Initializing OpenGL");
+    glStartArgument = argument;
+    if (!GLimp_CreateContext()) {
+        Sys_MessageBox("Failed to initialize OpenGL,quiting...", "Error( InitGL )", SYS_MB_ERROR);
+        // Without a context nothing can run; the status says so.
+        exit(EXIT_NO_GL_CONTEXT);
+    }
+    SetInitialGLState();
+    LogWrite("OpenGL initialized");
+}
+
+void DestroyGL() {
+    LogWrite("Destroying OpenGL");
+    GLimp_DestroyContext();
+    mode2D = false;
+    LogWrite("OpenGL destroyed");
+}
+
+bool SetDisplayMode(i16 width, i16 height, u8 bits, u8 refresh) {
+    LogWrite(StrFormat("Setting Display Mode to %ix%ix%i@%i", width, height, bits, refresh));
+    displayBits = bits;
+    clientWidth = width;
+    clientHeight = height;
+    if (refresh) displayRefresh = refresh;
+    if (!GLimp_SetDisplayMode(width, height, bits, refresh)) {
+        LogWrite("Failed to set display mode");
+        return false;
+    }
+    LogWrite("New Display Mode set");
+    return true;
+}
+
+void RestoreDisplayMode() {
+    LogWrite("Restoring display mode");
+    displayBits = 0;
+    GLimp_RestoreDisplayMode();
+    LogWrite("Display Mode restored");
+}
+
+void SwapMainBuffers() { GLimp_SwapBuffers(); }
+
+void HandleMinimize() {
+    if (IsMinimized()) return;
+    SetMinimized(true);
+    wasPausedBeforeMinimize = IsPaused();
+    if (!wasPausedBeforeMinimize) PauseEngine();
+    if (displayBits != 0) {
+        i16 bits = displayBits;
+        glDownload();
+        DestroyGL();
+        RestoreDisplayMode();
+        displayBits = bits; // the restore needs to know the mode
+    }
+    if (auto cb = CallbackAs<void()>(CB_MINIMIZE)) cb();
+}
+
+void HandleRestore() {
+    if (!IsMinimized()) return;
+    SetMinimized(false);
+    if (!wasPausedBeforeMinimize) ResumeEngine();
+    if (displayBits != 0) {
+        SetDisplayMode(clientWidth, clientHeight, u8(displayBits), u8(displayRefresh));
+        InitGL(glStartArgument);
+        glUpload();
+    }
+    if (auto cb = CallbackAs<void()>(CB_RESTORE)) cb();
+}
+
+void HandleResize(i16 width, i16 height) {
+    clientWidth = width;
+    clientHeight = height;
+    auto resize = CallbackAs<void(i32, i32)>(CB_RESIZE);
+    if (!resize) return;
+    resize(width, height);
+    if (IsMainLoopActive() && IsEngineRunning() && GetCallback(CB_RENDER)) {
+        if (GUIShowsScene()) CallbackAs<void()>(CB_RENDER)();
+        DrawGUI();
+        SwapMainBuffers();
+    }
+}
+
+void HandleFocusLoss() {
+    if (displayBits != 0) GLimp_MinimizeWindow();
+}

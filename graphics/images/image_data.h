@@ -1,0 +1,17 @@
+// What a decoder hands to the texture loaders, and the limits every decoder enforces.
+#pragma once
+
+#include "engine/types.h"
+
+struct ImageData {
+    u16 width = 0;
+    u16 height = 0;
+    u8* pixels = nullptr; // width x height pixels, row 0 at the top; malloc'd, owned by the loader
+    u32 format = 0;       // GL_RGB (R, G, B) or GL_RGBA (R, G, B, A)
+};
+
+// No decoder allocates more than this many pixels, whatever a header claims.
+constexpr u32 IMAGE_MAX_SIDE = 16384;
+constexpr u64 IMAGE_MAX_PIXELS = u64(8192) * 8192;
+
+void FreeImageData(ImageData* image);

@@ -1,0 +1,186 @@
+// The window, its compatibility GL context and the full-screen display modes, on SDL2.
+#include <X11/Xlib.h>
+#include <cstdio>
+
+#include "platform/platform.h"
+#include "platform/sdl_internal.h"
+
+namespace {
+SDL_Window* window = nullptr;
+SDL_GLContext context = nullptr;
+SysWindowKind windowKind = SYS_WINDOW_FIXED;
+bool videoStarted = false;
+bool haveMode = false;
+SDL_DisplayMode chosenMode{};
+} // namespace
+
+bool SDLP_EnsureVideo() {
+    if (videoStarted) return true;
+    // Closing the window is a message to the engine, not an automatic quit.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    videoStarted = true;
+    return true;
+}
+
+SDL_Window* SDLP_Window() { return window; }
+
+int Sys_MonitorCount() {
+    if (!SDLP_EnsureVideo()) return 0;
+    int n = SDL_GetNumVideoDisplays();
+    return n < 0 ? 0 : n;
+}
+
+int Sys_MouseButtonCount() {
+    Display* dpy = XOpenDisplay(nullptr);
+    if (!dpy) return 0;
+    unsigned char map[256];
+    int n = XGetPointerMapping(dpy, map, sizeof map);
+    XCloseDisplay(dpy);
+    return n;
+}
+
+void GLimp_ScreenSize(int* width, int* height) {
+    *width = *height = 0;
+    SDL_DisplayMode mode;
+    if (SDLP_EnsureVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+        *width = mode.w;
+        *height = mode.h;
+    }
+}
+
+void GLimp_FrameMetrics(int* border, int* caption) {
+    // SDL sizes the client area itself and the window manager adds its frame around it.
+    *border = 0;
+    *caption = 0;
+}
+
+bool GLimp_CreateWindow(const char* title, int x, int y, int width, int height,
+                        SysWindowKind kind) {
+    if (!SDLP_EnsureVideo()) return false;
+    GLimp_DestroyWindow();
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
+    if (kind == SYS_WINDOW_RESIZABLE) flags |= SDL_WINDOW_RESIZABLE;
+    if (kind == SYS_WINDOW_FULLSCREEN) {
+        flags |= SDL_WINDOW_FULLSCREEN | SDL_WINDOW_BORDERLESS;
+        x = y = 0;
+    }
+    window = SDL_CreateWindow(title, x, y, width, height, flags);
+    if (!window) return false;
+    windowKind = kind;
+    if (kind == SYS_WINDOW_FULLSCREEN && haveMode) SDL_SetWindowDisplayMode(window, &chosenMode);
+    SDL_StartTextInput();
+    return true;
+}
+
+void GLimp_DestroyWindow() {
+    if (!window) return;
+    SDL_DestroyWindow(window);
+    window = nullptr;
+}
+
+bool GLimp_HasWindow() { return window != nullptr; }
+
+void GLimp_SetTitle(const char* title) {
+    if (window) SDL_SetWindowTitle(window, title);
+}
+
+void GLimp_ClientSize(int* width, int* height) {
+    *width = *height = 0;
+    if (window) SDL_GetWindowSize(window, width, height);
+}
+
+void GLimp_MinimizeWindow() {
+    if (window) SDL_MinimizeWindow(window);
+}
+
+bool GLimp_CreateContext() {
+    if (!window) return false;
+    GLimp_DestroyContext();
+    context = SDL_GL_CreateContext(window);
+    if (!context) return false;
+    if (SDL_GL_MakeCurrent(window, context) != 0) {
+        GLimp_DestroyContext();
+        return false;
+    }
+    SDL_GL_SetSwapInterval(1);
+    return true;
+}
+
+void GLimp_DestroyContext() {
+    if (!context) return;
+    SDL_GL_MakeCurrent(window, nullptr);
+    SDL_GL_DeleteContext(context);
+    context = nullptr;
+}
+
+bool GLimp_HasContext() { return context != nullptr; }
+
+void GLimp_SwapBuffers() {
+    if (window && context) SDL_GL_SwapWindow(window);
+}
+
+// Display modes carry no colour depth on X; 16, 24 and 32 bits all mean the mode's own.
+static bool BitsAccepted(int bits) { return bits == 16 || bits == 24 || bits == 32; }
+
+bool GLimp_SetDisplayMode(int width, int height, int bits, int refresh) {
+    if (!SDLP_EnsureVideo() || !BitsAccepted(bits)) return false;
+    int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; i++) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+        if (mode.w != width || mode.h != height) continue;
+        if (refresh != 0 && mode.refresh_rate != 0 && abs(mode.refresh_rate - refresh) > 1)
+            continue;
+        chosenMode = mode;
+        haveMode = true;
+        if (window && windowKind == SYS_WINDOW_FULLSCREEN) {
+            SDL_SetWindowDisplayMode(window, &chosenMode);
+            SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN);
+        }
+        return true;
+    }
+    return false;
+}
+
+void GLimp_RestoreDisplayMode() {
+    haveMode = false;
+    if (window && windowKind == SYS_WINDOW_FULLSCREEN) SDL_SetWindowFullscreen(window, 0);
+}
+
+bool GLimp_DisplayMode(int index, int* width, int* height, int* bits, int* refresh) {
+    if (!SDLP_EnsureVideo() || index < 0 || index >= SDL_GetNumDisplayModes(0)) return false;
+    SDL_DisplayMode mode;
+    if (SDL_GetDisplayMode(0, index, &mode) != 0) return false;
+    *width = mode.w;
+    *height = mode.h;
+    *bits = int(SDL_BITSPERPIXEL(mode.format));
+    *refresh = mode.refresh_rate;
+    return true;
+}
+
+void Sys_ShowCursor(bool visible) {
+    if (SDLP_EnsureVideo()) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void Sys_CursorPos(int* x, int* y) {
+    *x = *y = 0;
+    if (videoStarted) SDL_GetMouseState(x, y);
+}
+
+void Sys_MessageBox(const char* text, const char* caption, SysMessageBoxIcon icon) {
+    Uint32 flags = icon == SYS_MB_ERROR     ? SDL_MESSAGEBOX_ERROR
+                   : icon == SYS_MB_WARNING ? SDL_MESSAGEBOX_WARNING
+                                            : SDL_MESSAGEBOX_INFORMATION;
+    if (SDL_ShowSimpleMessageBox(flags, caption, text, window) != 0)
+        fprintf(stderr, "%s: %s\n", caption, text); // no display at all: the terminal gets it
+}
