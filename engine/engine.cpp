@@ -25,10 +25,18 @@ void** allocList = nullptr;
 u32 allocCount = 0;
 } // namespace
 
-const char* GetEngineVersion() { return ENGINE_VERSION; }
-const char* GetGameVersion() { return GAME_VERSION; }
-const char* GetWindowTitle() { return windowTitle; }
-bool IsEngineDestroyed() { return destroyed; }
+const char* GetEngineVersion() {
+    return ENGINE_VERSION;
+}
+const char* GetGameVersion() {
+    return GAME_VERSION;
+}
+const char* GetWindowTitle() {
+    return windowTitle;
+}
+bool IsEngineDestroyed() {
+    return destroyed;
+}
 
 void TrackAlloc(void* block) {
     if (!block) return;
@@ -51,7 +59,9 @@ void UntrackAlloc(void* block) {
     }
 }
 
-u32 TrackedAllocCount() { return allocCount; }
+u32 TrackedAllocCount() {
+    return allocCount;
+}
 
 static void FreeTrackedAllocs() {
     for (u32 i = 0; i < allocCount; i++) free(allocList[i]);
@@ -60,7 +70,9 @@ static void FreeTrackedAllocs() {
     allocCount = 0;
 }
 
-static void DestroyEngineAtExit() { DestroyEngine(); }
+static void DestroyEngineAtExit() {
+    DestroyEngine();
+}
 
 void InitEngine(const char* title) {
     destroyed = false;

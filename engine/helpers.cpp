@@ -59,7 +59,9 @@ void* TempValue(u32 value) {
     return &tempSlot;
 }
 
-void* TempRGB(u8 r, u8 g, u8 b) { return TempValue(MakeRGB(r, g, b)); }
+void* TempRGB(u8 r, u8 g, u8 b) {
+    return TempValue(MakeRGB(r, g, b));
+}
 
 void* TempValue2(u32 value) {
     tempSlot2 = value;
@@ -79,7 +81,9 @@ f32 GetGLFloat(u32 name) {
     return values[0];
 }
 
-bool IsNaN(f64 value) { return std::isnan(value); }
+bool IsNaN(f64 value) {
+    return std::isnan(value);
+}
 
 void SortByGLType(void* array, u32 count, u32 glType) {
     if (!array || count < 2) return;

@@ -10,6 +10,9 @@
 namespace {
 bool startTaken = false;
 u32 startTime = 0;
+// The log's full path, fixed when it is started: a folder scan changes the current directory
+// and the log must not follow it.
+char logPath[1024] = "vaelor.log";
 } // namespace
 
 void LogSetStartTime(u32 ms) {
@@ -24,7 +27,9 @@ void LogFormatTime(u32 elapsedMs, char* out, size_t capacity) {
 }
 
 void LogStart() {
-    FILE* f = fopen(LOG_FILE_NAME, "w");
+    char cwd[900];
+    if (Sys_GetCwd(cwd, sizeof cwd)) snprintf(logPath, sizeof logPath, "%s/%s", cwd, LOG_FILE_NAME);
+    FILE* f = fopen(logPath, "w");
     if (!f) return; // a read-only folder: the program goes on without a log
     char name[128], version[256];
     Sys_OSName(name, sizeof name);
@@ -40,7 +45,7 @@ void LogStart() {
 }
 
 void LogWrite(const char* text) {
-    FILE* f = fopen(LOG_FILE_NAME, "a");
+    FILE* f = fopen(logPath, "a");
     if (!f) return;
     char stamp[32];
     LogFormatTime(startTaken ? Sys_Milliseconds() - startTime : 0, stamp, sizeof stamp);

@@ -37,7 +37,9 @@ u16 timerCount = 0;
 bool switches[4]; // ids 5..8
 f32 nearPlane, farPlane, doubleClickTime;
 
-bool IsSwitchId(u32 id) { return id >= ENGINE_ESCAPE_QUITS && id <= ENGINE_TEXT_MARKUP; }
+bool IsSwitchId(u32 id) {
+    return id >= ENGINE_ESCAPE_QUITS && id <= ENGINE_TEXT_MARKUP;
+}
 } // namespace
 
 void ResetLoopState() {
@@ -61,12 +63,22 @@ void SetCallback(u32 slot, void* function) {
     slots[slot] = function;
 }
 
-void* GetCallback(u32 slot) { return slot < CB_COUNT ? slots[slot] : nullptr; }
+void* GetCallback(u32 slot) {
+    return slot < CB_COUNT ? slots[slot] : nullptr;
+}
 
-bool IsEngineRunning() { return running; }
-void StopEngine() { running = false; }
-bool IsMinimized() { return minimized; }
-void SetMinimized(bool value) { minimized = value; }
+bool IsEngineRunning() {
+    return running;
+}
+void StopEngine() {
+    running = false;
+}
+bool IsMinimized() {
+    return minimized;
+}
+void SetMinimized(bool value) {
+    minimized = value;
+}
 
 void RunMainLoop() {
     running = true;
@@ -76,7 +88,9 @@ void RunMainLoop() {
     loopActive = false;
 }
 
-bool IsMainLoopActive() { return loopActive; }
+bool IsMainLoopActive() {
+    return loopActive;
+}
 
 // The elapsed time since the last frame; the unsigned difference survives a wrap of the tick
 // counter, and a stall of more than a second advances the game by nothing.
@@ -112,7 +126,9 @@ u16 AddTimer(TimerFunc function, f32 period) {
     return timerCount++;
 }
 
-u16 TimerCount() { return timerCount; }
+u16 TimerCount() {
+    return timerCount;
+}
 
 void RunTimers(f32 dt) {
     // The count is read again after every entry so a timer added by a timer runs this pass.
@@ -137,7 +153,9 @@ void ResumeEngine() {
     paused = false;
 }
 
-bool IsPaused() { return paused; }
+bool IsPaused() {
+    return paused;
+}
 
 void EngineEnable(u32 id) {
     if (IsSwitchId(id)) switches[id - ENGINE_ESCAPE_QUITS] = true;
@@ -147,7 +165,9 @@ void EngineDisable(u32 id) {
     if (IsSwitchId(id)) switches[id - ENGINE_ESCAPE_QUITS] = false;
 }
 
-bool EngineIsEnabled(u32 id) { return IsSwitchId(id) && switches[id - ENGINE_ESCAPE_QUITS]; }
+bool EngineIsEnabled(u32 id) {
+    return IsSwitchId(id) && switches[id - ENGINE_ESCAPE_QUITS];
+}
 
 void EngineSetf(u32 id, f32 value) {
     switch (id) {

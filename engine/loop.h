@@ -44,7 +44,7 @@ void RunMainLoop();
 void DoFrame();
 bool IsEngineRunning();
 bool IsMainLoopActive(); // inside RunMainLoop
-void StopEngine(); // clears the running flag; the loop ends after the current frame
+void StopEngine();       // clears the running flag; the loop ends after the current frame
 
 constexpr u16 MAX_TIMERS = 256;
 u16 AddTimer(TimerFunc function, f32 period); // INVALID_HANDLE when full

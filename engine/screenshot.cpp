@@ -96,9 +96,9 @@ void glScreenShot(const char* path) {
     } else if (strcmp(ext, "tga") == 0) {
         WriteTGA24(path, w, h, pixels);
     } else {
-        ReportError(StrFormat("Failed to save '%s', only '*.bmp' and '*.tga' files are supported",
-                              path),
-                    "glScreenshot");
+        ReportError(
+            StrFormat("Failed to save '%s', only '*.bmp' and '*.tga' files are supported", path),
+            "glScreenshot");
     }
     free(pixels);
 }

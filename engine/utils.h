@@ -28,11 +28,21 @@ void PathExtension(const char* path, char* out /* 20 bytes */);
 constexpr u32 MakeRGBA(u8 r, u8 g, u8 b, u8 a) {
     return u32(r) | u32(g) << 8 | u32(b) << 16 | u32(a) << 24;
 }
-constexpr u32 MakeRGB(u8 r, u8 g, u8 b) { return MakeRGBA(r, g, b, 255); }
-constexpr u8 ColorR(u32 c) { return u8(c); }
-constexpr u8 ColorG(u32 c) { return u8(c >> 8); }
-constexpr u8 ColorB(u32 c) { return u8(c >> 16); }
-constexpr u8 ColorA(u32 c) { return u8(c >> 24); }
+constexpr u32 MakeRGB(u8 r, u8 g, u8 b) {
+    return MakeRGBA(r, g, b, 255);
+}
+constexpr u8 ColorR(u32 c) {
+    return u8(c);
+}
+constexpr u8 ColorG(u32 c) {
+    return u8(c >> 8);
+}
+constexpr u8 ColorB(u32 c) {
+    return u8(c >> 16);
+}
+constexpr u8 ColorA(u32 c) {
+    return u8(c >> 24);
+}
 
 bool PointInRect(f32 x, f32 y, f32 left, f32 top, f32 width, f32 height);
 bool PointInRoundRect(f32 x, f32 y, f32 left, f32 top, f32 width, f32 height, f32 roundness);

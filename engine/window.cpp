@@ -24,16 +24,28 @@ bool mode2D = false;
 bool wasPausedBeforeMinimize = false;
 } // namespace
 
-i16 GetClientWidth() { return clientWidth; }
-i16 GetClientHeight() { return clientHeight; }
+i16 GetClientWidth() {
+    return clientWidth;
+}
+i16 GetClientHeight() {
+    return clientHeight;
+}
 void SetClientSize(i16 width, i16 height) {
     clientWidth = width;
     clientHeight = height;
 }
-i16 GetDisplayBits() { return displayBits; }
-bool HasGLContext() { return GLimp_HasContext(); }
-bool Is2DMode() { return mode2D; }
-void Set2DMode(bool on) { mode2D = on; }
+i16 GetDisplayBits() {
+    return displayBits;
+}
+bool HasGLContext() {
+    return GLimp_HasContext();
+}
+bool Is2DMode() {
+    return mode2D;
+}
+void Set2DMode(bool on) {
+    mode2D = on;
+}
 
 void CreateMainWindow(i16 width, i16 height, u16 mode) {
     LogWrite(StrFormat("Creating window: %ix%i", width, height));
@@ -128,7 +140,9 @@ void RestoreDisplayMode() {
     LogWrite("Display Mode restored");
 }
 
-void SwapMainBuffers() { GLimp_SwapBuffers(); }
+void SwapMainBuffers() {
+    GLimp_SwapBuffers();
+}
 
 void HandleMinimize() {
     if (IsMinimized()) return;

@@ -91,8 +91,7 @@ void GLimp_ScreenSize(int* width, int* height);
 void GLimp_FrameMetrics(int* border, int* caption);
 // Creates the one window with its client area exactly width x height at (x, y) of the outer
 // frame. False when the window cannot be made.
-bool GLimp_CreateWindow(const char* title, int x, int y, int width, int height,
-                        SysWindowKind kind);
+bool GLimp_CreateWindow(const char* title, int x, int y, int width, int height, SysWindowKind kind);
 void GLimp_DestroyWindow(); // safe without a window
 bool GLimp_HasWindow();
 void GLimp_SetTitle(const char* title);

@@ -24,8 +24,8 @@ void PushKey(const SDL_KeyboardEvent& e) {
     if (key.virtualKey == 0) return;
     bool down = e.type == SDL_KEYDOWN;
     bool sys = IsSystemKey(e.keysym);
-    uint32_t type = down ? (sys ? SYSMSG_SYSKEYDOWN : SYSMSG_KEYDOWN)
-                         : (sys ? SYSMSG_SYSKEYUP : SYSMSG_KEYUP);
+    uint32_t type =
+        down ? (sys ? SYSMSG_SYSKEYDOWN : SYSMSG_KEYDOWN) : (sys ? SYSMSG_SYSKEYUP : SYSMSG_KEYUP);
     Push(type, key.virtualKey, SysMakeKeyFlags(key.scanCode, key.extended, e.repeat != 0));
 }
 
@@ -33,9 +33,12 @@ void PushText(const char* text) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
     while (*p) {
         uint32_t cp = *p, extra = 0;
-        if (cp >= 0xF0) cp &= 0x07, extra = 3;
-        else if (cp >= 0xE0) cp &= 0x0F, extra = 2;
-        else if (cp >= 0xC0) cp &= 0x1F, extra = 1;
+        if (cp >= 0xF0)
+            cp &= 0x07, extra = 3;
+        else if (cp >= 0xE0)
+            cp &= 0x0F, extra = 2;
+        else if (cp >= 0xC0)
+            cp &= 0x1F, extra = 1;
         p++;
         for (; extra && (*p & 0xC0) == 0x80; extra--, p++) cp = cp << 6 | (*p & 0x3F);
         Push(SYSMSG_CHAR, cp, 0);
@@ -64,8 +67,8 @@ void PushWindowEvent(const SDL_WindowEvent& e) {
     case SDL_WINDOWEVENT_MAXIMIZED: {
         int w = 0, h = 0;
         GLimp_ClientSize(&w, &h);
-        uint32_t kind = e.event == SDL_WINDOWEVENT_MAXIMIZED ? SYS_SIZE_MAXIMIZED
-                                                             : SYS_SIZE_RESTORED;
+        uint32_t kind =
+            e.event == SDL_WINDOWEVENT_MAXIMIZED ? SYS_SIZE_MAXIMIZED : SYS_SIZE_RESTORED;
         Push(SYSMSG_SIZE, kind, SysMakePoint(w, h));
         break;
     }

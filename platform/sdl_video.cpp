@@ -25,7 +25,9 @@ bool SDLP_EnsureVideo() {
     return true;
 }
 
-SDL_Window* SDLP_Window() { return window; }
+SDL_Window* SDLP_Window() {
+    return window;
+}
 
 int Sys_MonitorCount() {
     if (!SDLP_EnsureVideo()) return 0;
@@ -88,7 +90,9 @@ void GLimp_DestroyWindow() {
     window = nullptr;
 }
 
-bool GLimp_HasWindow() { return window != nullptr; }
+bool GLimp_HasWindow() {
+    return window != nullptr;
+}
 
 void GLimp_SetTitle(const char* title) {
     if (window) SDL_SetWindowTitle(window, title);
@@ -123,14 +127,18 @@ void GLimp_DestroyContext() {
     context = nullptr;
 }
 
-bool GLimp_HasContext() { return context != nullptr; }
+bool GLimp_HasContext() {
+    return context != nullptr;
+}
 
 void GLimp_SwapBuffers() {
     if (window && context) SDL_GL_SwapWindow(window);
 }
 
 // Display modes carry no colour depth on X; 16, 24 and 32 bits all mean the mode's own.
-static bool BitsAccepted(int bits) { return bits == 16 || bits == 24 || bits == 32; }
+static bool BitsAccepted(int bits) {
+    return bits == 16 || bits == 24 || bits == 32;
+}
 
 bool GLimp_SetDisplayMode(int width, int height, int bits, int refresh) {
     if (!SDLP_EnsureVideo() || !BitsAccepted(bits)) return false;

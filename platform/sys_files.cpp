@@ -22,9 +22,13 @@ bool Sys_ProgramPath(char* out, size_t capacity) {
     return true;
 }
 
-bool Sys_ChangeDir(const char* path) { return path && chdir(path) == 0; }
+bool Sys_ChangeDir(const char* path) {
+    return path && chdir(path) == 0;
+}
 
-bool Sys_GetCwd(char* out, size_t capacity) { return getcwd(out, capacity) != nullptr; }
+bool Sys_GetCwd(char* out, size_t capacity) {
+    return getcwd(out, capacity) != nullptr;
+}
 
 SysDirScan* Sys_OpenScan(const char* pattern) {
     DIR* dir = opendir(".");
@@ -50,4 +54,6 @@ const char* Sys_NextScan(SysDirScan* scan) {
     return scan->names[scan->next++].c_str();
 }
 
-void Sys_CloseScan(SysDirScan* scan) { delete scan; }
+void Sys_CloseScan(SysDirScan* scan) {
+    delete scan;
+}

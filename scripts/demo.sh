@@ -23,9 +23,9 @@ win=$(xdotool search --name "Corvane Drift 2" | head -n1)
 xdotool mousemove --sync 0 0
 xdotool mousemove --window "$win" --sync 400 300
 sleep 1
-shot() { xdotool key --window "$win" alt+shift+s; sleep 0.5; }
+shot() { xdotool key alt+shift+s; sleep 0.5; }
 shot
-xdotool key --window "$win" Escape
+xdotool key Escape
 wait $pid || true
 trap - EXIT
 mv "$DIST"/Screenshot*.bmp "$OUT"/ 2>/dev/null || true

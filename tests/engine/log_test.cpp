@@ -1,1 +1,127 @@
+// The log: its header, the time stamps, one shutdown, and a folder where it cannot be written.
+#include <filesystem>
+#include <sstream>
+
+#include "engine/engine.h"
+#include "engine/log.h"
 #include "tests/engine/engine_fixture.h"
+
+namespace {
+std::string Stamp(u32 ms) {
+    char out[32];
+    LogFormatTime(ms, out, sizeof out);
+    return out;
+}
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+} // namespace
+
+class LogTest : public EngineFixture {
+  protected:
+    void TearDown() override { DestroyEngine(); }
+};
+
+TEST_F(LogTest, TimeStampsSplitHoursMinutesSeconds) {
+    EXPECT_EQ(Stamp(0), "[00:00:00]");
+    EXPECT_EQ(Stamp(59000), "[00:00:59]");
+    EXPECT_EQ(Stamp(60000), "[00:01:00]");
+    EXPECT_EQ(Stamp(75999), "[00:01:15]");
+    EXPECT_EQ(Stamp(3600000), "[01:00:00]");
+    EXPECT_EQ(Stamp(36000000), "[10:00:00]");
+    EXPECT_EQ(Stamp(100u * 3600000u + 61000u), "[100:01:01]");
+}
+
+TEST_F(LogTest, StartWritesHeaderAndTimedLines) {
+    fake::SetTime(5000);
+    InitEngine("Test Title");
+    fake::AdvanceTime(75000);
+    LogWrite("after a while");
+    auto lines = Lines(dir.Read("vaelor.log"));
+    ASSERT_GE(lines.size(), 12u);
+    EXPECT_EQ(lines[0], "Vaelor Engine (Beta 1.0) log");
+    EXPECT_EQ(lines[1], "----------");
+    EXPECT_EQ(lines[2], "System information: ");
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(lines[4].rfind("OS: ", 0), 0u);
+    EXPECT_EQ(lines[5], "Number of monitors: 1");
+    EXPECT_EQ(lines[6], "Number of mouse buttons : 3");
+    EXPECT_TRUE(lines[7] == "Windows sees network: Yes" || lines[7] == "Windows sees network: No");
+    EXPECT_EQ(lines[8], "----------");
+    // The first line is written before the start time is taken.
+    EXPECT_EQ(lines[9], "[00:00:00] - Initializing Vaelor engine (Beta 1.0)");
+    EXPECT_EQ(lines[10], "[00:00:00] - Vaelor engine initialized");
+    EXPECT_EQ(lines.back(), "[00:01:15] - after a while");
+    EXPECT_STREQ(GetWindowTitle(), "Test Title");
+}
+
+TEST_F(LogTest, NewStartTruncatesTheLog) {
+    InitEngine(nullptr);
+    LogWrite("first run");
+    DestroyEngine();
+    InitEngine(nullptr);
+    EXPECT_EQ(dir.Read("vaelor.log").find("first run"), std::string::npos);
+}
+
+TEST_F(LogTest, DestroyEngineRunsOnce) {
+    InitEngine(nullptr);
+    DestroyEngine();
+    DestroyEngine();
+    std::string log = dir.Read("vaelor.log");
+    size_t first = log.find("Destroying Vaelor engine");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(log.find("Destroying Vaelor engine", first + 1), std::string::npos);
+    EXPECT_NE(log.find("Vaelor engine destroyed"), std::string::npos);
+    EXPECT_TRUE(IsEngineDestroyed());
+}
+
+TEST_F(LogTest, ShutdownOrderIsWindowThenGLThenMemory) {
+    InitEngine(nullptr);
+    DestroyEngine();
+    std::string log = dir.Read("vaelor.log");
+    size_t window = log.find("Destroying window"), gl = log.find("Destroying OpenGL"),
+           end = log.find("Vaelor engine destroyed");
+    ASSERT_NE(window, std::string::npos);
+    EXPECT_LT(window, gl);
+    EXPECT_LT(gl, end);
+}
+
+TEST_F(LogTest, UnwritableLogIsNoFailure) {
+    std::filesystem::create_directory(dir.File("vaelor.log")); // cannot be opened as a file
+    InitEngine("still starts");
+    LogWrite("dropped");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("vaelor.log")));
+    EXPECT_STREQ(GetWindowTitle(), "still starts");
+}
+
+TEST_F(LogTest, NullTitleKeepsTheTitleAndLongTitlesAreCut) {
+    InitEngine("Kept");
+    DestroyEngine();
+    InitEngine(nullptr);
+    EXPECT_STREQ(GetWindowTitle(), "Kept");
+    DestroyEngine();
+    std::string longTitle(300, 'x');
+    InitEngine(longTitle.c_str());
+    EXPECT_EQ(std::string(GetWindowTitle()), std::string(127, 'x'));
+}
+
+TEST_F(LogTest, AllocationListFreesAndForgets) {
+    InitEngine(nullptr);
+    u32 before = TrackedAllocCount();
+    std::vector<void*> blocks;
+    for (int i = 0; i < 130; i++) { // crosses two growth steps
+        blocks.push_back(malloc(8));
+        TrackAlloc(blocks.back());
+    }
+    EXPECT_EQ(TrackedAllocCount(), before + 130);
+    UntrackAlloc(blocks[5]);
+    UntrackAlloc(blocks[5]); // absent now: ignored
+    UntrackAlloc(reinterpret_cast<void*>(0x1234));
+    EXPECT_EQ(TrackedAllocCount(), before + 129);
+    free(blocks[5]);
+    DestroyEngine(); // frees the rest; leak checkers would see anything left behind
+    EXPECT_EQ(TrackedAllocCount(), 0u);
+}

@@ -1,1 +1,232 @@
+// Engine utilities: formatted strings, extensions, UTF-8, screenshot file layouts, hit tests,
+// sorting, folder scans and error reports.
+#include <GL/gl.h>
+#include <filesystem>
+#include <fstream>
+
+#include "engine/engine.h"
+#include "engine/utils.h"
 #include "tests/engine/engine_fixture.h"
+
+namespace {
+u32 Get32(const std::string& s, size_t at) {
+    return u8(s[at]) | u8(s[at + 1]) << 8 | u8(s[at + 2]) << 16 | u32(u8(s[at + 3])) << 24;
+}
+u32 Get16(const std::string& s, size_t at) {
+    return u8(s[at]) | u8(s[at + 1]) << 8;
+}
+std::string Cwd() {
+    return std::filesystem::current_path().string();
+}
+} // namespace
+
+using UtilsTest = EngineFixture;
+
+TEST_F(UtilsTest, StrFormatRotatesFiveBuffers) {
+    const char* r[6];
+    for (int i = 0; i < 6; i++) r[i] = StrFormat("value %d", i);
+    EXPECT_EQ(r[5], r[0]); // the sixth call reuses the oldest buffer
+    EXPECT_STREQ(r[0], "value 5");
+    for (int i = 1; i < 5; i++) EXPECT_STREQ(r[i], ("value " + std::to_string(i)).c_str());
+    // Results can feed a further StrFormat.
+    const char* a = StrFormat("%s", "left");
+    const char* b = StrFormat("%s", "right");
+    EXPECT_STREQ(StrFormat("%s-%s", a, b), "left-right");
+}
+
+TEST_F(UtilsTest, StrFormatCutsLongResults) {
+    std::string big(5000, 'q');
+    const char* out = StrFormat("%s", big.c_str());
+    EXPECT_EQ(strlen(out), 1023u);
+    const char* next = StrFormat("ok"); // the neighbouring buffer is untouched
+    EXPECT_STREQ(next, "ok");
+}
+
+TEST_F(UtilsTest, PathExtensionRule) {
+    char ext[20];
+    PathExtension("Data/ship.DSX", ext);
+    EXPECT_STREQ(ext, "dsx");
+    PathExtension("archive.pak|inner.TGA", ext);
+    EXPECT_STREQ(ext, "tga");
+    PathExtension("noextension", ext);
+    EXPECT_STREQ(ext, "noextension");
+    PathExtension("file.abcdefghijklmnopqrstuvwxyz", ext);
+    EXPECT_EQ(strlen(ext), 19u);
+    PathExtension(nullptr, ext);
+    EXPECT_STREQ(ext, "");
+}
+
+TEST_F(UtilsTest, EncodeUTF8WritesOneToFourBytes) {
+    char buf[16] = "ab";
+    EXPECT_EQ(EncodeUTF8(buf, 2, 'c'), 1);
+    EXPECT_STREQ(buf, "abc");
+    EXPECT_EQ(EncodeUTF8(buf, 0, 0xE9), 2);
+    EXPECT_STREQ(buf, "\xC3\xA9");
+    EXPECT_EQ(EncodeUTF8(buf, 0, 0x20AC), 3);
+    EXPECT_STREQ(buf, "\xE2\x82\xAC");
+    EXPECT_EQ(EncodeUTF8(buf, 0, 0x1F680), 4);
+    EXPECT_STREQ(buf, "\xF0\x9F\x9A\x80");
+    char s[16] = "x";
+    EXPECT_EQ(AppendUTF8(s, 0x17E), 2); // z with caron
+    EXPECT_STREQ(s, "x\xC5\xBE");
+}
+
+TEST_F(UtilsTest, BmpRowsArePaddedToFourBytes) {
+    const int w = 801, h = 600;
+    std::vector<u8> rgb(size_t(w) * h * 3);
+    for (size_t i = 0; i < rgb.size(); i++) rgb[i] = u8(i * 7);
+    ASSERT_TRUE(WriteBMP24(dir.File("shot.bmp").c_str(), w, h, rgb.data()));
+    std::string f = dir.Read("shot.bmp");
+    const u32 row = 2404;
+    ASSERT_EQ(f.size(), 54u + row * h);
+    EXPECT_EQ(f.substr(0, 2), "BM");
+    EXPECT_EQ(Get32(f, 2), 54u + row * h);
+    EXPECT_EQ(Get32(f, 10), 54u);
+    EXPECT_EQ(Get32(f, 14), 40u);
+    EXPECT_EQ(Get32(f, 18), u32(w));
+    EXPECT_EQ(Get32(f, 22), u32(h));
+    EXPECT_EQ(Get16(f, 26), 1u);
+    EXPECT_EQ(Get16(f, 28), 24u);
+    EXPECT_EQ(Get32(f, 30), 0u);
+    EXPECT_EQ(Get32(f, 34), row * h);
+    // Row 1 (second from the bottom), last pixel: blue, green, red, then one zero pad byte.
+    size_t at = 54 + row * 1 + (w - 1) * 3;
+    size_t src = (size_t(w) * 1 + (w - 1)) * 3;
+    EXPECT_EQ(u8(f[at]), rgb[src + 2]);
+    EXPECT_EQ(u8(f[at + 1]), rgb[src + 1]);
+    EXPECT_EQ(u8(f[at + 2]), rgb[src]);
+    EXPECT_EQ(f[at + 3], 0);
+}
+
+TEST_F(UtilsTest, TgaScreenshotLayout) {
+    const u8 rgb[] = {10, 20, 30, 40, 50, 60};
+    ASSERT_TRUE(WriteTGA24(dir.File("shot.tga").c_str(), 2, 1, rgb));
+    std::string f = dir.Read("shot.tga");
+    ASSERT_EQ(f.size(), 18u + 6u);
+    const u8 header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 24, 0};
+    EXPECT_EQ(f.substr(0, 18), std::string(reinterpret_cast<const char*>(header), 18));
+    EXPECT_EQ(f.substr(18), std::string("\x1E\x14\x0A\x3C\x32\x28"));
+}
+
+TEST_F(UtilsTest, ScreenshotOfUnknownTypeIsReported) {
+    InitEngine(nullptr);
+    glScreenShot("picture.png");
+    glScreenShot(nullptr);
+    DestroyEngine();
+    std::string log = dir.Read("vaelor.log");
+    EXPECT_NE(log.find("[ERROR] Error in 'glScreenshot': Failed to save 'picture.png', only "
+                       "'*.bmp' and '*.tga' files are supported"),
+              std::string::npos);
+    EXPECT_NE(log.find("[ERROR] Error in 'glScreenShot': The Path cannot be NULL."),
+              std::string::npos);
+    EXPECT_FALSE(dir.Exists("picture.png"));
+}
+
+TEST_F(UtilsTest, ReportErrorCaptionsWithTheLocation) {
+    InitEngine(nullptr);
+    ReportError("Something broke", "glLoadTexture");
+    ReportError("No place", nullptr);
+    DestroyEngine();
+    std::string log = dir.Read("vaelor.log");
+    EXPECT_NE(log.find("[ERROR] Error in 'glLoadTexture': Something broke"), std::string::npos);
+    // The caption reaches the message box; without a GUI font the box only logs it.
+    auto shown = [&](const std::string& caption, const std::string& text) {
+        for (auto& b : fake::MessageBoxes())
+            if (b.caption == caption && b.text == text) return true;
+        return log.find("Message: " + caption + "\n\n" + text) != std::string::npos;
+    };
+    EXPECT_TRUE(shown("Error( glLoadTexture )", "Something broke"));
+    EXPECT_TRUE(shown("Error", "No place"));
+}
+
+TEST_F(UtilsTest, HitTestEdges) {
+    EXPECT_TRUE(PointInRect(110, 20, 10, 20, 100, 50)); // right and top edges count
+    EXPECT_TRUE(PointInRect(10, 70, 10, 20, 100, 50));  // left and bottom edges count
+    EXPECT_FALSE(PointInRect(110.01f, 20, 10, 20, 100, 50));
+    EXPECT_FALSE(PointInCircle(10, 0, 0, 0, 10)); // exactly on the radius is outside
+    EXPECT_TRUE(PointInCircle(9.99f, 0, 0, 0, 10));
+    EXPECT_TRUE(PointInEllipse(0, 4.9f, 0, 0, 20, 5));
+    EXPECT_FALSE(PointInEllipse(0, 5.0f, 0, 0, 20, 5));
+    EXPECT_TRUE(PointInEllipse(19.9f, 0, 0, 0, 20, 5));
+    // Round rect 100 x 20, roundness 1: the radius falls back to 10 (half the height).
+    EXPECT_TRUE(PointInRoundRect(50, 10, 0, 0, 100, 20, 1));
+    EXPECT_FALSE(PointInRoundRect(1, 1, 0, 0, 100, 20, 1));      // cut corner
+    EXPECT_TRUE(PointInRoundRect(10, 1, 0, 0, 100, 20, 1));      // above the corner centre
+    EXPECT_TRUE(PointInRoundRect(3, 10, 0, 0, 100, 20, 1));      // left band
+    EXPECT_FALSE(PointInRoundRect(0, 10, 0, 0, 100, 20, 1));     // edges are outside
+    EXPECT_TRUE(PointInRoundRect(0.5f, 0.5f, 0, 0, 100, 20, 0)); // square corners
+}
+
+TEST_F(UtilsTest, TempValuesShareOneSlotAndTheSecondIsSeparate) {
+    u32* a = static_cast<u32*>(TempValue(7));
+    u32* b = static_cast<u32*>(TempValue2(9));
+    EXPECT_EQ(*a, 7u);
+    u32* c = static_cast<u32*>(TempRGB(1, 2, 3));
+    EXPECT_EQ(a, c);
+    EXPECT_EQ(*a, MakeRGB(1, 2, 3));
+    EXPECT_EQ(*b, 9u);
+    EXPECT_EQ(MakeRGBA(0x11, 0x22, 0x33, 0x44), 0x44332211u);
+    EXPECT_EQ(ColorB(0x44332211u), 0x33);
+}
+
+TEST_F(UtilsTest, SortByGLTypeSortsEachType) {
+    i32 ints[] = {5, -3, 9, 0};
+    SortByGLType(ints, 4, GL_INT);
+    EXPECT_EQ(std::vector<i32>(ints, ints + 4), (std::vector<i32>{-3, 0, 5, 9}));
+    f32 floats[] = {2.5f, -1.0f, 1e9f, -1e9f, 0.25f};
+    SortByGLType(floats, 5, GL_FLOAT);
+    EXPECT_EQ(std::vector<f32>(floats, floats + 5),
+              (std::vector<f32>{-1e9f, -1.0f, 0.25f, 2.5f, 1e9f}));
+    i16 shorts[] = {300, -300, 2};
+    SortByGLType(shorts, 3, GL_SHORT);
+    EXPECT_EQ(std::vector<i16>(shorts, shorts + 3), (std::vector<i16>{-300, 2, 300}));
+    u8 bytes[] = {200, 5, 128};
+    SortByGLType(bytes, 3, GL_BYTE); // compared unsigned
+    EXPECT_EQ(std::vector<u8>(bytes, bytes + 3), (std::vector<u8>{5, 128, 200}));
+    i8 signedBytes[] = {100, -100, 0};
+    SortByGLType(signedBytes, 3, 0);
+    EXPECT_EQ(std::vector<i8>(signedBytes, signedBytes + 3), (std::vector<i8>{-100, 0, 100}));
+    f64 doubles[] = {3.0, 1.0, 2.0};
+    SortByGLType(doubles, 3, GL_DOUBLE);
+    EXPECT_EQ(std::vector<f64>(doubles, doubles + 3), (std::vector<f64>{1.0, 2.0, 3.0}));
+    i32 untouched[] = {3, 1, 2};
+    SortByGLType(untouched, 3, GL_UNSIGNED_INT);
+    EXPECT_EQ(std::vector<i32>(untouched, untouched + 3), (std::vector<i32>{3, 1, 2}));
+}
+
+TEST_F(UtilsTest, FolderScanListsMatchesAndReturns) {
+    std::filesystem::create_directories(dir.File("Data/Music"));
+    for (const char* n : {"b.ogg", "a.ogg", "notes.txt"})
+        std::ofstream(dir.File(std::string("Data/Music/") + n)) << "x";
+    InitEngine(nullptr);
+    std::string start = Cwd();
+    ASSERT_TRUE(OpenDir("Data/Music", "*.ogg"));
+    std::vector<std::string> names;
+    while (const char* n = NextDirEntry()) names.emplace_back(n);
+    CloseDir();
+    EXPECT_EQ(names, (std::vector<std::string>{"a.ogg", "b.ogg"}));
+    EXPECT_EQ(Cwd(), start);
+    DestroyEngine();
+    std::string log = dir.Read("vaelor.log");
+    EXPECT_NE(log.find("Opening directory Data/Music, finding *.ogg files"), std::string::npos);
+    EXPECT_NE(log.find("Folder Closed"), std::string::npos);
+}
+
+TEST_F(UtilsTest, FolderScanOfMissingOrEmptyFolder) {
+    std::filesystem::create_directories(dir.File("Empty"));
+    InitEngine(nullptr);
+    std::string start = Cwd();
+    EXPECT_FALSE(OpenDir("Missing", "*.ogg"));
+    EXPECT_EQ(Cwd(), start);
+    ASSERT_TRUE(OpenDir("Empty", "*.ogg"));
+    EXPECT_EQ(NextDirEntry(), nullptr);
+    EXPECT_EQ(Cwd(), start); // back where it was as soon as nothing matched
+    CloseDir();
+    EXPECT_EQ(Cwd(), start);
+    DestroyEngine();
+    std::string log = dir.Read("vaelor.log");
+    EXPECT_NE(
+        log.find("Unable to open directory 'Missing' (Current directory is: '" + start + "'\n"),
+        std::string::npos);
+    EXPECT_NE(log.find("Unable to open directory, no *.ogg files found"), std::string::npos);
+}

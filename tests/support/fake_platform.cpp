@@ -16,7 +16,9 @@ bool hasContext = false;
 bool displayModeAccepted = true;
 std::vector<fake::MessageBoxRecord> boxes;
 
-SysMessage Make(uint32_t type, uint32_t w, uint32_t l) { return SysMessage{type, w, l}; }
+SysMessage Make(uint32_t type, uint32_t w, uint32_t l) {
+    return SysMessage{type, w, l};
+}
 } // namespace
 
 namespace fake {
@@ -34,16 +36,28 @@ void Reset() {
     displayModeAccepted = true;
     boxes.clear();
 }
-void SetTime(uint32_t ms) { now = ms; }
-void AdvanceTime(uint32_t ms) { now += ms; }
-uint32_t SleptMilliseconds() { return slept; }
+void SetTime(uint32_t ms) {
+    now = ms;
+}
+void AdvanceTime(uint32_t ms) {
+    now += ms;
+}
+uint32_t SleptMilliseconds() {
+    return slept;
+}
 void SetCursor(int x, int y) {
     cursorX = x;
     cursorY = y;
 }
-void PushMessage(const SysMessage& msg) { messages.push_back(msg); }
-size_t PendingMessages() { return messages.size(); }
-WindowRecord& Window() { return window; }
+void PushMessage(const SysMessage& msg) {
+    messages.push_back(msg);
+}
+size_t PendingMessages() {
+    return messages.size();
+}
+WindowRecord& Window() {
+    return window;
+}
 void SetScreenSize(int width, int height) {
     screenW = width;
     screenH = height;
@@ -52,9 +66,15 @@ void SetFrameMetrics(int border, int caption) {
     frameBorder = border;
     frameCaption = caption;
 }
-void SetContextFails(bool fails) { contextFails = fails; }
-void SetDisplayModeAccepted(bool accepted) { displayModeAccepted = accepted; }
-const std::vector<MessageBoxRecord>& MessageBoxes() { return boxes; }
+void SetContextFails(bool fails) {
+    contextFails = fails;
+}
+void SetDisplayModeAccepted(bool accepted) {
+    displayModeAccepted = accepted;
+}
+const std::vector<MessageBoxRecord>& MessageBoxes() {
+    return boxes;
+}
 
 SysMessage KeyDown(uint32_t vk, uint32_t scan, bool extended, bool repeat) {
     return Make(SYSMSG_KEYDOWN, vk, SysMakeKeyFlags(scan, extended, repeat));
@@ -68,26 +88,38 @@ SysMessage SysKeyDown(uint32_t vk, uint32_t scan, bool extended) {
 SysMessage SysKeyUp(uint32_t vk, uint32_t scan, bool extended) {
     return Make(SYSMSG_SYSKEYUP, vk, SysMakeKeyFlags(scan, extended, false));
 }
-SysMessage Char(uint32_t cp) { return Make(SYSMSG_CHAR, cp, 0); }
+SysMessage Char(uint32_t cp) {
+    return Make(SYSMSG_CHAR, cp, 0);
+}
 SysMessage MouseMove(int x, int y) {
     SetCursor(x, y);
     return Make(SYSMSG_MOUSEMOVE, 0, SysMakePoint(x, y));
 }
-SysMessage Button(uint32_t type, int x, int y) { return Make(type, 0, SysMakePoint(x, y)); }
-SysMessage Wheel(int delta) { return Make(SYSMSG_MOUSEWHEEL, uint32_t(delta), 0); }
+SysMessage Button(uint32_t type, int x, int y) {
+    return Make(type, 0, SysMakePoint(x, y));
+}
+SysMessage Wheel(int delta) {
+    return Make(SYSMSG_MOUSEWHEEL, uint32_t(delta), 0);
+}
 SysMessage Size(uint32_t kind, int width, int height) {
     return Make(SYSMSG_SIZE, kind, SysMakePoint(width, height));
 }
 } // namespace fake
 
 // ---- the platform interface ----
-uint32_t Sys_Milliseconds() { return now; }
+uint32_t Sys_Milliseconds() {
+    return now;
+}
 void Sys_Sleep(uint32_t ms) {
     slept += ms;
     now += ms;
 }
-int Sys_MonitorCount() { return 1; }
-int Sys_MouseButtonCount() { return 3; }
+int Sys_MonitorCount() {
+    return 1;
+}
+int Sys_MouseButtonCount() {
+    return 3;
+}
 
 void GLimp_ScreenSize(int* width, int* height) {
     *width = screenW;
@@ -108,14 +140,22 @@ bool GLimp_CreateWindow(const char* title, int x, int y, int width, int height,
     window.kind = kind;
     return true;
 }
-void GLimp_DestroyWindow() { window.created = false; }
-bool GLimp_HasWindow() { return window.created; }
-void GLimp_SetTitle(const char* title) { window.title = title ? title : ""; }
+void GLimp_DestroyWindow() {
+    window.created = false;
+}
+bool GLimp_HasWindow() {
+    return window.created;
+}
+void GLimp_SetTitle(const char* title) {
+    window.title = title ? title : "";
+}
 void GLimp_ClientSize(int* width, int* height) {
     *width = window.width;
     *height = window.height;
 }
-void GLimp_MinimizeWindow() { window.minimizeRequests++; }
+void GLimp_MinimizeWindow() {
+    window.minimizeRequests++;
+}
 bool GLimp_CreateContext() {
     if (contextFails) return false;
     hasContext = true;
@@ -127,9 +167,15 @@ void GLimp_DestroyContext() {
     hasContext = false;
     window.contextsDestroyed++;
 }
-bool GLimp_HasContext() { return hasContext; }
-void GLimp_SwapBuffers() { window.swaps++; }
-bool GLimp_SetDisplayMode(int, int, int, int) { return displayModeAccepted; }
+bool GLimp_HasContext() {
+    return hasContext;
+}
+void GLimp_SwapBuffers() {
+    window.swaps++;
+}
+bool GLimp_SetDisplayMode(int, int, int, int) {
+    return displayModeAccepted;
+}
 void GLimp_RestoreDisplayMode() {}
 bool GLimp_DisplayMode(int index, int* width, int* height, int* bits, int* refresh) {
     if (index != 0) return false;

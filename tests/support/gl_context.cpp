@@ -47,6 +47,5 @@ std::vector<u8> GLTestReadAll(int* width, int* height) {
 }
 
 bool ColorNear(const RGBA& a, const RGBA& b, int t) {
-    return abs(a.r - b.r) <= t && abs(a.g - b.g) <= t && abs(a.b - b.b) <= t &&
-           abs(a.a - b.a) <= t;
+    return abs(a.r - b.r) <= t && abs(a.g - b.g) <= t && abs(a.b - b.b) <= t && abs(a.a - b.a) <= t;
 }

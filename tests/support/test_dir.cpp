@@ -27,4 +27,6 @@ std::string TempDir::Read(const std::string& name) const {
     return s.str();
 }
 
-bool TempDir::Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
+bool TempDir::Exists(const std::string& name) const {
+    return std::filesystem::exists(File(name));
+}

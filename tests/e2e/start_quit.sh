@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The game starts from any working directory, opens its 800 x 600 window with the right title,
+# writes its log beside the program, and ends cleanly on Escape and on Alt+F4.
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+e2e_in_xvfb 1024x768 "$0" "$@"
+e2e_copy_dist
+
+e2e_start
+geometry=$(xwininfo -id "$E2E_WIN" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
+[ "$geometry" = "800x600" ] || e2e_fail "client area is $geometry"
+xdotool key Escape
+e2e_expect_exit 0 || e2e_fail "Escape"
+grep -q "^----------$" "$E2E_DIR/vaelor.log" || e2e_fail "log header"
+grep -q "Creating window: 800x600" "$E2E_DIR/vaelor.log" || e2e_fail "window line"
+tail -n 1 "$E2E_DIR/vaelor.log" | grep -q "Vaelor engine destroyed" || e2e_fail "shutdown line"
+
+e2e_start
+xdotool keydown alt key F4 keyup alt
+e2e_expect_exit 0 || e2e_fail "Alt+F4"
+e2e_start
+kill -TERM "$E2E_PID"
+e2e_expect_exit 0 || e2e_fail "SIGTERM"
+tail -n 1 "$E2E_DIR/vaelor.log" | grep -q "Vaelor engine destroyed" || e2e_fail "shutdown after SIGTERM"
+echo "start and quit: ok"

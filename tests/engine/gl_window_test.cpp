@@ -1,0 +1,81 @@
+// The real window and GL context under X: client area, initial GL state, a screenshot of a
+// known frame, and a context rebuilt after being thrown away.
+#include <GL/gl.h>
+
+#include "engine/engine.h"
+#include "engine/utils.h"
+#include "engine/window.h"
+#include "platform/platform.h"
+#include "tests/support/gl_context.h"
+#include "tests/support/test_dir.h"
+#include <gtest/gtest.h>
+
+namespace {
+std::string ReadFile(const std::string& path) {
+    FILE* f = fopen(path.c_str(), "rb");
+    std::string s;
+    if (!f) return s;
+    char buf[65536];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    fclose(f);
+    return s;
+}
+} // namespace
+
+class GLWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { GLTestEnsureContext(); }
+};
+
+TEST_F(GLWindowTest, ClientAreaIsExactlyTheRequestedSize) {
+    int w = 0, h = 0;
+    GLimp_ClientSize(&w, &h);
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 800);
+    EXPECT_EQ(viewport[3], 600);
+}
+
+TEST_F(GLWindowTest, InitialStateBlendsAndTextures) {
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH));
+    GLint src = 0, dst = 0;
+    glGetIntegerv(GL_BLEND_SRC, &src);
+    glGetIntegerv(GL_BLEND_DST, &dst);
+    EXPECT_EQ(src, GL_SRC_ALPHA);
+    EXPECT_EQ(dst, GL_ONE_MINUS_SRC_ALPHA);
+    GLint depth = 0, stencil = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depth);
+    glGetIntegerv(GL_STENCIL_BITS, &stencil);
+    EXPECT_GE(depth, 24);
+    EXPECT_EQ(stencil, 8);
+}
+
+TEST_F(GLWindowTest, ScreenshotHoldsTheDrawnFrame) {
+    TempDir dir;
+    GLTestClear(0.2f, 0.4f, 0.6f);
+    glScreenShot(dir.File("frame.bmp").c_str());
+    glScreenShot(dir.File("frame.tga").c_str());
+    std::string bmp = ReadFile(dir.File("frame.bmp"));
+    ASSERT_EQ(bmp.size(), 54u + 2400u * 600u);
+    // Bottom-left pixel, stored blue, green, red.
+    EXPECT_NEAR(u8(bmp[54]), 153, 1);
+    EXPECT_NEAR(u8(bmp[55]), 102, 1);
+    EXPECT_NEAR(u8(bmp[56]), 51, 1);
+    std::string tga = ReadFile(dir.File("frame.tga"));
+    ASSERT_EQ(tga.size(), 18u + 3u * 800u * 600u);
+    EXPECT_NEAR(u8(tga[18 + 3 * 1000]), 153, 1);
+}
+
+TEST_F(GLWindowTest, ContextSurvivesBeingRebuilt) {
+    DestroyGL();
+    EXPECT_FALSE(HasGLContext());
+    InitGL(0);
+    ASSERT_TRUE(HasGLContext());
+    GLTestClear(1.0f, 0.0f, 0.0f);
+    EXPECT_EQ(GLTestPixel(400, 300), (RGBA{255, 0, 0, 255}));
+}
