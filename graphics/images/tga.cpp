@@ -1,0 +1,221 @@
+// The TGA decoder: uncompressed and run-length files with grey, colour-mapped, 16-, 24- and
+// 32-bit pixels, stored bottom-up or top-down.
+#include "graphics/images/decoders.h"
+
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "graphics/images/byte_reader.h"
+#include "graphics/images/file_bytes.h"
+#include "graphics/images/pixel_rows.h"
+
+namespace {
+
+constexpr size_t TGA_UNUSED_HEADER_BYTES = 9; // colour-map specification and origin
+constexpr u8 TGA_RAW_MAPPED = 1;
+constexpr u8 TGA_RAW_TRUECOLOUR = 2;
+constexpr u8 TGA_RAW_GREY = 3;
+constexpr u8 TGA_RLE_MAPPED = 9;
+constexpr u8 TGA_RLE_TRUECOLOUR = 10;
+constexpr u8 TGA_RLE_GREY = 11;
+constexpr u8 TGA_TOP_DOWN_FROM = 32; // descriptor values from here on store the top row first
+constexpr u32 TGA_MAP_ENTRIES = 256;
+constexpr u32 TGA_RUN_FLAG = 128;
+constexpr u32 TGA_PACKET_MAX_PIXELS = 128;
+constexpr u32 BITS_PER_BYTE = 8;
+
+enum class TgaPixels { Grey, Mapped, X555, BGR, BGRA };
+
+struct TgaLayout {
+    u32 width = 0;
+    u32 height = 0;
+    u32 srcBytes = 0; // bytes per pixel in the file
+    u32 dstBytes = 0; // bytes per pixel in the picture
+    bool rle = false;
+    bool topDown = false;
+    TgaPixels kind = TgaPixels::BGR;
+    IndexedPalette map;
+};
+
+// Where the decoded rows go: file row n is picture row n, or counted from the bottom.
+struct TgaCanvas {
+    u8* pixels;
+    const TgaLayout& layout;
+    u8* Row(u32 fileRow) const {
+        u32 y = layout.topDown ? fileRow : layout.height - 1 - fileRow;
+        return pixels + size_t(y) * layout.width * layout.dstBytes;
+    }
+};
+
+bool IsKnownType(u8 type) {
+    switch (type) {
+    case TGA_RAW_MAPPED:
+    case TGA_RAW_TRUECOLOUR:
+    case TGA_RAW_GREY:
+    case TGA_RLE_MAPPED:
+    case TGA_RLE_TRUECOLOUR:
+    case TGA_RLE_GREY: return true;
+    default: return false;
+    }
+}
+
+bool ChooseKind(u32 depth, bool mapped, TgaPixels* kind) {
+    switch (depth) {
+    case 8: *kind = mapped ? TgaPixels::Mapped : TgaPixels::Grey; return true;
+    case 16: *kind = TgaPixels::X555; return true;
+    case 24: *kind = TgaPixels::BGR; return true;
+    case 32: *kind = TgaPixels::BGRA; return true;
+    default: return false;
+    }
+}
+
+// The map of an 8-bit colour-mapped file: always 256 entries of blue, green, red.
+bool ReadColourMap(ByteReader& in, IndexedPalette* map) {
+    const u8* bgr = in.Take(TGA_MAP_ENTRIES * RGB_BYTES);
+    if (!bgr) return false;
+    RowFromBGR(map->rgb, bgr, TGA_MAP_ENTRIES);
+    map->count = TGA_MAP_ENTRIES;
+    return true;
+}
+
+bool ReadLayout(ByteReader& in, TgaLayout* layout) {
+    u8 idLength = in.U8();
+    u8 mapType = in.U8();
+    u8 imageType = in.U8();
+    in.Skip(TGA_UNUSED_HEADER_BYTES);
+    layout->width = in.U16();
+    layout->height = in.U16();
+    u8 depth = in.U8();
+    u8 descriptor = in.U8();
+    if (!in.Ok() || !IsKnownType(imageType)) return false;
+    if (!ImageSizeAllowed(layout->width, layout->height)) return false;
+    bool mapped = depth == BITS_PER_BYTE && mapType != 0;
+    if (!ChooseKind(depth, mapped, &layout->kind)) return false;
+    layout->srcBytes = depth / BITS_PER_BYTE;
+    layout->dstBytes = layout->kind == TgaPixels::BGRA ? RGBA_BYTES : RGB_BYTES;
+    layout->rle = imageType >= TGA_RLE_MAPPED;
+    layout->topDown = descriptor >= TGA_TOP_DOWN_FROM;
+    if (!in.Skip(idLength)) return false;
+    return !mapped || ReadColourMap(in, &layout->map);
+}
+
+void Convert(const TgaLayout& layout, u8* dst, const u8* src, size_t count) {
+    switch (layout.kind) {
+    case TgaPixels::Grey: RowFromGrey(dst, src, count); break;
+    case TgaPixels::Mapped: RowFromIndexes(dst, src, count, BITS_PER_BYTE, layout.map); break;
+    case TgaPixels::X555: RowFromX555(dst, src, count); break;
+    case TgaPixels::BGR: RowFromBGR(dst, src, count); break;
+    case TgaPixels::BGRA: RowFromBGRA(dst, src, count); break;
+    }
+}
+
+// The least number of bytes the pixel data can take: every pixel for uncompressed files, and
+// for run-length files one header and one pixel per packet of at most 128 pixels.
+u64 LeastDataBytes(const TgaLayout& layout) {
+    u64 pixels = u64(layout.width) * layout.height;
+    if (!layout.rle) return pixels * layout.srcBytes;
+    u64 packets = (pixels + TGA_PACKET_MAX_PIXELS - 1) / TGA_PACKET_MAX_PIXELS;
+    return packets * (1 + layout.srcBytes);
+}
+
+bool DecodeRaw(ByteReader& in, const TgaCanvas& canvas) {
+    const TgaLayout& layout = canvas.layout;
+    const size_t rowBytes = size_t(layout.width) * layout.srcBytes;
+    for (u32 row = 0; row < layout.height; row++) {
+        const u8* src = in.Take(rowBytes);
+        if (!src) return false;
+        Convert(layout, canvas.Row(row), src, layout.width);
+    }
+    return true;
+}
+
+// Tracks the next pixel to fill while run-length packets run on across row ends.
+struct TgaCursor {
+    const TgaCanvas& canvas;
+    u32 row = 0;
+    u32 column = 0;
+    u64 left;
+
+    u8* At() const { return canvas.Row(row) + size_t(column) * canvas.layout.dstBytes; }
+    u32 RoomInRow() const { return canvas.layout.width - column; }
+    void Advance(u32 pixels) {
+        column += pixels;
+        left -= pixels;
+        if (column == canvas.layout.width) {
+            column = 0;
+            row++;
+        }
+    }
+};
+
+void PutLiterals(TgaCursor& cursor, const u8* src, u32 count) {
+    const TgaLayout& layout = cursor.canvas.layout;
+    while (count > 0) {
+        u32 span = count < cursor.RoomInRow() ? count : cursor.RoomInRow();
+        Convert(layout, cursor.At(), src, span);
+        src += size_t(span) * layout.srcBytes;
+        count -= span;
+        cursor.Advance(span);
+    }
+}
+
+void PutRun(TgaCursor& cursor, const u8* src, u32 count) {
+    const TgaLayout& layout = cursor.canvas.layout;
+    u8 colour[RGBA_BYTES];
+    Convert(layout, colour, src, 1);
+    while (count > 0) {
+        u32 span = count < cursor.RoomInRow() ? count : cursor.RoomInRow();
+        u8* dst = cursor.At();
+        for (u32 i = 0; i < span; i++, dst += layout.dstBytes) memcpy(dst, colour, layout.dstBytes);
+        count -= span;
+        cursor.Advance(span);
+    }
+}
+
+bool DecodeRle(ByteReader& in, const TgaCanvas& canvas) {
+    const TgaLayout& layout = canvas.layout;
+    TgaCursor cursor{canvas, 0, 0, u64(layout.width) * layout.height};
+    while (cursor.left > 0) {
+        u32 header = in.U8();
+        bool run = header >= TGA_RUN_FLAG;
+        u32 count = run ? header - (TGA_RUN_FLAG - 1) : header + 1;
+        // A packet running past the picture's last pixel marks a damaged file.
+        if (count > cursor.left) return false;
+        const u8* src = in.Take(u64(run ? 1 : count) * layout.srcBytes);
+        if (!src) return false;
+        if (run) {
+            PutRun(cursor, src, count);
+        } else {
+            PutLiterals(cursor, src, count);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool DecodeTGA(const u8* data, size_t size, ImageData* out) {
+    if (!out) return false;
+    ByteReader in(data, size);
+    TgaLayout layout;
+    if (!ReadLayout(in, &layout) || !in.Holds(LeastDataBytes(layout))) return false;
+    size_t bytes = size_t(layout.width) * layout.height * layout.dstBytes;
+    u8* pixels = static_cast<u8*>(malloc(bytes));
+    if (!pixels) return false;
+    TgaCanvas canvas{pixels, layout};
+    if (!(layout.rle ? DecodeRle(in, canvas) : DecodeRaw(in, canvas))) {
+        free(pixels);
+        return false;
+    }
+    out->width = u16(layout.width);
+    out->height = u16(layout.height);
+    out->pixels = pixels;
+    out->format = layout.dstBytes == RGBA_BYTES ? GL_RGBA : GL_RGB;
+    return true;
+}
+
+bool LoadTGA(FILE* file, ImageData* out) {
+    return DecodeRestOfFile(file, out, DecodeTGA);
+}

@@ -1,0 +1,107 @@
+// Helpers for the decoder tests: a little-endian byte-buffer builder, the packing of palette
+// indexes, and a decoded picture that frees itself and reads back single pixels.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstring>
+#include <initializer_list>
+#include <vector>
+
+#include "graphics/images/decoders.h"
+
+using ByteVector = std::vector<u8>;
+using DecodeProc = bool (*)(const u8* data, size_t size, ImageData* out);
+
+class Bytes {
+  public:
+    Bytes& U8(u32 value) {
+        data_.push_back(u8(value));
+        return *this;
+    }
+    Bytes& U16(u32 value) { return U8(value).U8(value >> 8); }
+    Bytes& U32(u32 value) { return U16(value).U16(value >> 16); }
+    Bytes& F32(f32 value) {
+        u32 bits;
+        memcpy(&bits, &value, sizeof bits);
+        return U32(bits);
+    }
+    Bytes& Raw(std::initializer_list<u8> bytes) {
+        data_.insert(data_.end(), bytes);
+        return *this;
+    }
+    Bytes& Raw(const ByteVector& bytes) {
+        data_.insert(data_.end(), bytes.begin(), bytes.end());
+        return *this;
+    }
+    Bytes& Fill(size_t count, u8 value) {
+        data_.insert(data_.end(), count, value);
+        return *this;
+    }
+    const ByteVector& Data() const { return data_; }
+    operator const ByteVector&() const { return data_; }
+
+  private:
+    ByteVector data_;
+};
+
+// Indexes of `bits` bits each, most significant first, the last byte padded with zeros.
+inline ByteVector PackIndexes(const std::vector<u32>& indexes, u32 bits) {
+    ByteVector packed;
+    u32 used = 8;
+    for (u32 index : indexes) {
+        if (used == 8) {
+            packed.push_back(0);
+            used = 0;
+        }
+        used += bits;
+        packed.back() |= u8(index << (8 - used));
+    }
+    return packed;
+}
+
+inline ByteVector Rgb(u8 r, u8 g, u8 b) {
+    return {r, g, b};
+}
+inline ByteVector Rgba(u8 r, u8 g, u8 b, u8 a) {
+    return {r, g, b, a};
+}
+
+// One decoding of a buffer (copied to a block of exactly its size, so reads past it are reads
+// past an allocation).
+class Decoded {
+  public:
+    Decoded(DecodeProc decode, const ByteVector& bytes) {
+        ByteVector exact(bytes);
+        ok_ = decode(exact.empty() ? nullptr : exact.data(), exact.size(), &image_);
+    }
+    ~Decoded() { FreeImageData(&image_); }
+    Decoded(const Decoded&) = delete;
+    Decoded& operator=(const Decoded&) = delete;
+
+    bool Ok() const { return ok_; }
+    const ImageData& Image() const { return image_; }
+    u32 PixelBytes() const { return image_.format == GL_RGBA ? 4 : 3; }
+    ByteVector Pixel(u32 x, u32 y) const {
+        const u8* at = image_.pixels + (size_t(y) * image_.width + x) * PixelBytes();
+        return ByteVector(at, at + PixelBytes());
+    }
+    ByteVector All() const {
+        return ByteVector(image_.pixels,
+                          image_.pixels + size_t(image_.width) * image_.height * PixelBytes());
+    }
+
+  private:
+    ImageData image_;
+    bool ok_ = false;
+};
+
+// Every strict prefix of a valid file must be refused.
+inline int CountAcceptedPrefixes(DecodeProc decode, const ByteVector& bytes) {
+    int accepted = 0;
+    for (size_t n = 0; n < bytes.size(); n++) {
+        Decoded d(decode, ByteVector(bytes.begin(), bytes.begin() + n));
+        accepted += d.Ok() ? 1 : 0;
+    }
+    return accepted;
+}
