@@ -1,0 +1,43 @@
+// Builds DSF font files in memory for the font tests: a header, a glyph list and pages of
+// alpha bytes, with every count overridable so damaged files are easy to make.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/types.h"
+
+struct TestGlyph {
+    i32 codePoint;
+    u8 page = 0;
+    i16 x = 0, y = 0;
+    i16 advance = 10;
+    i16 width = 8;
+};
+
+struct TestPage {
+    i16 width = 0, height = 0;
+    std::vector<u8> alpha;    // width x height bytes, top row first (zeros when short)
+    std::vector<u8> extraRow; // written when the height is not a power of two
+};
+
+struct TestFont {
+    std::string magic = "dsf";
+    f32 version = 0.5f;
+    i16 lineHeight = 16;
+    f32 scale = 1.0f;
+    u8 asciiDirect = 0;
+    std::vector<TestGlyph> glyphs;
+    std::vector<TestPage> pages;
+    int pageCountOverride = -1; // written instead of pages.size() when >= 0
+    i64 glyphCountOverride = -1;
+};
+
+std::vector<u8> BuildDSF(const TestFont& font);
+
+// An ASCII-direct font: code points 32..127 plus extra code points (sorted), every glyph
+// 8 wide (the space 0) with advance 10 on page 0, a 128 x 16 page whose 8 x 16 block at (0, 0) is opaque.
+TestFont AsciiTestFont(std::vector<i32> extraCodePoints = {});
+
+// Writes bytes to a file; false when it cannot be written.
+bool WriteBytes(const std::string& path, const std::vector<u8>& bytes);

@@ -1,0 +1,232 @@
+// DSF parsing and font loading without a window: header rules, page widening, and every kind
+// of damaged file refused without leaving anything allocated.
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+#include "engine/engine.h"
+#include "graphics/dsf.h"
+#include "graphics/font.h"
+#include "tests/graphics/text/dsf_builder.h"
+#include "tests/support/test_dir.h"
+
+namespace {
+
+bool Parses(const std::vector<u8>& bytes, DsfInfo* info = nullptr) {
+    DsfInfo local;
+    return ParseDSF(bytes.data(), bytes.size(), info ? info : &local);
+}
+
+TestFont OnePageFont(i16 width, i16 height) {
+    TestFont font;
+    font.glyphs = {{'A'}};
+    TestPage page;
+    page.width = width;
+    page.height = height;
+    font.pages.push_back(page);
+    return font;
+}
+
+} // namespace
+
+TEST(DsfParse, VersionAboveNinetenthsIsRefused) {
+    TestFont font = AsciiTestFont();
+    font.version = 0.9f;
+    EXPECT_TRUE(Parses(BuildDSF(font)));
+    font.version = 1.0f;
+    EXPECT_FALSE(Parses(BuildDSF(font)));
+    font.version = std::numeric_limits<f32>::quiet_NaN();
+    EXPECT_FALSE(Parses(BuildDSF(font)));
+    font.version = 0.5f;
+    font.magic = "dsx";
+    EXPECT_FALSE(Parses(BuildDSF(font)));
+}
+
+TEST(DsfParse, HeaderFieldsAreCopied) {
+    TestFont font = AsciiTestFont({0xE9});
+    font.lineHeight = 23;
+    font.scale = 0.5f;
+    DsfInfo info;
+    ASSERT_TRUE(Parses(BuildDSF(font), &info));
+    EXPECT_EQ(info.pageCount, 1);
+    EXPECT_EQ(info.glyphCount, 97u);
+    EXPECT_EQ(info.lineHeight, 23);
+    EXPECT_FLOAT_EQ(info.scale, 0.5f);
+    EXPECT_EQ(info.asciiDirect, 1);
+}
+
+TEST(DsfParse, PageIsWidenedToPowersOfTwoWithOneExtraRow) {
+    TestFont font = OnePageFont(100, 20);
+    TestPage& page = font.pages[0];
+    page.alpha.assign(100 * 20, 0);
+    page.alpha[0] = 11;             // row 0, column 0
+    page.alpha[19 * 100 + 99] = 22; // last stored pixel
+    page.extraRow.assign(128, 0);
+    page.extraRow[127] = 33; // the extra row is a full texture row
+    std::vector<u8> bytes = BuildDSF(font);
+    // Header, one glyph, the page header, 20 rows of 100 and one row of 128.
+    ASSERT_EQ(bytes.size(), DSF_HEADER_SIZE + DSF_GLYPH_SIZE + 4 + 20 * 100 + 128);
+
+    DsfInfo info;
+    ASSERT_TRUE(Parses(bytes, &info));
+    const DsfPageInfo& p = info.pages[0];
+    EXPECT_EQ(p.textureWidth, 128);
+    EXPECT_EQ(p.textureHeight, 32);
+    EXPECT_TRUE(p.extraRow);
+
+    std::vector<u8> texels(128 * 32 * 2, 0x5A);
+    ExpandDSFPage(bytes.data(), p, texels.data());
+    auto alpha = [&](int x, int y) { return texels[(size_t(y) * 128 + x) * 2 + 1]; };
+    EXPECT_EQ(texels[0], 255); // luminance
+    EXPECT_EQ(alpha(0, 0), 11);
+    EXPECT_EQ(alpha(99, 19), 22);
+    EXPECT_EQ(alpha(100, 19), 0); // widened columns are transparent
+    EXPECT_EQ(alpha(127, 20), 33);
+    EXPECT_EQ(alpha(5, 31), 0);
+
+    bytes.pop_back(); // one byte of the extra row missing
+    EXPECT_FALSE(Parses(bytes));
+}
+
+TEST(DsfParse, PowerOfTwoPagesHaveNoExtraRowAndPagesFollowEachOther) {
+    TestFont font = OnePageFont(4, 4);
+    font.pages[0].alpha.assign(16, 1);
+    TestPage second;
+    second.width = 3;
+    second.height = 1;
+    second.alpha = {7, 8, 9};
+    font.pages.push_back(second);
+    font.glyphs.push_back({'B', 1});
+    std::vector<u8> bytes = BuildDSF(font);
+    DsfInfo info;
+    ASSERT_TRUE(Parses(bytes, &info));
+    EXPECT_FALSE(info.pages[0].extraRow);
+    EXPECT_EQ(info.pages[1].textureWidth, 4);
+    EXPECT_EQ(info.pages[1].textureHeight, 1);
+    std::vector<u8> texels(4 * 2);
+    ExpandDSFPage(bytes.data(), info.pages[1], texels.data());
+    EXPECT_EQ(texels[1], 7);
+    EXPECT_EQ(texels[5], 9);
+    EXPECT_EQ(texels[7], 0);
+}
+
+TEST(DsfParse, GlyphTableIsDecodedLittleEndian) {
+    TestFont font = OnePageFont(2, 2);
+    font.glyphs = {{0x1F600, 0, -3, 300, -7, 513}};
+    std::vector<u8> bytes = BuildDSF(font);
+    DsfInfo info;
+    ASSERT_TRUE(Parses(bytes, &info));
+    Glyph g;
+    ReadDSFGlyphs(bytes.data(), info, &g);
+    EXPECT_EQ(g.codePoint, 0x1F600);
+    EXPECT_EQ(g.x, -3);
+    EXPECT_EQ(g.y, 300);
+    EXPECT_EQ(g.advance, -7);
+    EXPECT_EQ(g.width, 513);
+}
+
+TEST(DsfParse, AsciiDirectFlagIsDroppedWhenTheTableDoesNotHoldIt) {
+    TestFont font = AsciiTestFont();
+    font.glyphs.resize(50); // fewer than the 96 the flag promises
+    DsfInfo info;
+    ASSERT_TRUE(Parses(BuildDSF(font), &info));
+    EXPECT_EQ(info.asciiDirect, 0);
+
+    font = AsciiTestFont();
+    font.glyphs[10].codePoint = 0x2000;
+    ASSERT_TRUE(Parses(BuildDSF(font), &info));
+    EXPECT_EQ(info.asciiDirect, 0);
+}
+
+TEST(DsfParse, DamagedFilesAreRefused) {
+    struct Case {
+        const char* what;
+        void (*damage)(TestFont&);
+    };
+    const Case cases[] = {
+        {"page over 65536 texels",
+         [](TestFont& f) { f.pages[0].width = 257, f.pages[0].height = 256; }},
+        {"page 512 x 256", [](TestFont& f) { f.pages[0].width = 512, f.pages[0].height = 256; }},
+        {"negative page width", [](TestFont& f) { f.pages[0].width = -4; }},
+        {"negative page height", [](TestFont& f) { f.pages[0].height = -1; }},
+        {"page index past the page count", [](TestFont& f) { f.glyphs[40].page = 1; }},
+        {"negative glyph width", [](TestFont& f) { f.glyphs[3].width = -1; }},
+        {"zero line height", [](TestFont& f) { f.lineHeight = 0; }},
+        {"negative line height", [](TestFont& f) { f.lineHeight = -16; }},
+        {"zero scale", [](TestFont& f) { f.scale = 0; }},
+        {"infinite scale", [](TestFont& f) { f.scale = std::numeric_limits<f32>::infinity(); }},
+        {"glyph table past the end", [](TestFont& f) { f.glyphCountOverride = 1000; }},
+        {"huge glyph count", [](TestFont& f) { f.glyphCountOverride = 0xFFFFFFF0; }},
+        {"glyph count over the limit",
+         [](TestFont& f) { f.glyphCountOverride = DSF_MAX_GLYPHS + 1; }},
+        {"pages past the end", [](TestFont& f) { f.pageCountOverride = 2; }},
+    };
+    for (const Case& c : cases) {
+        TestFont font = AsciiTestFont();
+        c.damage(font);
+        EXPECT_FALSE(Parses(BuildDSF(font))) << c.what;
+    }
+}
+
+TEST(DsfParse, EveryTruncationIsRefused) {
+    std::vector<u8> bytes = BuildDSF(AsciiTestFont({0xE9, 0x160}));
+    ASSERT_TRUE(Parses(bytes));
+    for (size_t size = 0; size < bytes.size(); size++) {
+        std::vector<u8> cut(bytes.begin(), bytes.begin() + size);
+        EXPECT_FALSE(Parses(cut)) << size;
+    }
+}
+
+TEST(DsfParse, LargestPageShapesFit) {
+    EXPECT_TRUE(Parses(BuildDSF(OnePageFont(256, 256))));
+    EXPECT_TRUE(Parses(BuildDSF(OnePageFont(1024, 64))));
+    EXPECT_TRUE(Parses(BuildDSF(OnePageFont(0, 0)))); // a 1 x 1 texture from the extra row
+}
+
+class FontLoadTest : public ::testing::Test {
+  protected:
+    TempDir dir;
+    std::string Write(const TestFont& font) {
+        std::string path = dir.File("font.dsf");
+        EXPECT_TRUE(WriteBytes(path, BuildDSF(font)));
+        return path;
+    }
+};
+
+TEST_F(FontLoadTest, LoadedFontHoldsTheFileAndFreeingReleasesEverything) {
+    u32 tracked = TrackedAllocCount();
+    TestFont source = AsciiTestFont({0xE9});
+    source.glyphs[33].advance = 12;
+    Font* font = LoadFont(Write(source).c_str());
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(TrackedAllocCount(), tracked + 3); // record, pages, glyph table
+    EXPECT_EQ(font->pageCount, 1);
+    EXPECT_EQ(font->glyphCount, 97u);
+    EXPECT_EQ(font->pages[0].width, 128);
+    EXPECT_EQ(font->pages[0].height, 16);
+    EXPECT_EQ(font->glyphs[33].codePoint, 'A');
+    EXPECT_EQ(font->glyphs[33].advance, 12);
+    EXPECT_EQ(font->glyphs[96].codePoint, 0xE9);
+
+    SetFont(font);
+    FreeFont(font);
+    EXPECT_EQ(GetFont(), nullptr); // no dangling current font
+    EXPECT_EQ(TrackedAllocCount(), tracked);
+    FreeFont(nullptr);
+}
+
+TEST_F(FontLoadTest, RefusedFilesLeaveNothingAllocated) {
+    u32 tracked = TrackedAllocCount();
+    EXPECT_EQ(LoadFont(nullptr), nullptr);
+    EXPECT_EQ(LoadFont(dir.File("missing.dsf").c_str()), nullptr);
+    TestFont font = AsciiTestFont();
+    font.version = 1.0f;
+    EXPECT_EQ(LoadFont(Write(font).c_str()), nullptr);
+    font = AsciiTestFont();
+    font.glyphs[0].page = 7;
+    EXPECT_EQ(LoadFont(Write(font).c_str()), nullptr);
+    EXPECT_TRUE(WriteBytes(dir.File("empty.dsf"), {}));
+    EXPECT_EQ(LoadFont(dir.File("empty.dsf").c_str()), nullptr);
+    EXPECT_EQ(LoadFont(dir.Path().c_str()), nullptr); // a folder, not a file
+    EXPECT_EQ(TrackedAllocCount(), tracked);
+}

@@ -1,0 +1,40 @@
+// A font loaded from a DSF file built in the test, made current for the test's duration.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "engine/loop.h"
+#include "graphics/font.h"
+#include "tests/graphics/text/dsf_builder.h"
+#include "tests/support/test_dir.h"
+
+// Extra glyphs beyond ASCII in the test font; U+20AC (euro) and anything above U+0160 have none.
+inline std::vector<i32> TestFontExtras() {
+    return {0xE9, 0xF6, 0x160};
+}
+
+class FontFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        EngineEnable(ENGINE_TEXT_MARKUP);
+        font = Load(AsciiTestFont(TestFontExtras()));
+        ASSERT_NE(font, nullptr);
+        previous = SetFont(font);
+    }
+    void TearDown() override {
+        SetFont(previous);
+        for (Font* f : loaded) FreeFont(f);
+        EngineEnable(ENGINE_TEXT_MARKUP);
+    }
+    Font* Load(const TestFont& source) {
+        std::string path = dir.File("font" + std::to_string(loaded.size()) + ".dsf");
+        if (!WriteBytes(path, BuildDSF(source))) return nullptr;
+        Font* f = LoadFont(path.c_str());
+        if (f) loaded.push_back(f);
+        return f;
+    }
+    TempDir dir;
+    Font* font = nullptr;
+    Font* previous = nullptr;
+    std::vector<Font*> loaded;
+};

@@ -1,0 +1,151 @@
+// The colour-tag grammar: the five tag forms in order, the colour names, the alpha rule, the
+// engine switch, byte counts and the 32-bit-entry forms.
+#include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/loop.h"
+#include "engine/utils.h"
+#include "graphics/markup.h"
+
+namespace {
+
+const f32 DEFAULT_COLOR[4] = {0.2f, 0.4f, 0.6f, 1.0f};
+
+struct Parsed {
+    int length;
+    f32 color[4];
+};
+
+Parsed Parse(const std::string& text, const f32* defaultColor = DEFAULT_COLOR) {
+    Parsed p{0, {-1, -1, -1, -1}};
+    p.length = ParseMarkupTag(text.c_str(), -1, defaultColor, p.color);
+    return p;
+}
+
+void ExpectColor(const Parsed& p, int r, int g, int b, int a, const std::string& text) {
+    EXPECT_NEAR(p.color[0] * 255, r, 0.01) << text;
+    EXPECT_NEAR(p.color[1] * 255, g, 0.01) << text;
+    EXPECT_NEAR(p.color[2] * 255, b, 0.01) << text;
+    EXPECT_NEAR(p.color[3] * 255, a, 0.01) << text;
+}
+
+std::vector<i32> Entries(const std::string& text) {
+    return std::vector<i32>(text.begin(), text.end());
+}
+
+class MarkupTest : public ::testing::Test {
+  protected:
+    void SetUp() override { EngineEnable(ENGINE_TEXT_MARKUP); }
+    void TearDown() override { EngineEnable(ENGINE_TEXT_MARKUP); }
+};
+
+} // namespace
+
+TEST_F(MarkupTest, ClosingTagsReturnToTheDefaultColour) {
+    for (std::string text : {"</c>", "<color default>"}) {
+        Parsed p = Parse(text + "rest");
+        EXPECT_EQ(p.length, int(text.size()));
+        for (int i = 0; i < 4; i++) EXPECT_FLOAT_EQ(p.color[i], DEFAULT_COLOR[i]);
+    }
+}
+
+TEST_F(MarkupTest, ComponentTags) {
+    Parsed p = Parse("<color 255,128>x");
+    EXPECT_EQ(p.length, 15);
+    ExpectColor(p, 255, 128, 0, 255, "two components, blue 0");
+    p = Parse("<color 0xF,010,255>");
+    EXPECT_EQ(p.length, 19);
+    ExpectColor(p, 15, 8, 255, 255, "hexadecimal and octal");
+    ExpectColor(Parse("<color 300>"), 44, 0, 0, 255, "low 8 bits");
+    ExpectColor(Parse("<color -1>"), 255, 0, 0, 255, "negative");
+    for (std::string bad :
+         {"<color 1,2,3,4>", "<color ,1>", "<color 1000>", "<color 0x1F>", "<color 1,>", "<color >",
+          "<color 1,2", "<color 12", "<Color 1>", "<color1>"})
+        EXPECT_EQ(Parse(bad).length, 0) << bad;
+}
+
+TEST_F(MarkupTest, ComponentAlphaIsAllOrNothing) {
+    const f32 halfAlpha[4] = {1, 1, 1, 0.5f};
+    ExpectColor(Parse("<color 255,0,0>", halfAlpha), 255, 0, 0, 0, "alpha 0.5 gives 0");
+    const f32 overOne[4] = {1, 1, 1, 1.5f};
+    ExpectColor(Parse("<color 255,0,0>", overOne), 255, 0, 0, 255, "alpha above 1");
+}
+
+TEST_F(MarkupTest, PackedTags) {
+    Parsed p = Parse("<c FF0000FF>");
+    EXPECT_EQ(p.length, 12);
+    ExpectColor(p, 255, 0, 0, 255, "opaque red");
+    ExpectColor(Parse("<c 80FF0011>"), 0x11, 0x00, 0xFF, 0x80, "AABBGGRR");
+    ExpectColor(Parse("<c 8000ff00>"), 0, 0xFF, 0, 0x80, "later digits in either case");
+    std::string chat = StrFormat("<c %.8X>name", MakeRGBA(10, 20, 30, 255));
+    ExpectColor(Parse(chat), 10, 20, 30, 255, chat);
+    for (std::string bad : {"<c ff0000ff>", "<c FF0000FF", "<c FF0000F>", "<c FF0000FFF>"})
+        EXPECT_EQ(Parse(bad).length, 0) << bad;
+}
+
+TEST_F(MarkupTest, NamedTags) {
+    struct Named {
+        const char* name;
+        int r, g, b;
+    };
+    const Named names[] = {{"red", 255, 0, 0},      {"grey", 150, 150, 150},
+                           {"blue", 0, 0, 255},     {"brown", 128, 64, 0},
+                           {"green", 0, 255, 0},    {"white", 255, 255, 255},
+                           {"yellow", 255, 255, 0}, {"orange", 255, 128, 0}};
+    for (const Named& n : names) {
+        std::string tag = std::string("<c ") + n.name + ">";
+        Parsed p = Parse(tag + "x");
+        EXPECT_EQ(p.length, int(tag.size())) << tag;
+        ExpectColor(p, n.r, n.g, n.b, 255, tag);
+        EXPECT_EQ(ColorByName(n.name, int(strlen(n.name))), MakeRGB(u8(n.r), u8(n.g), u8(n.b)));
+    }
+    std::string farClose = "<c " + std::string(27, 'r') + ">";
+    for (const std::string& bad :
+         std::vector<std::string>{"<c Red>", "<c >", "<c reds>", "<c red", "<cred>", farClose})
+        EXPECT_EQ(Parse(bad).length, 0) << bad;
+    EXPECT_EQ(ColorByName("Red", 3), 0u);
+    EXPECT_EQ(ColorByName("redx", 3), MakeRGB(255, 0, 0));
+    EXPECT_EQ(ColorByName("", 0), 0u);
+    EXPECT_EQ(ColorByName(nullptr, 3), 0u);
+}
+
+TEST_F(MarkupTest, LengthFollowsTheEngineSwitch) {
+    EXPECT_EQ(MarkupTagLength("<c red>x"), 7);
+    EXPECT_EQ(MarkupTagLength("x<c red>"), 0);
+    EXPECT_EQ(MarkupTagLength(nullptr), 0);
+    EngineDisable(ENGINE_TEXT_MARKUP);
+    EXPECT_EQ(MarkupTagLength("<c red>x"), 0);
+    EXPECT_EQ(MarkupTagLength32(Entries("<c red>").data(), 7), 0);
+    f32 color[4];
+    EXPECT_EQ(ParseMarkupTag("<c red>", -1, DEFAULT_COLOR, color), 7); // the grammar itself
+    EngineSetf(ENGINE_TEXT_MARKUP, 1.0f);
+    EXPECT_EQ(MarkupTagLength("<c red>x"), 7);
+}
+
+TEST_F(MarkupTest, TagsMustLieWithinTheByteCount) {
+    EXPECT_EQ(MarkupTagLengthN("<c red>", 6), 0);
+    EXPECT_EQ(MarkupTagLengthN("<c red>", 7), 7);
+    EXPECT_EQ(MarkupTagLengthN("<c red>", 0), 0);
+    EXPECT_EQ(MarkupTagLengthN("<c FF0000FF>", 11), 0);
+    EXPECT_EQ(MarkupTagLengthN("<color 1,2>", 10), 0);
+    EXPECT_EQ(MarkupTagLengthN("<c re\0d>", 9), 0); // a terminator ends the text
+}
+
+TEST_F(MarkupTest, EntryFormsGatherUpToTheFirstClose) {
+    std::vector<i32> text = Entries("<c red>xyz");
+    EXPECT_EQ(MarkupTagLength32(text.data(), int(text.size())), 7);
+    EXPECT_EQ(MarkupTagLength32(text.data(), 5), 0);
+    text = Entries("<color 1,2,3>");
+    f32 color[4];
+    EXPECT_EQ(ParseMarkupTag32(text.data(), int(text.size()), DEFAULT_COLOR, color), 13);
+    EXPECT_NEAR(color[2] * 255, 3, 0.01);
+    // Glyph indices beyond a byte are not characters: they end the gathered text.
+    text = Entries("<c red>");
+    text[3] = 'r' + 256;
+    EXPECT_EQ(MarkupTagLength32(text.data(), int(text.size())), 0);
+    std::vector<i32> longTag = Entries("<c " + std::string(40, 'r') + ">");
+    EXPECT_EQ(MarkupTagLength32(longTag.data(), int(longTag.size())), 0);
+    EXPECT_EQ(MarkupTagLength32(nullptr, 5), 0);
+}
