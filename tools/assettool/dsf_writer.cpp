@@ -1,0 +1,132 @@
+// DSF output: shelf packing of glyph cells onto pages, then header, glyph table and pages.
+#include "tools/assettool/dsf_writer.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr f32 DSF_WRITE_VERSION = 0.9f;
+constexpr f32 DSF_SCALE = 1.0f;
+constexpr size_t DSF_HEADER_BYTES = 28;
+constexpr i32 ASCII_FIRST = 32;
+constexpr u32 ASCII_COUNT = 96;
+// One empty texel between cells keeps linear filtering from bleeding into neighbours.
+constexpr u32 CELL_GAP = 1;
+constexpr u32 MAX_PAGES = 255;
+
+struct Placement {
+    u32 page, x, y;
+};
+
+struct PageSize {
+    u32 usedWidth = 0, usedHeight = 0;
+};
+
+u32 PowerOfTwoAtLeast(u32 v) {
+    u32 p = 1;
+    while (p < v) p <<= 1;
+    return p;
+}
+
+void Put16(std::vector<u8>* out, u32 v) {
+    out->push_back(u8(v));
+    out->push_back(u8(v >> 8));
+}
+
+void Put32(std::vector<u8>* out, u32 v) {
+    Put16(out, v);
+    Put16(out, v >> 16);
+}
+
+void PutF32(std::vector<u8>* out, f32 v) {
+    u32 bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    Put32(out, bits);
+}
+
+bool Pack(const RenderedFont& font, std::vector<Placement>* places, std::vector<PageSize>* pages,
+          std::string* error) {
+    u32 rowHeight = font.lineHeight + CELL_GAP;
+    u32 x = 0, y = 0;
+    pages->assign(1, PageSize());
+    for (const RenderedGlyph& g : font.glyphs) {
+        if (g.width > DSF_PAGE_MAX_SIDE) {
+            *error = "glyph wider than a page";
+            return false;
+        }
+        if (x + g.width > DSF_PAGE_MAX_SIDE) x = 0, y += rowHeight;
+        if (y + font.lineHeight > DSF_PAGE_MAX_SIDE) {
+            if (pages->size() == MAX_PAGES) {
+                *error = "more glyphs than 255 pages hold";
+                return false;
+            }
+            pages->push_back(PageSize());
+            x = 0, y = 0;
+        }
+        PageSize& page = pages->back();
+        places->push_back({u32(pages->size() - 1), x, y});
+        page.usedWidth = std::max(page.usedWidth, x + g.width);
+        page.usedHeight = std::max(page.usedHeight, y + font.lineHeight);
+        x += g.width + CELL_GAP;
+    }
+    return true;
+}
+
+bool HasAsciiTable(const RenderedFont& font) {
+    if (font.glyphs.size() < ASCII_COUNT) return false;
+    for (u32 i = 0; i < ASCII_COUNT; ++i)
+        if (font.glyphs[i].codePoint != ASCII_FIRST + i32(i)) return false;
+    return true;
+}
+
+// Pages are stored power-of-two sized, so no extra texture row ever follows.
+void WritePage(const RenderedFont& font, const std::vector<Placement>& places, u32 pageIndex,
+               const PageSize& size, std::vector<u8>* out) {
+    u32 w = PowerOfTwoAtLeast(std::max(size.usedWidth, 1u));
+    u32 h = PowerOfTwoAtLeast(std::max(size.usedHeight, 1u));
+    std::vector<u8> texels(size_t(w) * h, 0);
+    for (size_t i = 0; i < font.glyphs.size(); ++i) {
+        if (places[i].page != pageIndex) continue;
+        const RenderedGlyph& g = font.glyphs[i];
+        for (u32 row = 0; row < font.lineHeight; ++row)
+            for (u32 col = 0; col < g.width; ++col)
+                texels[size_t(places[i].y + row) * w + places[i].x + col] =
+                    g.alpha[size_t(row) * g.width + col];
+    }
+    Put16(out, w);
+    Put16(out, h);
+    out->insert(out->end(), texels.begin(), texels.end());
+}
+
+} // namespace
+
+bool WriteDSF(const RenderedFont& font, std::vector<u8>* out, std::string* error) {
+    out->clear();
+    if (font.lineHeight == 0 || font.lineHeight > DSF_PAGE_MAX_SIDE) {
+        *error = "line height does not fit a page";
+        return false;
+    }
+    std::vector<Placement> places;
+    std::vector<PageSize> pages;
+    if (!Pack(font, &places, &pages, error)) return false;
+    out->insert(out->end(), {'d', 's', 'f', 0});
+    PutF32(out, DSF_WRITE_VERSION);
+    out->insert(out->end(), {u8(pages.size()), 0, 0, 0});
+    Put32(out, u32(font.glyphs.size()));
+    Put16(out, font.lineHeight);
+    Put16(out, 0);
+    PutF32(out, DSF_SCALE);
+    out->insert(out->end(), {u8(HasAsciiTable(font) ? 1 : 0), 0, 0, 0});
+    for (size_t i = 0; i < font.glyphs.size(); ++i) {
+        const RenderedGlyph& g = font.glyphs[i];
+        Put32(out, u32(g.codePoint));
+        out->insert(out->end(), {u8(places[i].page), 0});
+        Put16(out, places[i].x);
+        Put16(out, places[i].y);
+        Put16(out, u16(g.advance));
+        Put16(out, g.width);
+        Put16(out, 0);
+    }
+    for (u32 p = 0; p < pages.size(); ++p) WritePage(font, places, p, pages[p], out);
+    return out->size() > DSF_HEADER_BYTES;
+}

@@ -1,0 +1,287 @@
+// DSX encoding: a cost model of every block coding, a bottom-up choice over the split tree,
+// and the writer that emits the chosen plan.
+#include "tools/assettool/dsx_encoder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+
+#include "tools/assettool/dsx_format.h"
+#include "tools/assettool/dsx_regions.h"
+
+using namespace dsx_tool;
+
+namespace {
+
+// Regions smaller than this are never split: the split opcode and the second opcode cost
+// more than a split could save.
+constexpr size_t MIN_SPLIT_AREA = 4;
+
+// Appends little-endian fields and MSB-first packed indexes.
+class ByteWriter {
+  public:
+    explicit ByteWriter(std::vector<u8>* out) : out_(out) {}
+    void Byte(u32 v) { out_->push_back(u8(v)); }
+    void U16(u32 v) { Byte(v), Byte(v >> 8); }
+    void Colour(u32 c, u32 channels) {
+        for (u32 i = 0; i < channels; ++i) Byte(c >> (8 * i));
+    }
+    void Bits(u32 value, u32 bits) {
+        pending_ = pending_ << bits | value;
+        pendingBits_ += bits;
+        if (pendingBits_ == 8) FlushBits();
+    }
+    // Packing restarts on a new byte after every index run.
+    void FlushBits() {
+        if (pendingBits_ == 0) return;
+        Byte(pending_ << (8 - pendingBits_));
+        pending_ = 0;
+        pendingBits_ = 0;
+    }
+
+  private:
+    std::vector<u8>* out_;
+    u32 pending_ = 0;
+    u32 pendingBits_ = 0;
+};
+
+u32 IndexOf(const std::vector<u32>& sorted, u32 colour) {
+    return u32(std::lower_bound(sorted.begin(), sorted.end(), colour) - sorted.begin());
+}
+
+class Encoder {
+  public:
+    Encoder(const Picture& picture, const std::vector<u32>& globalPalette)
+        : model_(picture, globalPalette), palette_(globalPalette) {
+        for (size_t i = 0; i < palette_.size(); ++i) globalIndex_[palette_[i]] = u32(i);
+    }
+
+    size_t Plan() {
+        plan_.clear();
+        DsxRegion whole = {0, 0, model_.Width(), model_.Height()};
+        size_t streamBytes = Evaluate(whole, nullptr);
+        return HeaderBytes() + streamBytes;
+    }
+
+    void Write(DsxEncodeResult* out) {
+        out->bytes.clear();
+        out->paletteEntries = palette_.size();
+        ByteWriter w(&out->bytes);
+        WriteHeader(&w);
+        size_t next = 0;
+        Emit({0, 0, model_.Width(), model_.Height()}, &next, &w, out);
+    }
+
+  private:
+    struct PlanEntry {
+        u8 coding;
+        u32 subtreeSize; // entries of this node and all below it
+    };
+
+    size_t HeaderBytes() const { return DSX_HEADER_BYTES + palette_.size() * model_.Channels(); }
+
+    // Cost of the cheapest plan for r; the chosen codings are appended in pre-order.
+    size_t Evaluate(const DsxRegion& r, RegionStats* statsOut) {
+        size_t self = plan_.size();
+        plan_.push_back({DSX_SOLID, 1});
+        DsxRegion a, b;
+        RegionStats stats;
+        size_t splitCost = SIZE_MAX;
+        if (r.Area() >= MIN_SPLIT_AREA && SplitDsxRegion(r, &a, &b)) {
+            RegionStats sa, sb;
+            splitCost = 1 + Evaluate(a, &sa);
+            splitCost += Evaluate(b, &sb);
+            stats = MergeStats(sa, sb);
+        } else {
+            stats = model_.Stats(r);
+        }
+        LeafChoice leaf = model_.BestLeaf(r, stats);
+        if (leaf.cost + 1 <= splitCost) {
+            plan_.resize(self + 1);
+            plan_[self] = {leaf.coding, 1};
+            splitCost = leaf.cost + 1;
+        } else {
+            plan_[self] = {DSX_SPLIT, u32(plan_.size() - self)};
+        }
+        if (statsOut) *statsOut = std::move(stats);
+        return splitCost;
+    }
+
+    void WriteHeader(ByteWriter* w) const {
+        for (u8 m : DSX_MAGIC) w->Byte(m);
+        w->Byte(0);
+        u32 version;
+        std::memcpy(&version, &DSX_VERSION, sizeof version);
+        for (int i = 0; i < 4; ++i) w->Byte(version >> (8 * i));
+        w->U16(model_.Width());
+        w->U16(model_.Height());
+        w->Byte(model_.Channels() == 3 ? DSX_BITS_RGB : DSX_BITS_RGBA);
+        w->Byte(0);
+        w->U16(u32(palette_.size()));
+        for (u32 c : palette_) w->Colour(c, model_.Channels());
+    }
+
+    void Emit(const DsxRegion& r, size_t* next, ByteWriter* w, DsxEncodeResult* out) {
+        const PlanEntry& entry = plan_[(*next)++];
+        out->regionsByCoding[entry.coding]++;
+        w->Byte(entry.coding);
+        if (entry.coding == DSX_SPLIT) {
+            DsxRegion a, b;
+            SplitDsxRegion(r, &a, &b);
+            Emit(a, next, w, out);
+            Emit(b, next, w, out);
+            return;
+        }
+        EmitLeaf(r, DsxCoding(entry.coding), w);
+    }
+
+    void EmitLeaf(const DsxRegion& r, DsxCoding coding, ByteWriter* w);
+    void EmitPacked(const DsxRegion& r, const std::vector<u32>& local, ByteWriter* w);
+    void EmitPerChannel(const DsxRegion& r, ByteWriter* w);
+    void EmitRuns(const DsxRegion& r, DsxCoding coding, const std::vector<u32>& local,
+                  ByteWriter* w);
+
+    RegionModel model_;
+    std::vector<u32> palette_;
+    std::unordered_map<u32, u32> globalIndex_;
+    std::vector<PlanEntry> plan_;
+};
+
+void Encoder::EmitLeaf(const DsxRegion& r, DsxCoding coding, ByteWriter* w) {
+    u32 channels = model_.Channels();
+    RegionStats stats = model_.Stats(r);
+    const std::vector<u32>& colours = stats.colours;
+    switch (coding) {
+    case DSX_SOLID: w->Colour(model_.At(r.x, r.y), channels); break;
+    case DSX_RAW: model_.ForEach(r, [&](u32 c) { w->Colour(c, channels); }); break;
+    case DSX_GREY: model_.ForEach(r, [&](u32 c) { w->Byte(c); }); break;
+    case DSX_GREY_PALETTE:
+        w->Byte(u32(colours.size() - 1));
+        for (u32 c : colours) w->Byte(c);
+        EmitPacked(r, colours, w);
+        break;
+    case DSX_LOCAL_PALETTE:
+        w->Byte(u32(colours.size() - 1));
+        for (u32 c : colours) w->Colour(c, channels);
+        EmitPacked(r, colours, w);
+        break;
+    case DSX_PER_CHANNEL: EmitPerChannel(r, w); break;
+    case DSX_GLOBAL_INDEXES: model_.ForEach(r, [&](u32 c) { w->Byte(globalIndex_[c]); }); break;
+    case DSX_GLOBAL_SUBSET:
+        w->Byte(u32(colours.size() - 1));
+        for (u32 c : colours) w->Byte(globalIndex_[c]);
+        EmitPacked(r, colours, w);
+        break;
+    case DSX_RLE_LOCAL:
+        w->Byte(u32(colours.size() - 1));
+        for (u32 c : colours) w->Colour(c, channels);
+        EmitRuns(r, coding, colours, w);
+        break;
+    case DSX_RLE_GLOBAL_SUBSET:
+        w->Byte(u32(colours.size() - 1));
+        for (u32 c : colours) w->Byte(globalIndex_[c]);
+        EmitRuns(r, coding, colours, w);
+        break;
+    default: EmitRuns(r, coding, colours, w); break;
+    }
+}
+
+void Encoder::EmitPacked(const DsxRegion& r, const std::vector<u32>& local, ByteWriter* w) {
+    u32 bits = DsxIndexBits(u32(local.size()));
+    model_.ForEach(r, [&](u32 c) { w->Bits(IndexOf(local, c), bits); });
+    w->FlushBits();
+}
+
+void Encoder::EmitPerChannel(const DsxRegion& r, ByteWriter* w) {
+    for (u32 ch = 0; ch < model_.Channels(); ++ch) {
+        std::vector<u32> values;
+        model_.ForEach(r, [&](u32 c) { values.push_back((c >> (8 * ch)) & 0xFF); });
+        std::vector<u32> distinct = values;
+        std::sort(distinct.begin(), distinct.end());
+        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+        if (distinct.size() > DSX_CHANNEL_PALETTE_MAX) {
+            w->Byte(0xFF);
+            for (u32 v : values) w->Byte(v);
+            continue;
+        }
+        w->Byte(u32(distinct.size() - 1));
+        for (u32 v : distinct) w->Byte(v);
+        if (distinct.size() == 1) continue;
+        u32 bits = DsxIndexBits(u32(distinct.size()));
+        for (u32 v : values) w->Bits(IndexOf(distinct, v), bits);
+        w->FlushBits();
+    }
+}
+
+void Encoder::EmitRuns(const DsxRegion& r, DsxCoding coding, const std::vector<u32>& local,
+                       ByteWriter* w) {
+    u32 channels = model_.Channels();
+    RunCosting costing = model_.RunCostingFor(coding, u32(local.size()));
+    std::vector<Run> runs = model_.Runs(r);
+    auto item = [&](u32 c) {
+        if (coding == DSX_RLE_RAW)
+            w->Colour(c, channels);
+        else if (coding == DSX_RLE_GLOBAL)
+            w->Byte(globalIndex_[c]);
+        else
+            w->Bits(IndexOf(local, c), costing.itemBits);
+    };
+    auto runColour = [&](u32 c) {
+        if (coding == DSX_RLE_RAW)
+            w->Colour(c, channels);
+        else if (coding == DSX_RLE_GLOBAL)
+            w->Byte(globalIndex_[c]);
+        else
+            w->Byte(IndexOf(local, c));
+    };
+    u32 threshold = BestRunThreshold(runs, costing);
+    VisitPackets(runs, threshold, [&](const Packet& p) {
+        if (p.isRun) {
+            w->Byte(DSX_RLE_RUN_BASE - p.count);
+            runColour(p.colour);
+            return;
+        }
+        w->Byte(p.count);
+        for (u32 i = 0; i < p.count; ++i) item(p.items[i]);
+        if (coding != DSX_RLE_RAW && coding != DSX_RLE_GLOBAL) w->FlushBits();
+    });
+}
+
+// Colours by frequency, most frequent first, at most the palette's size.
+std::vector<u32> FrequentColours(const Picture& picture, size_t limit) {
+    std::unordered_map<u32, size_t> counts;
+    RegionModel model(picture, {});
+    model.ForEach({0, 0, picture.width, picture.height}, [&](u32 c) { counts[c]++; });
+    std::vector<std::pair<size_t, u32>> byCount;
+    byCount.reserve(counts.size());
+    for (const auto& [colour, count] : counts) byCount.push_back({count, colour});
+    std::sort(byCount.begin(), byCount.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    std::vector<u32> palette;
+    for (size_t i = 0; i < byCount.size() && i < limit; ++i) palette.push_back(byCount[i].second);
+    return palette;
+}
+
+} // namespace
+
+bool EncodeDSX(const Picture& picture, DsxEncodeResult* out, std::string* error) {
+    if (picture.width == 0 || picture.height == 0 || picture.width > DSX_MAX_SIDE ||
+        picture.height > DSX_MAX_SIDE || (picture.channels != 3 && picture.channels != 4) ||
+        picture.pixels.size() != picture.PixelCount() * picture.channels) {
+        *error = "picture size not encodable as DSX";
+        return false;
+    }
+    // Two candidate global palettes: none, and the most frequent colours. The smaller file
+    // wins.
+    Encoder plain(picture, {});
+    size_t plainBytes = plain.Plan();
+    Encoder paletted(picture, FrequentColours(picture, DSX_MAX_PALETTE));
+    size_t palettedBytes = paletted.Plan();
+    *out = DsxEncodeResult();
+    if (palettedBytes < plainBytes)
+        paletted.Write(out);
+    else
+        plain.Write(out);
+    return true;
+}
