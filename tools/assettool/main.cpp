@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/assettool/art.h"
 #include "tools/assettool/command.h"
 
 namespace {
@@ -22,6 +23,8 @@ const Command COMMANDS[] = {
      "bindings compile IN.txt OUT.cdu [--keys keyboard.loc] | bindings dump IN.cdu "
      "[--keys keyboard.loc]",
      "key-binding source to the 512-byte binding table and back", CmdBindings},
+    {"art", "art NAME OUT.dsx|OUT.png|OUT.tga | art list", "draw one of the game's pictures",
+     CmdArt},
 };
 
 void PrintHelp() {
