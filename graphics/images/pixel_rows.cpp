@@ -28,7 +28,23 @@ void PutEntry(u8* dst, const IndexedPalette& palette, u32 index) {
 } // namespace
 
 void RowFromBGR(u8* dst, const u8* src, size_t count) {
-    for (size_t i = 0; i < count; i++, dst += RGB_BYTES, src += RGB_BYTES) {
+    size_t i = 0;
+#if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // Four pixels at a time as three words: B0 G0 R0 B1 | G1 R1 B2 G2 | R2 B3 G3 R3.
+    constexpr size_t GROUP = 4;
+    constexpr size_t GROUP_BYTES = GROUP * RGB_BYTES;
+    for (; i + GROUP <= count; i += GROUP, src += GROUP_BYTES, dst += GROUP_BYTES) {
+        u32 w[3];
+        memcpy(w, src, GROUP_BYTES);
+        const u32 out[3] = {
+            (w[0] >> 16 & 0xFF) | (w[0] & 0xFF00) | (w[0] & 0xFF) << 16 | (w[1] & 0xFF00) << 16,
+            (w[1] & 0xFF) | (w[0] >> 16 & 0xFF00) | (w[2] & 0xFF) << 16 | (w[1] & 0xFF000000u),
+            (w[1] >> 16 & 0xFF) | (w[2] >> 16 & 0xFF00) | (w[2] & 0xFF0000) | (w[2] & 0xFF00) << 16,
+        };
+        memcpy(dst, out, GROUP_BYTES);
+    }
+#endif
+    for (; i < count; i++, dst += RGB_BYTES, src += RGB_BYTES) {
         dst[0] = src[2];
         dst[1] = src[1];
         dst[2] = src[0];

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <string>
+
 #include "tests/graphics/images/image_bytes.h"
 
 namespace {
@@ -79,6 +82,27 @@ TEST(ImageLoad, StreamsThatCannotSeekAreReadToTheirEnd) {
     fclose(stream);
     ASSERT_TRUE(fromPipe.ok);
     EXPECT_EQ(fromPipe.image.pixels[0], 40);
+}
+
+// The fuzzers' seed files are small valid pictures of every kind the decoders read.
+TEST(ImageLoad, EverySeedFileDecodes) {
+    const struct {
+        const char* folder;
+        LoadProc load;
+    } kinds[] = {{"dsx", LoadDSX}, {"tga", LoadTGA}, {"bmp", LoadBMP}};
+    for (const auto& kind : kinds) {
+        const std::string folder = std::string(IMAGE_SEED_DIR) + "/" + kind.folder;
+        int files = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            FILE* file = fopen(entry.path().c_str(), "rb");
+            ASSERT_NE(file, nullptr) << entry.path();
+            Loaded loaded(kind.load, file);
+            fclose(file);
+            EXPECT_TRUE(loaded.ok) << entry.path();
+            files++;
+        }
+        EXPECT_GE(files, 4) << folder;
+    }
 }
 
 TEST(ImageLoad, FailuresLeaveNoPixels) {

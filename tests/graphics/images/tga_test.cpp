@@ -54,6 +54,28 @@ TEST(TgaDecode, BottomUpAndTopDownFilesGiveTheSamePicture) {
     EXPECT_EQ(highBit.All(), topDown.All());
 }
 
+// Rows of every width up to 13 pixels, so wide and narrow rows, and the pixels after the last
+// whole group of a row, all convert.
+TEST(TgaDecode, EveryPixelOfRowsOfManyWidths) {
+    for (u16 width = 1; width <= 13; width++) {
+        for (u8 depth : {24, 32}) {
+            const u32 bytes = depth / 8;
+            Bytes file = TgaFile(RAW_TRUECOLOUR, width, 2, depth, TOP_DOWN);
+            for (u32 i = 0; i < 2u * width * bytes; i++) file.U8(u8(i * 7 + 1));
+            Decoded d(DecodeTGA, file);
+            ASSERT_TRUE(d.Ok());
+            const ByteVector& raw = file.Data();
+            for (u32 p = 0; p < 2u * width; p++) {
+                const u8* src = raw.data() + 18 + p * bytes;
+                ByteVector expected = {src[2], src[1], src[0]};
+                if (bytes == 4) expected.push_back(src[3]);
+                EXPECT_EQ(d.Pixel(p % width, p / width), expected)
+                    << "width " << width << " depth " << int(depth) << " pixel " << p;
+            }
+        }
+    }
+}
+
 TEST(TgaDecode, ThirtyTwoBitPixelsKeepAlpha) {
     Decoded d(DecodeTGA,
               TgaFile(RAW_TRUECOLOUR, 2, 1, 32, TOP_DOWN | 8).Raw({1, 2, 3, 4, 5, 6, 7, 8}));
