@@ -5,6 +5,7 @@
 
 #include "tools/assettool/art.h"
 #include "tools/assettool/command.h"
+#include "tools/assettool/sound.h"
 
 namespace {
 
@@ -25,6 +26,9 @@ const Command COMMANDS[] = {
      "key-binding source to the 512-byte binding table and back", CmdBindings},
     {"art", "art NAME OUT.dsx|OUT.png|OUT.tga | art list", "draw one of the game's pictures",
      CmdArt},
+    {"sound", "sound NAME OUT.wav|OUT.ogg | sound list", "synthesise one of the game's sounds",
+     CmdSound},
+    {"music", "music N OUT.ogg", "compose music track N (1 or 2) as Ogg Vorbis", CmdMusic},
 };
 
 void PrintHelp() {
