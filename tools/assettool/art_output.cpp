@@ -63,7 +63,7 @@ std::string LowerExtension(const std::string& path) {
 
 bool SaveArtImage(const std::string& path, const ArtImage& image, std::string* error) {
     const std::string kind = LowerExtension(path);
-    if (kind == "tga") return WriteArtTGA(path, image, true, error);
+    if (kind == "tga") return WriteArtTGA(path, image, ToPicture(image).channels == 4, error);
     if (kind == "png") {
         std::vector<u8> bytes;
         return WritePNG(ToPicture(image), &bytes, error) && WriteFileAtomic(path, bytes, error);
