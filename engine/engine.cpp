@@ -8,6 +8,7 @@
 #include "engine/loop.h"
 #include "engine/utils.h"
 #include "engine/window.h"
+#include "graphics/texture.h"
 #include "gui/gui.h"
 #include "platform/platform.h"
 
@@ -103,6 +104,7 @@ void DestroyEngine() {
     DestroyMainWindow();
     ShutdownGUI();
     DestroyGL();
+    ResetTextureRegistry(); // its owners live in the records freed next
     FreeTrackedAllocs();
     Sys_ShowCursor(true);
     LogWrite("Vaelor engine destroyed");

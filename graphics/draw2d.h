@@ -14,7 +14,12 @@ struct TempRectF {
     f32 x, y, w, h;
 };
 
-enum FlipCode : u16 { FLIP_NONE = 0, FLIP_HORIZONTAL = 0x0F, FLIP_VERTICAL = 0xF0, FLIP_BOTH = 0xFF };
+enum FlipCode : u16 {
+    FLIP_NONE = 0,
+    FLIP_HORIZONTAL = 0x0F,
+    FLIP_VERTICAL = 0xF0,
+    FLIP_BOTH = 0xFF
+};
 
 void glEnter2D();
 void glLeave2D();
@@ -34,9 +39,7 @@ void glFillEllipse(f32 cx, f32 cy, f32 rx, f32 ry, i16 segments);
 void glDrawPoint(f32 x, f32 y);
 void glDrawTexture(f32 x, f32 y, f32 w, f32 h, const Texture* texture, const TempRectF* source,
                    u16 flip);
-void glDrawTextureRect(f32 x, f32 y, f32 w, f32 h, const Texture* texture,
-                       const TempRect* source);
+void glDrawTextureRect(f32 x, f32 y, f32 w, f32 h, const Texture* texture, const TempRect* source);
 void glDrawSurface(f32 x, f32 y, f32 w, f32 h, const Surface* surface, const TempRectF* source,
                    u16 flip);
-void glDrawSurfaceRect(f32 x, f32 y, f32 w, f32 h, const Surface* surface,
-                       const TempRect* source);
+void glDrawSurfaceRect(f32 x, f32 y, f32 w, f32 h, const Surface* surface, const TempRect* source);

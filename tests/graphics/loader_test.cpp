@@ -1,0 +1,213 @@
+// Windowless checks of the texture and surface loaders: every failure's log line and error
+// report, the choice of decoder by extension, NextPow2 and the surface layout arithmetic.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "engine/engine.h"
+#include "graphics/image_loader.h"
+#include "graphics/texture.h"
+#include "tests/graphics/image_files.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/test_dir.h"
+
+namespace {
+
+class LoaderTest : public ::testing::Test {
+  protected:
+    void SetUp() override { fake::Reset(); }
+    std::string Log() const { return dir.Read("vaelor.log"); }
+    bool Logged(const std::string& line) const {
+        return Log().find(" - " + line + "\n") != std::string::npos;
+    }
+    // ReportError writes its own line, so its text and location show up in the log whatever
+    // draws the box.
+    bool Reported(const std::string& location, const std::string& text) const {
+        return Logged("[ERROR] Error in '" + location + "': " + text);
+    }
+    TempDir dir;
+};
+
+TEST_F(LoaderTest, NullPathIsReportedByEachLoader) {
+    EXPECT_EQ(glLoadTexture(nullptr, GL_LINEAR), nullptr);
+    EXPECT_EQ(glLoadSurface(nullptr, GL_LINEAR), nullptr);
+    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> Unable to load texture,Path is NULL"));
+    EXPECT_TRUE(Reported("glLoadTexture", "Unable to load texture,Path cannot be NULL"));
+    EXPECT_TRUE(Logged("[ERROR]<glLoadSurface> Unable to load surface, Path is NULL"));
+    EXPECT_TRUE(Reported("glLoadSurface", "Unable to load surface,Path cannot be NULL"));
+}
+
+TEST_F(LoaderTest, UnsupportedExtensionsAreNamed) {
+    ASSERT_TRUE(WriteTGA("picture.png", SolidImage(4, 4, {1, 2, 3, 255})));
+    EXPECT_EQ(glLoadTexture("picture.png", GL_LINEAR), nullptr);
+    const std::string text =
+        "Failed to load 'picture.png', '*.png' files aren't supported by the Vaelor Engine";
+    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> " + text));
+    EXPECT_TRUE(Reported("glLoadTexture", text));
+
+    // No dot: the whole path is the extension.
+    EXPECT_EQ(glLoadSurface("Data/README", GL_LINEAR), nullptr);
+    const std::string whole =
+        "Failed to load 'Data/README', '*.data/readme' files aren't supported by the Vaelor "
+        "Engine";
+    EXPECT_TRUE(Logged("[ERROR]<glLoadSurface> " + whole));
+}
+
+TEST_F(LoaderTest, MissingFilesAreNotFound) {
+    EXPECT_EQ(glLoadTexture("Data/absent.dsx", GL_LINEAR), nullptr);
+    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> File 'Data/absent.dsx' not found"));
+    EXPECT_TRUE(Reported("glLoadTexture", "File 'Data/absent.dsx' not found"));
+    EXPECT_EQ(glLoadSurface("absent.TGA", GL_LINEAR), nullptr);
+    EXPECT_TRUE(Logged("[ERROR]<glLoadSurface> File 'absent.TGA' not found"));
+    EXPECT_TRUE(Reported("glLoadSurface", "File 'absent.TGA' not found"));
+}
+
+TEST_F(LoaderTest, JpgIsAcceptedButHasNoDecoder) {
+    ASSERT_TRUE(WriteBytes("photo.jpg", {0xFF, 0xD8, 0xFF, 0xE0}));
+    EXPECT_EQ(glLoadTexture("photo.jpg", GL_LINEAR), nullptr);
+    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> Failed to load 'photo.jpg'"));
+    EXPECT_TRUE(Reported("glLoadTexture", "Failed to load 'photo.jpg'"));
+    EXPECT_FALSE(Logged("[ERROR]<glLoadTexture> LoadProc returned NULL"));
+    EXPECT_EQ(Log().find("aren't supported"), std::string::npos);
+}
+
+TEST_F(LoaderTest, DecoderFailureLogsBothLines) {
+    ASSERT_TRUE(WriteBytes("broken.dsx", {'d', 's', 'x', 0, 1, 2, 3}));
+    EXPECT_EQ(glLoadSurface("broken.dsx", GL_LINEAR), nullptr);
+    std::string log = Log();
+    size_t procLine = log.find("[ERROR]<glLoadSurface> LoadProc returned NULL\n");
+    size_t failLine = log.find("[ERROR]<glLoadSurface> Failed to load 'broken.dsx'\n");
+    ASSERT_NE(procLine, std::string::npos);
+    ASSERT_NE(failLine, std::string::npos);
+    EXPECT_LT(procLine, failLine);
+    EXPECT_TRUE(Reported("glLoadSurface", "Failed to load 'broken.dsx'"));
+}
+
+// The decoder is chosen by the name, not the content: a TGA named .dsx goes to the DSX
+// decoder and fails; the same bytes named .TGA (any case) load.
+TEST_F(LoaderTest, ExtensionChoosesDecoderInAnyCase) {
+    TestImage image = SolidImage(8, 4, {200, 10, 10, 255});
+    ASSERT_TRUE(WriteTGA("ship.dsx", image));
+    ASSERT_TRUE(WriteTGA("ship.TGA", image));
+    ASSERT_TRUE(WriteSolidDSX("flag.DSX", 16, 16, {1, 2, 3, 4}));
+    EXPECT_EQ(glLoadTexture("ship.dsx", GL_LINEAR), nullptr);
+    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> LoadProc returned NULL"));
+
+    Texture* fromTga = glLoadTexture("ship.TGA", GL_LINEAR);
+    ASSERT_NE(fromTga, nullptr);
+    EXPECT_EQ(fromTga->width, 8);
+    EXPECT_EQ(fromTga->height, 4);
+    Texture* fromDsx = glLoadTexture("flag.DSX", GL_LINEAR);
+    ASSERT_NE(fromDsx, nullptr);
+    EXPECT_EQ(fromDsx->width, 16);
+    // The path's last '.' or '|' starts the extension.
+    ASSERT_TRUE(WriteSolidDSX("pack.tga|dsx", 2, 2, {1, 2, 3, 4}));
+    EXPECT_NE(glLoadTexture("pack.tga|dsx", GL_LINEAR), nullptr);
+}
+
+bool DecoderWithoutPixels(FILE*, ImageData* out) {
+    out->width = 4;
+    out->height = 4;
+    out->format = GL_RGB;
+    return true;
+}
+
+TEST_F(LoaderTest, DecoderWithoutPixelsIsAFailure) {
+    ImageData image;
+    EXPECT_FALSE(
+        RunLoadProc(nullptr, DecoderWithoutPixels, TEXTURE_LOADER_MESSAGES, "x.tga", &image));
+    EXPECT_EQ(image.pixels, nullptr);
+    std::string log = Log();
+    size_t nullLine = log.find("[ERROR]<glLoadTexture> Failed to load Texture, data.data == NULL");
+    size_t failLine = log.find("[ERROR]<glLoadTexture> Failed to load 'x.tga'");
+    ASSERT_NE(nullLine, std::string::npos);
+    ASSERT_NE(failLine, std::string::npos);
+    EXPECT_LT(nullLine, failLine);
+
+    // The surface loader has no "data.data" line, but still fails.
+    EXPECT_FALSE(
+        RunLoadProc(nullptr, DecoderWithoutPixels, SURFACE_LOADER_MESSAGES, "y.tga", &image));
+    EXPECT_TRUE(Logged("[ERROR]<glLoadSurface> Failed to load 'y.tga'"));
+    EXPECT_EQ(Log().find("<glLoadSurface> Failed to load Texture"), std::string::npos);
+}
+
+TEST_F(LoaderTest, FailuresShowAMessageBoxCaptionedWithTheLoader) {
+    glLoadSurface("nothing.bmp", GL_LINEAR);
+    ASSERT_EQ(fake::MessageBoxes().size(), 1u);
+    EXPECT_EQ(fake::MessageBoxes()[0].text, "File 'nothing.bmp' not found");
+    EXPECT_EQ(fake::MessageBoxes()[0].caption, "Error( glLoadSurface )");
+}
+
+TEST_F(LoaderTest, FailedLoadsLeaveNoTrackedRecords) {
+    u32 before = TrackedAllocCount();
+    ASSERT_TRUE(WriteBytes("bad.tga", {1, 2, 3}));
+    EXPECT_EQ(glLoadTexture("bad.tga", GL_LINEAR), nullptr);
+    EXPECT_EQ(glLoadSurface("bad.tga", GL_LINEAR), nullptr);
+    EXPECT_EQ(TrackedAllocCount(), before);
+}
+
+TEST(NextPow2, SmallestPowerOfTwoNotBelow) {
+    EXPECT_EQ(NextPow2(-5), 1);
+    EXPECT_EQ(NextPow2(0), 1);
+    EXPECT_EQ(NextPow2(1), 1);
+    EXPECT_EQ(NextPow2(2), 2);
+    EXPECT_EQ(NextPow2(3), 4);
+    EXPECT_EQ(NextPow2(100), 128);
+    EXPECT_EQ(NextPow2(256), 256);
+    EXPECT_EQ(NextPow2(257), 512);
+    EXPECT_EQ(NextPow2(16384), 16384);
+    // 32768 does not fit the type; the largest power of two that does is the answer.
+    EXPECT_EQ(NextPow2(16385), 16384);
+    EXPECT_EQ(NextPow2(32767), 16384);
+}
+
+class SurfaceLayoutTest : public LoaderTest {
+  protected:
+    Surface* Load(int width, int height) {
+        std::string name = "s" + std::to_string(width) + "x" + std::to_string(height) + ".tga";
+        EXPECT_TRUE(WriteTGA(name, SolidImage(width, height, {9, 9, 9, 255})));
+        return glLoadSurface(name.c_str(), GL_LINEAR);
+    }
+};
+
+TEST_F(SurfaceLayoutTest, TileCountsAndLastTileSizes) {
+    Surface* one = Load(254, 254);
+    ASSERT_NE(one, nullptr);
+    EXPECT_EQ(one->columns, 1);
+    EXPECT_EQ(one->rows, 1);
+    EXPECT_EQ(one->lastColumnPixels, 254);
+    EXPECT_EQ(one->lastColumnWidth, 256);
+    EXPECT_EQ(one->lastRowHeight, 256);
+
+    Surface* thin = Load(255, 10);
+    ASSERT_NE(thin, nullptr);
+    EXPECT_EQ(thin->columns, 2);
+    EXPECT_EQ(thin->rows, 1);
+    EXPECT_EQ(thin->lastColumnPixels, 1);
+    EXPECT_EQ(thin->lastColumnWidth, 4);
+    EXPECT_EQ(thin->lastRowPixels, 10);
+    EXPECT_EQ(thin->lastRowHeight, 16);
+
+    Surface* big = Load(600, 300);
+    ASSERT_NE(big, nullptr);
+    EXPECT_EQ(big->columns, 3);
+    EXPECT_EQ(big->rows, 2);
+    EXPECT_EQ(big->lastColumnPixels, 92);
+    EXPECT_EQ(big->lastColumnWidth, 128);
+    EXPECT_EQ(big->lastRowPixels, 46);
+    EXPECT_EQ(big->lastRowHeight, 64);
+}
+
+TEST_F(SurfaceLayoutTest, FreeingASurfaceReleasesRecordsAndRegistryEntries) {
+    u32 allocs = TrackedAllocCount(), entries = RegisteredTextureCount();
+    Surface* surface = Load(600, 300);
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(TrackedAllocCount(), allocs + 2); // the record and its names
+    EXPECT_EQ(RegisteredTextureCount(), entries + 6);
+    glFreeSurface(surface);
+    glFreeSurface(nullptr);
+    EXPECT_EQ(TrackedAllocCount(), allocs);
+    EXPECT_EQ(RegisteredTextureCount(), entries);
+}
+
+} // namespace

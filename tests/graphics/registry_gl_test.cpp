@@ -1,0 +1,197 @@
+// The texture registry under a real GL context: every texture, surface tile and font page
+// comes back identical after glDownload, a destroyed and recreated context and glUpload, with
+// the records holding the new names.
+#include <cstring>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/window.h"
+#include "graphics/draw2d.h"
+#include "tests/graphics/gl_fixture.h"
+
+namespace {
+
+using RegistryTest = GraphicsGLTest;
+
+constexpr int PAGE_SIZE = 8;
+
+struct FontPageLike {
+    u16 width, height;
+    u32 name;
+};
+
+// A font page made the way the font loader makes one: luminance-alpha, registered by owner.
+FontPageLike* MakePage() {
+    auto* page = new FontPageLike{PAGE_SIZE, PAGE_SIZE, 0};
+    std::vector<u8> texels(PAGE_SIZE * PAGE_SIZE * 2);
+    for (size_t i = 0; i < texels.size(); i++) texels[i] = u8(i * 7);
+    glGenTextures(1, &page->name);
+    glBindTexture(GL_TEXTURE_2D, page->name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, PAGE_SIZE, PAGE_SIZE, 0, GL_LUMINANCE_ALPHA,
+                 GL_UNSIGNED_BYTE, texels.data());
+    RegisterTexture(&page->name, PAGE_SIZE, PAGE_SIZE, GL_LINEAR, GL_LUMINANCE_ALPHA, false);
+    return page;
+}
+
+std::vector<std::vector<u8>> SnapshotRegistry() {
+    std::vector<std::vector<u8>> all;
+    for (u32 i = 0; i < RegisteredTextureCount(); i++) {
+        RegisteredTextureInfo info{};
+        EXPECT_TRUE(GetRegisteredTexture(i, &info));
+        all.push_back(ReadTexture(info.name, info.format));
+    }
+    return all;
+}
+
+void RebuildContext() {
+    glDownload();
+    DestroyGL();
+    InitGL(0);
+    glUpload();
+}
+
+TEST_F(RegistryTest, EverythingSurvivesARebuiltContext) {
+    TestImage picture = PatternImage(600, 300);
+    Texture* texture = LoadTexture("tex.tga", PatternImage(100, 60, true), GL_LINEAR);
+    Texture* sprite = LoadTexture("sprite.tga", PatternImage(32, 32), GL_LINEAR_MIPMAP_LINEAR);
+    Surface* surface = LoadSurface("surf.tga", picture, GL_LINEAR);
+    // Rows of 6 bytes: saved wrongly if the read-back pads rows to the pack alignment.
+    Texture* narrow = LoadTexture("narrow.tga", PatternImage(2, 4), GL_NEAREST);
+    ASSERT_TRUE(texture && sprite && surface && narrow);
+    FontPageLike* page = MakePage();
+    std::vector<std::vector<u8>> before = SnapshotRegistry();
+
+    glPixelStorei(GL_PACK_ALIGNMENT, 8);
+    glDownload();
+    GLint alignment = 0;
+    glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
+    EXPECT_EQ(alignment, 8); // the caller's setting is left alone
+    DestroyGL();
+    InitGL(0);
+    glUpload();
+    EXPECT_GT(LogCount("All display card data uploaded"), 0);
+    ASSERT_EQ(RegisteredTextureCount(), before.size());
+    for (u32 i = 0; i < RegisteredTextureCount(); i++) {
+        RegisteredTextureInfo info{};
+        ASSERT_TRUE(GetRegisteredTexture(i, &info));
+        EXPECT_FALSE(info.saved);
+        EXPECT_TRUE(glIsTexture(*info.owner)) << "entry " << i;
+        EXPECT_EQ(ReadTexture(*info.owner, info.format), before[i]) << "entry " << i;
+    }
+    // The records see the names of the new context.
+    EXPECT_TRUE(glIsTexture(texture->name));
+    EXPECT_TRUE(glIsTexture(page->name));
+    for (int i = 0; i < surface->columns * surface->rows; i++)
+        EXPECT_TRUE(glIsTexture(surface->names[i]));
+    EXPECT_EQ(TextureLevelParameter(sprite->name, 1, GL_TEXTURE_WIDTH), 16);
+    EXPECT_EQ(TextureParameter(sprite->name, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
+    EXPECT_EQ(TextureParameter(page->name, GL_TEXTURE_WRAP_S), GL_CLAMP);
+    EXPECT_EQ(TextureParameter(page->name, GL_TEXTURE_WRAP_T), GL_CLAMP);
+
+    // And it draws as before.
+    GLTestClear(0, 0, 0);
+    glColor4f(1, 1, 1, 1);
+    glDrawSurface(0, 0, 600, 300, surface, nullptr, FLIP_NONE);
+    EXPECT_EQ(CompareWithImage(0, 0, picture, 1), 0);
+    UnregisterTexture(page->name);
+    delete page;
+}
+
+TEST_F(RegistryTest, CompressedTexturesComeBackUncompressed) {
+    u32 filter = TEXTURE_COMPRESS_DXT5 << TEXTURE_COMPRESS_SHIFT | GL_NEAREST;
+    Texture* texture = LoadTexture("dxt.tga", SolidImage(16, 16, {255, 0, 0, 255}, true), filter);
+    ASSERT_NE(texture, nullptr);
+    RebuildContext();
+    EXPECT_EQ(TextureLevelParameter(texture->name, 0, GL_TEXTURE_COMPRESSED), GL_FALSE);
+    glDrawTexture(0, 0, 16, 16, texture, nullptr, FLIP_NONE);
+    EXPECT_TRUE(ColorNear(GLTestPixel(8, 8), RGBA{255, 0, 0, 255}, 8));
+}
+
+TEST_F(RegistryTest, SecondDownloadKeepsTheFirstSave) {
+    TestImage image = PatternImage(16, 16, true);
+    Texture* texture = LoadTexture("twice.tga", image, GL_NEAREST);
+    ASSERT_NE(texture, nullptr);
+    glDownload();
+    // Changed after the save: a second download must not pick this up.
+    std::vector<u8> black(16 * 16 * 4, 0);
+    glBindTexture(GL_TEXTURE_2D, texture->name);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 16, 16, GL_RGBA, GL_UNSIGNED_BYTE, black.data());
+    glDownload();
+    EXPECT_EQ(LogCount("Performing glDownload()"), 2);
+    EXPECT_EQ(LogCount("All display card data downloaded"), 1);
+    DestroyGL();
+    InitGL(0);
+    glUpload();
+    std::vector<u8> texels = ReadTexture(texture->name, GL_RGBA);
+    EXPECT_EQ(memcmp(texels.data(), image.pixels.data(), texels.size()), 0);
+}
+
+TEST_F(RegistryTest, UploadWithoutDownloadDoesNothing) {
+    Texture* texture = LoadTexture("stay.tga", PatternImage(8, 8), GL_NEAREST);
+    ASSERT_NE(texture, nullptr);
+    u32 name = texture->name;
+    std::vector<u8> before = ReadTexture(name, GL_RGB);
+    glUpload();
+    EXPECT_EQ(texture->name, name);
+    EXPECT_EQ(ReadTexture(name, GL_RGB), before);
+    EXPECT_EQ(LogCount("Performing glUpload()"), 1);
+    EXPECT_EQ(LogCount("All display card data uploaded"), 0);
+    // A completed upload is not repeated either.
+    RebuildContext();
+    u32 rebuilt = texture->name;
+    glUpload();
+    EXPECT_EQ(texture->name, rebuilt);
+    EXPECT_EQ(LogCount("All display card data uploaded"), 1);
+}
+
+TEST_F(RegistryTest, SurfaceFreedWhileSavedIsForgotten) {
+    Texture* texture = LoadTexture("kept.tga", PatternImage(8, 8), GL_NEAREST);
+    Surface* surface = LoadSurface("gone.tga", PatternImage(300, 20), GL_LINEAR);
+    ASSERT_TRUE(texture && surface);
+    u32 count = RegisteredTextureCount();
+    glDownload();
+    glFreeSurface(surface);
+    EXPECT_EQ(RegisteredTextureCount(), count - 2);
+    DestroyGL();
+    InitGL(0);
+    glUpload();
+    EXPECT_TRUE(glIsTexture(texture->name));
+    EXPECT_EQ(ReadTexture(texture->name, GL_RGB).size(), 8u * 8u * 3u);
+}
+
+// Loaded in the new context before glUpload ran: it already works and keeps its name.
+TEST_F(RegistryTest, TextureMadeBeforeTheUploadKeepsItsName) {
+    Texture* old = LoadTexture("old.tga", PatternImage(8, 8), GL_NEAREST);
+    ASSERT_NE(old, nullptr);
+    glDownload();
+    DestroyGL();
+    InitGL(0);
+    TestImage image = PatternImage(16, 8, true);
+    Texture* fresh = LoadTexture("fresh.tga", image, GL_NEAREST);
+    ASSERT_NE(fresh, nullptr);
+    u32 name = fresh->name;
+    glUpload();
+    EXPECT_EQ(fresh->name, name);
+    EXPECT_NE(old->name, fresh->name);
+    std::vector<u8> texels = ReadTexture(fresh->name, GL_RGBA);
+    EXPECT_EQ(memcmp(texels.data(), image.pixels.data(), texels.size()), 0);
+}
+
+TEST_F(RegistryTest, UnregisterByNameRemovesOneEntry) {
+    FontPageLike* page = MakePage();
+    u32 count = RegisteredTextureCount();
+    UnregisterTexture(page->name);
+    EXPECT_EQ(RegisteredTextureCount(), count - 1);
+    for (u32 i = 0; i < RegisteredTextureCount(); i++) {
+        RegisteredTextureInfo info{};
+        ASSERT_TRUE(GetRegisteredTexture(i, &info));
+        EXPECT_NE(info.owner, &page->name);
+    }
+    glDeleteTextures(1, &page->name);
+    delete page;
+}
+
+} // namespace
