@@ -43,7 +43,7 @@ void FreeFont(Font* font); // also clears the current font when it is this one
 Font* SetFont(Font* font);
 Font* GetFont();
 
-// Decodes one code point at text; *step receives the bytes used (always at least 1).
+// Decodes one code point at text; *step receives the bytes used (at least 1 for any text).
 // Never steps over the terminating zero.
 i32 DecodeUTF8(const char* text, int* step);
 // The same within the first `available` bytes (at least 1): a sequence cut short by the end
