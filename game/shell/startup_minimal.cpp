@@ -4,8 +4,6 @@
 #include "engine/log.h"
 #include "game/shell/startup.h"
 
-void LoadSounds() {}
-
 void LoadFonts() {
     LogWrite("Loading fonts");
     LogWrite("Fonts loaded");
@@ -17,5 +15,3 @@ void Load() {
 }
 
 void ReleaseGameData() { DestroyAL(); }
-
-void MusicTick() {}

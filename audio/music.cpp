@@ -1,0 +1,55 @@
+// The music playlist over the folder scan and the stream slots.
+#include "audio/music.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "audio/streams.h"
+#include "engine/utils.h"
+#include "gui/gui.h"
+
+namespace {
+
+constexpr const char* MUSIC_FOLDER = "Data/Music";
+constexpr const char* MUSIC_PATTERN = "*.ogg";
+constexpr size_t MUSIC_NAME_SIZE = 256; // names of up to 255 characters
+constexpr u16 SINGLE_CHILD = 1;
+
+u32 musicStream = NO_MUSIC;
+
+// The folder's Ogg files, in the scan's order; at most MAX_MUSIC_FILES of them.
+int ListMusic(char (*names)[MUSIC_NAME_SIZE]) {
+    int count = 0;
+    OpenDir(MUSIC_FOLDER, MUSIC_PATTERN);
+    for (const char* name; count < MAX_MUSIC_FILES && (name = NextDirEntry());)
+        snprintf(names[count++], MUSIC_NAME_SIZE, "%s", name);
+    CloseDir();
+    return count;
+}
+
+} // namespace
+
+void MusicTick() {
+    Control* sheet = GetActiveSheet();
+    if (!sheet || ControlChildCount(sheet) == SINGLE_CHILD) return;
+    MusicAdvance();
+}
+
+void MusicAdvance() {
+    // A track still playing, or a failed open (65535), both leave the music as it is.
+    if (musicStream != NO_MUSIC && StreamQuery(musicStream, STREAM_FINISHED) != 1) return;
+    static char names[MAX_MUSIC_FILES][MUSIC_NAME_SIZE];
+    int count = ListMusic(names);
+    if (count == 0) return;
+    int pick = rand() % count;
+    musicStream = OpenStream(StrFormat("%s/%s", MUSIC_FOLDER, names[pick]));
+    PlayStream(musicStream);
+}
+
+u32 MusicStream() {
+    return musicStream;
+}
+
+void ResetMusic() {
+    musicStream = NO_MUSIC;
+}

@@ -1,0 +1,17 @@
+// The music playlist: a random Ogg Vorbis file of "Data/Music" whenever no track is playing.
+#pragma once
+
+#include "engine/types.h"
+
+constexpr u32 NO_MUSIC = 0xFFFFFFFFu;
+constexpr int MAX_MUSIC_FILES = 64;
+
+// The 3-second timer function: does nothing while no GUI sheet is active or while the active
+// sheet has exactly one child control; otherwise MusicAdvance.
+void MusicTick();
+// Starts a random track when none is playing (the current one finished decoding).
+void MusicAdvance();
+// The current music stream handle, NO_MUSIC before the first track.
+u32 MusicStream();
+// Forgets the current track (a new audio device starts with no music).
+void ResetMusic();

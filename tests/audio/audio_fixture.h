@@ -1,0 +1,57 @@
+// Shared set-up for the audio tests: a temporary working folder (the engine log lands there),
+// the scripted platform, and an OpenAL device (the null backend plays silently in real time).
+#pragma once
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "audio/audio.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/test_dir.h"
+
+// The log's lines without their time stamps.
+inline std::vector<std::string> LogTexts(const TempDir& dir) {
+    std::vector<std::string> texts;
+    std::istringstream in(dir.Read("vaelor.log"));
+    for (std::string line; std::getline(in, line);) {
+        size_t mark = line.find("] - ");
+        texts.push_back(mark == std::string::npos ? line : line.substr(mark + 4));
+    }
+    return texts;
+}
+
+inline void SleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+class AudioTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fake::Reset();
+        ASSERT_TRUE(InitAL(nullptr)) << "the null OpenAL backend is needed (ALSOFT_DRIVERS=null)";
+    }
+    void TearDown() override { DestroyAL(); }
+
+    std::vector<std::string> Log() const { return LogTexts(dir); }
+    bool Logged(const std::string& text) const {
+        for (const std::string& t : Log())
+            if (t == text) return true;
+        return false;
+    }
+    // Runs frames (UpdateStreams every 10 ms of real time) until done() or the time is up.
+    template <typename Done> bool FramesUntil(Done done, int timeoutMs = 3000) {
+        for (int waited = 0; waited <= timeoutMs; waited += FRAME_MS) {
+            UpdateStreams();
+            if (done()) return true;
+            SleepMs(FRAME_MS);
+        }
+        return false;
+    }
+
+    static constexpr int FRAME_MS = 10;
+    TempDir dir;
+};

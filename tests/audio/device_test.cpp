@@ -1,0 +1,180 @@
+// The device, the one-shot pool and the game's effect player: start and shutdown twice, the
+// 33rd overlapping sound, finished sounds cleaned up, zoom-dependent gains, and no device.
+#include <AL/al.h>
+
+#include "game/shell/sounds.h"
+#include "game/sim/camera.h"
+#include "tests/audio/audio_fixture.h"
+#include "tests/audio/sound_files.h"
+
+using namespace sound;
+
+namespace {
+
+u32 ToneBuffer(double seconds) {
+    std::vector<float> tone = Sine(seconds, 22050, 1, 440, 0.5);
+    std::vector<int16_t> pcm(tone.size());
+    for (size_t i = 0; i < tone.size(); i++) pcm[i] = int16_t(tone[i] * 32767);
+    ALuint buffer = 0;
+    alGenBuffers(1, &buffer);
+    alBufferData(buffer, AL_FORMAT_MONO16, pcm.data(), ALsizei(pcm.size() * 2), 22050);
+    return buffer;
+}
+
+ALint State(u32 source) {
+    ALint state = 0;
+    alGetSourcei(source, AL_SOURCE_STATE, &state);
+    return state;
+}
+
+} // namespace
+
+TEST(AudioDeviceTest, StartAndShutdownTwice) {
+    TempDir dir;
+    fake::Reset();
+    ASSERT_TRUE(InitAL(nullptr));
+    EXPECT_TRUE(IsALReady());
+    std::string version = GetALVersion();
+    EXPECT_FALSE(InitAL("Default audio device"));
+    DestroyAL();
+    DestroyAL();
+    EXPECT_FALSE(IsALReady());
+    // A device can be opened again after shutdown, by the default device's name.
+    ASSERT_TRUE(InitAL("Default audio device"));
+    DestroyAL();
+
+    std::vector<std::string> expected = {
+        "Initializing OpenAL (device=(null))",
+        "OpenAL version: " + version,
+        "OpenAL initialized successfully",
+        "Initializing OpenAL (device=Default audio device)",
+        "Unable to initialize OpenAL, OpenAL already initialized",
+        "Destroying OpenAL",
+        "OpenAL destroyed",
+        "Destroying OpenAL",
+        "Unable to destroy OpenAL, it was already destroyed",
+        "Initializing OpenAL (device=Default audio device)",
+        "OpenAL version: " + version,
+        "OpenAL initialized successfully",
+        "Destroying OpenAL",
+        "OpenAL destroyed",
+    };
+    EXPECT_EQ(LogTexts(dir), expected);
+    EXPECT_NE(version.find('.'), std::string::npos);
+    EXPECT_NE(version, "0.0");
+}
+
+TEST(AudioDeviceTest, WithoutADeviceEverythingIsSilent) {
+    TempDir dir;
+    fake::Reset();
+    EXPECT_FALSE(InitAL("No such sound card"));
+    EXPECT_FALSE(IsALReady());
+    EXPECT_STREQ(GetALVersion(), "0.0");
+    std::vector<std::string> log = LogTexts(dir);
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1].rfind("Failed to initialize OpenAL, error code=", 0), 0u) << log[1];
+    EXPECT_NE(log[1], "Failed to initialize OpenAL, error code=0");
+
+    ASSERT_TRUE(WriteFile("beep.wav", PcmWav(1, 8000, 16, 800)));
+    ASSERT_TRUE(WriteOgg("song.ogg", Sine(0.2, 22050, 1, 440, 0.5), {1, 22050, 0.2f}));
+    EXPECT_EQ(LoadSoundBuffer("beep.wav"), INVALID_HANDLE);
+    EXPECT_EQ(PlaySoundBuffer(1), INVALID_HANDLE);
+    EXPECT_EQ(NewSource(), INVALID_HANDLE);
+    PlayUISound(1);
+    EXPECT_EQ(OpenStream("song.ogg"), INVALID_HANDLE);
+    UpdateStreams();
+    EXPECT_EQ(SoundPoolCount(), 0);
+    DestroyAL();
+}
+
+class SoundPoolTest : public AudioTest {};
+
+TEST_F(SoundPoolTest, TheThirtyThirdSoundStopsTheOldest) {
+    u32 buffer = ToneBuffer(2.0);
+    std::vector<u32> sources;
+    for (int i = 0; i < SOUND_POOL_SIZE; i++) sources.push_back(PlaySoundBuffer(buffer));
+    ASSERT_EQ(SoundPoolCount(), SOUND_POOL_SIZE);
+    for (u32 s : sources) EXPECT_EQ(State(s), AL_PLAYING);
+
+    u32 newest = PlaySoundBuffer(buffer);
+    ASSERT_NE(newest, INVALID_HANDLE);
+    EXPECT_EQ(SoundPoolCount(), SOUND_POOL_SIZE);
+    EXPECT_EQ(SoundPoolSource(0), sources[1]);
+    EXPECT_EQ(SoundPoolSource(SOUND_POOL_SIZE - 1), newest);
+    EXPECT_EQ(SoundPoolSource(SOUND_POOL_SIZE), INVALID_HANDLE);
+    for (u16 i = 0; i < SOUND_POOL_SIZE; i++) EXPECT_EQ(State(SoundPoolSource(i)), AL_PLAYING);
+
+    ALint relative = 0;
+    alGetSourcei(newest, AL_SOURCE_RELATIVE, &relative);
+    EXPECT_EQ(relative, AL_TRUE);
+}
+
+TEST_F(SoundPoolTest, FinishedSoundsAreDeletedByTheFrameUpdate) {
+    u32 shortBeep = ToneBuffer(0.05);
+    u32 longTone = ToneBuffer(3.0);
+    u32 beep = PlaySoundBuffer(shortBeep);
+    u32 tone = PlaySoundBuffer(longTone);
+    ASSERT_EQ(SoundPoolCount(), 2);
+    ASSERT_TRUE(FramesUntil([] { return SoundPoolCount() == 1; }));
+    EXPECT_EQ(SoundPoolSource(0), tone);
+    EXPECT_FALSE(alIsSource(beep));
+    EXPECT_EQ(State(tone), AL_PLAYING);
+}
+
+TEST_F(SoundPoolTest, OwnSourcesStayOutOfThePool) {
+    u32 source = NewSource();
+    ASSERT_NE(source, INVALID_HANDLE);
+    EXPECT_TRUE(alIsSource(source));
+    UpdateStreams();
+    EXPECT_EQ(SoundPoolCount(), 0);
+    EXPECT_TRUE(alIsSource(source)); // the caller deletes it
+    ALuint name = source;
+    alDeleteSources(1, &name);
+    EXPECT_EQ(PlaySoundBuffer(INVALID_HANDLE), INVALID_HANDLE);
+}
+
+TEST_F(SoundPoolTest, EffectGainFollowsTheCameraZoom) {
+    u32 buffer = ToneBuffer(1.0);
+    const f32 savedZoom = cameraZoom;
+    EXPECT_EQ(cameraZoom, 1000.0f);
+    struct Case {
+        f32 zoom, gain;
+    };
+    for (Case c : {Case{1000.0f, 0.75f}, Case{3000.0f, 0.25f}, Case{500.0f, 0.875f}}) {
+        cameraZoom = c.zoom;
+        u16 before = SoundPoolCount();
+        PlayUISound(buffer);
+        ASSERT_EQ(SoundPoolCount(), before + 1);
+        u32 source = SoundPoolSource(before);
+        ALfloat gain = 0;
+        ALint relative = 1;
+        alGetSourcef(source, AL_GAIN, &gain);
+        alGetSourcei(source, AL_SOURCE_RELATIVE, &relative);
+        EXPECT_FLOAT_EQ(gain, c.gain) << "zoom " << c.zoom;
+        EXPECT_EQ(relative, AL_FALSE);
+        EXPECT_EQ(State(source), AL_PLAYING);
+    }
+    cameraZoom = savedZoom;
+}
+
+TEST_F(SoundPoolTest, GameSoundsLoadInTheirOrder) {
+    ASSERT_EQ(system("mkdir -p Data/Audio"), 0);
+    ASSERT_TRUE(WriteFile("Data/Audio/engine.wav", PcmWav(1, 22050, 16, 2205)));
+    ASSERT_TRUE(WriteOgg("Data/Audio/warp.ogg", Sine(0.1, 22050, 1, 300, 0.5), {1, 22050, 0.2f}));
+    LoadSounds();
+    EXPECT_NE(engineSound, INVALID_HANDLE);
+    EXPECT_NE(warpSound, INVALID_HANDLE);
+    for (u32 missing : {cloakOnSound, cloakOffSound, warpExitSound, torpedoSound, disruptorSound,
+                        lancerSound, lancerStartSound})
+        EXPECT_EQ(missing, INVALID_HANDLE);
+    std::vector<std::string> loads;
+    for (const std::string& line : Log())
+        if (line.rfind("Loading audio buffer from ", 0) == 0) loads.push_back(line.substr(26));
+    std::vector<std::string> expected = {
+        "'Data/Audio/engine.wav'",      "'Data/Audio/cloak_on.ogg'",
+        "'Data/Audio/cloak_off.ogg'",   "'Data/Audio/warp.ogg'",
+        "'Data/Audio/exit_warp.ogg'",   "'Data/Audio/pulse_torpedo.ogg'",
+        "'Data/Audio/distruptor.wav'",  "'Data/Audio/lancer.wav'",
+        "'Data/Audio/lancer_start.wav'"};
+    EXPECT_EQ(loads, expected);
+}

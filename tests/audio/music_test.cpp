@@ -1,0 +1,108 @@
+// The music playlist: the GUI gate, a missing or empty folder, the random pick over the
+// folder's files, and a track list that keeps going past the 32 stream slots.
+#include <AL/al.h>
+#include <cstdlib>
+
+#include "tests/audio/audio_fixture.h"
+#include "tests/audio/sound_files.h"
+
+using namespace sound;
+
+class MusicTest : public AudioTest {
+  protected:
+    void AddTrack(const std::string& name, double seconds) {
+        ASSERT_EQ(system("mkdir -p Data/Music"), 0);
+        ASSERT_TRUE(
+            WriteOgg("Data/Music/" + name, Sine(seconds, 22050, 1, 440, 0.4), {1, 22050, 0.1f}));
+    }
+    std::vector<std::string> OpenedTracks() const {
+        std::vector<std::string> opened;
+        const std::string prefix = "Opening audio stream from 'Data/Music/";
+        for (const std::string& line : Log())
+            if (line.rfind(prefix, 0) == 0)
+                opened.push_back(line.substr(prefix.size(), line.size() - prefix.size() - 1));
+        return opened;
+    }
+    bool MusicPlaying() const {
+        return MusicStream() != NO_MUSIC &&
+               StreamQuery(MusicStream(), AL_SOURCE_STATE) == AL_PLAYING;
+    }
+};
+
+TEST_F(MusicTest, NothingStartsWithoutAnActiveSheet) {
+    AddTrack("a.ogg", 0.2);
+    MusicTick(); // no GUI sheet is active in a windowless test
+    EXPECT_EQ(MusicStream(), NO_MUSIC);
+    EXPECT_TRUE(OpenedTracks().empty());
+}
+
+TEST_F(MusicTest, MissingOrEmptyFolderStartsNothing) {
+    std::string before = dir.Path();
+    MusicAdvance();
+    EXPECT_EQ(MusicStream(), NO_MUSIC);
+    EXPECT_TRUE(Logged("Opening directory Data/Music, finding *.ogg files"));
+    EXPECT_TRUE(
+        Logged("Unable to open directory 'Data/Music' (Current directory is: '" + before + "'"));
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    EXPECT_EQ(std::string(cwd), before);
+
+    ASSERT_EQ(system("mkdir -p Data/Music && touch Data/Music/readme.txt"), 0);
+    MusicAdvance();
+    EXPECT_EQ(MusicStream(), NO_MUSIC);
+    EXPECT_TRUE(OpenedTracks().empty());
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    EXPECT_EQ(std::string(cwd), before);
+}
+
+TEST_F(MusicTest, PicksRandomTracksInTheFolderOrder) {
+    // Tracks shorter than a chunk finish decoding at once, so every call picks the next one.
+    for (const char* name : {"alpha.ogg", "beta.ogg", "gamma.ogg"}) AddTrack(name, 0.05);
+    const unsigned seed = 2024;
+    const std::vector<std::string> sorted = {"alpha.ogg", "beta.ogg", "gamma.ogg"};
+    std::vector<std::string> expected;
+    srand(seed);
+    for (int i = 0; i < 6; i++) expected.push_back(sorted[size_t(rand()) % sorted.size()]);
+
+    srand(seed);
+    for (int i = 0; i < 6; i++) {
+        MusicAdvance();
+        ASSERT_NE(MusicStream(), NO_MUSIC);
+        EXPECT_EQ(StreamQuery(MusicStream(), AL_SOURCE_STATE), u32(AL_PLAYING));
+    }
+    EXPECT_EQ(OpenedTracks(), expected);
+}
+
+TEST_F(MusicTest, TrackPlayingHoldsTheNextOne) {
+    AddTrack("long.ogg", 3.0);
+    MusicAdvance();
+    u32 first = MusicStream();
+    ASSERT_NE(first, NO_MUSIC);
+    UpdateStreams();
+    MusicAdvance();
+    MusicAdvance();
+    EXPECT_EQ(MusicStream(), first);
+    EXPECT_EQ(OpenedTracks().size(), 1u);
+}
+
+TEST_F(MusicTest, OneTrackRepeatsBeyondThirtyTwoStarts) {
+    AddTrack("loop.ogg", 0.02);
+    const int starts = STREAM_SLOTS + 3;
+    for (int i = 0; i < starts; i++) {
+        MusicAdvance();
+        ASSERT_NE(MusicStream(), INVALID_HANDLE) << "start " << i;
+        ASSERT_TRUE(FramesUntil([&] { return !MusicPlaying(); })) << "start " << i;
+    }
+    std::vector<std::string> opened = OpenedTracks();
+    EXPECT_EQ(opened.size(), size_t(starts));
+    EXPECT_EQ(opened.back(), "loop.ogg");
+}
+
+TEST_F(MusicTest, BrokenTrackStopsThePlaylist) {
+    ASSERT_EQ(system("mkdir -p Data/Music"), 0);
+    ASSERT_TRUE(WriteFile("Data/Music/broken.ogg", "not a vorbis file"));
+    MusicAdvance();
+    EXPECT_EQ(MusicStream(), INVALID_HANDLE);
+    MusicAdvance();
+    EXPECT_EQ(OpenedTracks().size(), 1u);
+}
