@@ -118,6 +118,11 @@ bool Sys_PollMessage(SysMessage* msg);
 void Sys_CursorPos(int* x, int* y);
 void Sys_ShowCursor(bool visible);
 
+// The system clipboard as UTF-8 text. Sys_GetClipboardText returns a copy the caller frees
+// with free(), or null when the clipboard holds no text.
+void Sys_SetClipboardText(const char* text);
+char* Sys_GetClipboardText();
+
 enum SysMessageBoxIcon { SYS_MB_ERROR, SYS_MB_WARNING, SYS_MB_INFO };
 // Modal system message box with one "Ok" button; works before any window exists.
 void Sys_MessageBox(const char* text, const char* caption, SysMessageBoxIcon icon);

@@ -1,6 +1,7 @@
 // The window, its compatibility GL context and the full-screen display modes, on SDL2.
 #include <X11/Xlib.h>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/platform.h"
 #include "platform/sdl_internal.h"
@@ -191,4 +192,17 @@ void Sys_MessageBox(const char* text, const char* caption, SysMessageBoxIcon ico
                                             : SDL_MESSAGEBOX_INFORMATION;
     if (SDL_ShowSimpleMessageBox(flags, caption, text, window) != 0)
         fprintf(stderr, "%s: %s\n", caption, text); // no display at all: the terminal gets it
+}
+
+void Sys_SetClipboardText(const char* text) {
+    if (text && SDLP_EnsureVideo()) SDL_SetClipboardText(text);
+}
+
+char* Sys_GetClipboardText() {
+    if (!SDLP_EnsureVideo() || !SDL_HasClipboardText()) return nullptr;
+    char* held = SDL_GetClipboardText();
+    if (!held) return nullptr;
+    char* copy = strdup(held);
+    SDL_free(held);
+    return copy;
 }

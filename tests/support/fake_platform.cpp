@@ -1,6 +1,7 @@
 // The scripted platform layer behind fake_platform.h.
 #include "tests/support/fake_platform.h"
 
+#include <cstring>
 #include <deque>
 
 namespace {
@@ -15,6 +16,7 @@ bool contextFails = false;
 bool hasContext = false;
 bool displayModeAccepted = true;
 std::vector<fake::MessageBoxRecord> boxes;
+std::string clipboard;
 
 SysMessage Make(uint32_t type, uint32_t w, uint32_t l) {
     return SysMessage{type, w, l};
@@ -35,6 +37,7 @@ void Reset() {
     hasContext = false;
     displayModeAccepted = true;
     boxes.clear();
+    clipboard.clear();
 }
 void SetTime(uint32_t ms) {
     now = ms;
@@ -71,6 +74,9 @@ void SetContextFails(bool fails) {
 }
 void SetDisplayModeAccepted(bool accepted) {
     displayModeAccepted = accepted;
+}
+std::string& Clipboard() {
+    return clipboard;
 }
 const std::vector<MessageBoxRecord>& MessageBoxes() {
     return boxes;
@@ -199,4 +205,10 @@ void Sys_CursorPos(int* x, int* y) {
 void Sys_ShowCursor(bool) {}
 void Sys_MessageBox(const char* text, const char* caption, SysMessageBoxIcon) {
     boxes.push_back({text ? text : "", caption ? caption : ""});
+}
+void Sys_SetClipboardText(const char* text) {
+    clipboard = text ? text : "";
+}
+char* Sys_GetClipboardText() {
+    return clipboard.empty() ? nullptr : strdup(clipboard.c_str());
 }

@@ -36,6 +36,9 @@ void SetFrameMetrics(int border, int caption);
 void SetContextFails(bool fails);
 void SetDisplayModeAccepted(bool accepted);
 
+// The clipboard the text boxes copy to and paste from.
+std::string& Clipboard();
+
 struct MessageBoxRecord {
     std::string text, caption;
 };
