@@ -74,12 +74,12 @@ void NavCornerOutlines(Outline out[CORNER_BUTTON_COUNT]) {
     b4.Add(752, diagonal);
     b4.Add(783, lower);
     b4.Add(SCREEN_RIGHT, lower);
-    Outline& b5 = out[3];
+    Outline& b5 = out[3]; // fanned from its inner corner, which sees the whole outline
+    b5.Add(752, diagonal);
     b5.Add(752, SCREEN_BOTTOM);
     b5.Add(column, SCREEN_BOTTOM);
     b5.AddArc(c, CORNER_CLEARANCE, AngleAtX(column), meet, CORNER_ARC_STEPS);
     b5.Add(notchX, notchY);
-    b5.Add(752, diagonal);
     Outline& b6 = out[4];
     b6.Add(left, SCREEN_BOTTOM);
     b6.AddArc(c, CORNER_CLEARANCE, AngleAtX(left), AngleAtX(column), CORNER_ARC_STEPS);
