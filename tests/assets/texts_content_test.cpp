@@ -1,0 +1,199 @@
+// The built program folder's texts, fonts and key bindings: every file the game loads exists
+// and parses, every language holds every entry the game reads, every character of every text
+// has a glyph in every font, and the default bindings cover the game's actions.
+#include <algorithm>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+#include "engine/input.h"
+#include "engine/loop.h"
+#include "graphics/dsf.h"
+#include "graphics/font.h"
+#include "graphics/markup.h"
+#include "tools/assettool/atomic_file.h"
+#include "tools/assettool/bindings_format.h"
+#include "tools/assettool/loc_format.h"
+
+namespace {
+
+const std::string DIST = VAELOR_DIST_DIR;
+const char* const LANGUAGES[] = {"eng", "cro", "cz", "pl", "de", "it", "spa", "fin"};
+const int FONT_SIZES[] = {12, 15, 17, 19, 24, 30, 34, 38, 48};
+
+constexpr size_t MENU_ENTRIES = 19;
+constexpr size_t GAME_ENTRIES = 53;
+constexpr size_t KEY_NAMES = 256;
+constexpr size_t KEY_NAME_MAX_BYTES = 31;
+constexpr size_t QUICK_HELP_ENTRY = 47;
+constexpr size_t QUICK_HELP_ROWS = 23;
+
+// game.loc entries the game uses as printf formats, with their conversions in order.
+const std::map<size_t, std::string> GAME_FORMATS = {{31, "s"}, {32, "sss"}, {48, "s"}, {51, "f"}};
+
+LocEntries LoadLoc(const std::string& relative) {
+    std::vector<u8> data;
+    std::string error;
+    LocEntries entries;
+    EXPECT_TRUE(ReadFileBytes(DIST + "/" + relative, &data, &error)) << relative << ": " << error;
+    EXPECT_TRUE(ParseLocBinary(data.data(), data.size(), &entries, &error))
+        << relative << ": " << error;
+    return entries;
+}
+
+// Conversion letters of a printf format ("%%" is none); "!" marks a conversion cut short.
+std::string Conversions(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') continue;
+        size_t j = i + 1;
+        while (j < text.size() && std::strchr("-+ #0123456789.", text[j])) ++j;
+        if (j >= text.size()) return out + "!";
+        if (text[j] != '%') out += text[j];
+        i = j;
+    }
+    return out;
+}
+
+// The code points a text draws: markup tags and line breaks take no glyph.
+std::set<i32> DrawnCodePoints(const std::string& text) {
+    std::set<i32> out;
+    const char* p = text.c_str();
+    while (*p) {
+        int tag = *p == '<' ? MarkupTagLength(p) : 0;
+        if (tag > 0) {
+            p += tag;
+            continue;
+        }
+        int step = 1;
+        i32 cp = DecodeUTF8(p, &step);
+        if (cp != '\n') out.insert(cp);
+        p += step;
+    }
+    return out;
+}
+
+struct FontGlyphs {
+    DsfInfo info;
+    std::set<i32> codePoints;
+};
+
+FontGlyphs LoadFontGlyphs(int size) {
+    std::vector<u8> data;
+    std::string error;
+    std::string path = DIST + "/Data/Fonts/arial_" + std::to_string(size) + ".dsf";
+    FontGlyphs f;
+    EXPECT_TRUE(ReadFileBytes(path, &data, &error)) << path << ": " << error;
+    EXPECT_TRUE(ParseDSF(data.data(), data.size(), &f.info)) << path;
+    std::vector<Glyph> glyphs(f.info.glyphCount);
+    ReadDSFGlyphs(data.data(), f.info, glyphs.data());
+    for (const Glyph& g : glyphs) f.codePoints.insert(g.codePoint);
+    return f;
+}
+
+BindingTable LoadDefaultBindings() {
+    std::vector<u8> data;
+    std::string error;
+    BindingTable table;
+    EXPECT_TRUE(ReadFileBytes(DIST + "/Users/default.cdu", &data, &error)) << error;
+    EXPECT_EQ(data.size(), BINDING_FILE_BYTES);
+    EXPECT_TRUE(ParseBindingsBinary(data.data(), data.size(), &table, &error)) << error;
+    return table;
+}
+
+class TextsContent : public testing::Test {
+  protected:
+    void SetUp() override { EngineEnable(ENGINE_TEXT_MARKUP); }
+};
+
+} // namespace
+
+TEST_F(TextsContent, EveryLanguageHoldsEveryEntryTheGameReads) {
+    for (const char* lang : LANGUAGES) {
+        SCOPED_TRACE(lang);
+        std::string dir = std::string("Texts/") + lang + "/";
+        LocEntries menu = LoadLoc(dir + "menu.loc");
+        LocEntries game = LoadLoc(dir + "game.loc");
+        LocEntries keys = LoadLoc(dir + "keyboard.loc");
+        EXPECT_EQ(menu.size(), MENU_ENTRIES);
+        ASSERT_GE(game.size(), GAME_ENTRIES);
+        ASSERT_GE(keys.size(), KEY_NAMES);
+        for (size_t n = 0; n < MENU_ENTRIES; ++n) EXPECT_FALSE(menu[n].empty()) << "menu " << n;
+        for (size_t n = 0; n < GAME_ENTRIES; ++n) EXPECT_FALSE(game[n].empty()) << "game " << n;
+        for (size_t k = 0; k < KEY_NAMES; ++k) {
+            EXPECT_FALSE(keys[k].empty()) << "key " << k;
+            EXPECT_LE(keys[k].size(), KEY_NAME_MAX_BYTES) << "key " << k;
+        }
+        size_t rows =
+            std::count(game[QUICK_HELP_ENTRY].begin(), game[QUICK_HELP_ENTRY].end(), '\n') + 1;
+        EXPECT_EQ(rows, QUICK_HELP_ROWS) << "quick-help descriptions, one per key row";
+    }
+}
+
+TEST_F(TextsContent, FormatsCarryExactlyTheConversionsTheGamePasses) {
+    for (const char* lang : LANGUAGES) {
+        SCOPED_TRACE(lang);
+        std::string dir = std::string("Texts/") + lang + "/";
+        LocEntries game = LoadLoc(dir + "game.loc");
+        for (size_t n = 0; n < game.size(); ++n) {
+            auto format = GAME_FORMATS.find(n);
+            EXPECT_EQ(Conversions(game[n]), format == GAME_FORMATS.end() ? "" : format->second)
+                << "game " << n << ": " << game[n];
+        }
+        for (const std::string& text : LoadLoc(dir + "menu.loc"))
+            EXPECT_EQ(Conversions(text), "") << text;
+    }
+}
+
+TEST_F(TextsContent, EveryDrawnCharacterHasAGlyphInEveryFont) {
+    std::set<i32> used;
+    for (const char* lang : LANGUAGES)
+        for (const char* file : {"menu.loc", "game.loc", "keyboard.loc"})
+            for (const std::string& text : LoadLoc(std::string("Texts/") + lang + "/" + file)) {
+                std::set<i32> cps = DrawnCodePoints(text);
+                EXPECT_EQ(cps.count(-1), 0u) << "not UTF-8: " << text;
+                used.insert(cps.begin(), cps.end());
+            }
+    used.erase(-1);
+    ASSERT_GT(used.size(), 100u);
+    for (int size : FONT_SIZES) {
+        SCOPED_TRACE(size);
+        FontGlyphs font = LoadFontGlyphs(size);
+        EXPECT_EQ(font.info.lineHeight, size);
+        EXPECT_EQ(font.info.asciiDirect, 1);
+        for (i32 cp : used) EXPECT_EQ(font.codePoints.count(cp), 1u) << "U+" << std::hex << cp;
+    }
+}
+
+TEST_F(TextsContent, EnglishKeyNamesAreUnambiguousForTheBindingSource) {
+    LocEntries keys = LoadLoc("Texts/eng/keyboard.loc");
+    KeyNames names(keys);
+    for (size_t code = 0; code < KEY_NAMES; ++code)
+        EXPECT_EQ(names.Find(keys[code]), int(code)) << keys[code];
+}
+
+TEST_F(TextsContent, DefaultBindingsCoverTheGameActionsWithoutClashes) {
+    BindingTable table = LoadDefaultBindings();
+    std::set<std::vector<u8>> chords;
+    for (size_t action = 0; action < BINDING_ACTIONS; ++action) {
+        const Binding& b = table[action];
+        if (!IsGameAction(action)) {
+            EXPECT_EQ(b.count, 0) << ActionName(action);
+            continue;
+        }
+        ASSERT_GE(b.count, 1) << ActionName(action) << " is unbound, so always held";
+        std::vector<u8> chord(b.keys, b.keys + b.count);
+        std::sort(chord.begin(), chord.end());
+        EXPECT_TRUE(chords.insert(chord).second) << ActionName(action) << " shares its keys";
+        for (u8 key : chord) {
+            EXPECT_NE(key, 0);
+            // The mouse buttons already fire the weapons and work the consoles.
+            EXPECT_TRUE(key < KEY_MOUSE_LEFT || key > KEY_MOUSE_MIDDLE) << ActionName(action);
+        }
+    }
+    // The help texts name T, R and E for the three chats.
+    EXPECT_EQ(table[70].keys[0], 'T');
+    EXPECT_EQ(table[71].keys[0], 'R');
+    EXPECT_EQ(table[72].keys[0], 'E');
+}

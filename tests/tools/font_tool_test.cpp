@@ -1,0 +1,130 @@
+// Font rendering and DSF writing, read back with the engine's pure DSF parser: the header,
+// the ASCII-direct table, glyph cells on their pages and FreeType's advances.
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "graphics/dsf.h"
+#include "tools/assettool/atomic_file.h"
+#include "tools/assettool/dsf_writer.h"
+#include "tools/assettool/font_render.h"
+
+namespace {
+
+const char DEJAVU[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+std::vector<u8> LoadTtf() {
+    std::vector<u8> data;
+    std::string error;
+    EXPECT_TRUE(ReadFileBytes(DEJAVU, &data, &error)) << error;
+    return data;
+}
+
+struct Built {
+    RenderedFont font;
+    std::vector<u8> dsf;
+    DsfInfo info;
+    std::vector<Glyph> glyphs;
+};
+
+Built Build(u32 size) {
+    Built b;
+    std::string error;
+    EXPECT_TRUE(RenderFont(LoadTtf(), size, FontCharacterSet(), &b.font, &error)) << error;
+    EXPECT_TRUE(WriteDSF(b.font, &b.dsf, &error)) << error;
+    EXPECT_TRUE(ParseDSF(b.dsf.data(), b.dsf.size(), &b.info));
+    b.glyphs.resize(b.info.glyphCount);
+    ReadDSFGlyphs(b.dsf.data(), b.info, b.glyphs.data());
+    return b;
+}
+
+const RenderedGlyph* FindRendered(const RenderedFont& font, i32 cp) {
+    for (const RenderedGlyph& g : font.glyphs)
+        if (g.codePoint == cp) return &g;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(FontTool, CharacterSetCoversTheEightLanguages) {
+    std::vector<i32> set = FontCharacterSet();
+    for (i32 cp : {32, 126, 0xE9, 0xDF, 0xF1, 0x10C, 0x161, 0x17E, 0x142, 0x119, 0x16F, 0x111,
+                   0x2013, 0x201E, 0x2026, 0x2192})
+        EXPECT_NE(std::find(set.begin(), set.end(), cp), set.end()) << cp;
+    EXPECT_TRUE(std::is_sorted(set.begin(), set.end()));
+    EXPECT_EQ(std::adjacent_find(set.begin(), set.end()), set.end());
+}
+
+TEST(FontTool, WrittenFontParsesWithAsciiTableAndLineHeight) {
+    for (u32 size : {12u, 24u, 48u}) {
+        SCOPED_TRACE(size);
+        Built b = Build(size);
+        EXPECT_EQ(b.info.lineHeight, i16(size));
+        EXPECT_FLOAT_EQ(b.info.scale, 1.0f);
+        EXPECT_EQ(b.info.asciiDirect, 1);
+        ASSERT_EQ(b.info.glyphCount, b.font.glyphs.size());
+        for (u32 i = 0; i < DSF_ASCII_COUNT; ++i) EXPECT_EQ(b.glyphs[i].codePoint, i32(32 + i));
+        for (u32 i = 1; i < b.info.glyphCount; ++i)
+            EXPECT_LT(b.glyphs[i - 1].codePoint, b.glyphs[i].codePoint);
+        for (u32 p = 0; p < b.info.pageCount; ++p) {
+            const DsfPageInfo& page = b.info.pages[p];
+            EXPECT_LE(page.imageWidth, DSF_PAGE_MAX_SIDE);
+            EXPECT_LE(page.imageHeight, DSF_PAGE_MAX_SIDE);
+            EXPECT_FALSE(page.extraRow);
+        }
+    }
+}
+
+TEST(FontTool, GlyphCellsSitOnTheirPagesAsRendered) {
+    Built b = Build(19);
+    for (u32 i = 0; i < b.info.glyphCount; ++i) {
+        const Glyph& g = b.glyphs[i];
+        const RenderedGlyph* r = FindRendered(b.font, g.codePoint);
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(g.advance, r->advance) << g.codePoint;
+        ASSERT_EQ(u32(g.width), r->width);
+        const DsfPageInfo& page = b.info.pages[g.page];
+        ASSERT_LE(g.x + g.width, page.imageWidth);
+        ASSERT_LE(g.y + b.info.lineHeight, page.imageHeight);
+        for (u32 row = 0; row < u32(b.info.lineHeight); ++row)
+            for (u32 col = 0; col < r->width; ++col) {
+                u8 stored =
+                    b.dsf[page.rowsOffset + size_t(g.y + row) * page.imageWidth + g.x + col];
+                ASSERT_EQ(stored, r->alpha[row * r->width + col]) << g.codePoint;
+            }
+    }
+}
+
+TEST(FontTool, GlyphsLookLikeLetters) {
+    Built b = Build(24);
+    const RenderedGlyph* space = FindRendered(b.font, ' ');
+    const RenderedGlyph* m = FindRendered(b.font, 'M');
+    const RenderedGlyph* i = FindRendered(b.font, 'i');
+    ASSERT_TRUE(space && m && i);
+    auto ink = [](const RenderedGlyph* g) {
+        u32 sum = 0;
+        for (u8 a : g->alpha) sum += a;
+        return sum;
+    };
+    EXPECT_EQ(ink(space), 0u);
+    EXPECT_GT(space->advance, 0);
+    EXPECT_GT(ink(m), ink(i));
+    EXPECT_GT(m->advance, i->advance);
+    // Capitals reach near the top of the cell, nothing is lost at the bottom for descenders.
+    const RenderedGlyph* g = FindRendered(b.font, 'g');
+    u32 lastRow = 0;
+    for (u32 row = 0; row < b.font.lineHeight; ++row)
+        for (u32 col = 0; col < g->width; ++col)
+            if (g->alpha[row * g->width + col]) lastRow = row;
+    EXPECT_GE(lastRow, b.font.lineHeight * 3 / 4);
+}
+
+TEST(FontTool, UnreadableFontFails) {
+    RenderedFont font;
+    std::string error;
+    std::vector<u8> garbage(1000, 7);
+    EXPECT_FALSE(RenderFont(garbage, 12, FontCharacterSet(), &font, &error));
+    EXPECT_FALSE(error.empty());
+    std::vector<u8> ttf = LoadTtf();
+    ttf.resize(ttf.size() / 50);
+    EXPECT_FALSE(RenderFont(ttf, 12, FontCharacterSet(), &font, &error));
+}
