@@ -15,10 +15,17 @@ int ByteLimit(int count) {
     return count < 0 ? INT_MAX : count;
 }
 
+// Break characters as a table over ASCII, since every character of every line asks.
+struct BreakTable {
+    bool isBreak[ASCII_END] = {};
+    constexpr BreakTable() {
+        for (const char* b = BREAK_CHARACTERS; *b; b++) isBreak[u8(*b)] = true;
+    }
+};
+constexpr BreakTable BREAKS;
+
 bool IsBreakCharacter(i32 codePoint) {
-    for (const char* b = BREAK_CHARACTERS; *b; b++)
-        if (codePoint == *b) return true;
-    return false;
+    return codePoint >= 0 && codePoint < ASCII_END && BREAKS.isBreak[codePoint];
 }
 
 // One character within the bytes left; plain ASCII skips the decoder.
@@ -105,7 +112,8 @@ int FitLine(const char* text, f32 width, const Font* font, i32* glyphBuffer, int
             if (tag) continue;
         }
         int step;
-        i32 index = FindGlyph(NextCodePoint(text + pos, limit - pos, &step), font);
+        i32 codePoint = NextCodePoint(text + pos, limit - pos, &step);
+        i32 index = FindGlyph(codePoint, font);
         f32 advance = (index >= 0 ? font->glyphs[index].advance : font->lineHeight) * font->scale;
         remaining -= advance;
         // The first character always stays, so a line narrower than a glyph still advances.
@@ -117,9 +125,8 @@ int FitLine(const char* text, f32 width, const Font* font, i32* glyphBuffer, int
         entries++;
         characters++;
         used += advance;
-        bool isBreak = step == 1 && IsBreakCharacter(u8(text[pos]));
         pos += step;
-        if (isBreak) lastBreak = {pos, entries, used, true};
+        if (IsBreakCharacter(codePoint)) lastBreak = {pos, entries, used, true};
     }
     if (full && lastBreak.valid) {
         pos = lastBreak.pos;
