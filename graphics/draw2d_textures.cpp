@@ -154,6 +154,8 @@ void glDrawSurface(f32 x, f32 y, f32 w, f32 h, const Surface* surface, const Tem
     ClipAtScreenEdge(y, &h, &src.y, &src.h, VIRTUAL_HEIGHT, MirrorsY(flip));
     LimitSource(&src.x, &src.w, surfW);
     LimitSource(&src.y, &src.h, surfH);
+    // A NaN survives the limits and would pick tiles outside the names array.
+    if (!std::isfinite(src.x + src.y + src.w + src.h)) return;
 
     SurfaceWalk walk{*surface, MakeAxis(x, w, src.x, src.w, surface->columns, MirrorsX(flip)),
                      MakeAxis(y, h, src.y, src.h, surface->rows, MirrorsY(flip)), src.w, src.h};

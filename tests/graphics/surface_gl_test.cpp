@@ -1,6 +1,7 @@
 // glLoadSurface and glDrawSurface under a real GL context: tile sizes, the one-texel borders
 // taken from neighbouring tiles, pixel-exact drawing across seams, source rectangles, flips
 // and clipping at the virtual screen's edges.
+#include <cmath>
 #include <cstdlib>
 
 #include "graphics/draw2d.h"
@@ -221,6 +222,13 @@ TEST_F(SurfaceClipTest, WhollyOffScreenDrawsNothing) {
     // The same rectangle a little further in does draw.
     DrawShifted(100, -30, 0, 40, 40, nullptr, FLIP_NONE);
     EXPECT_NE(GLTestPixel(75, 20), (RGBA{0, 0, 0, 255}));
+}
+
+TEST_F(SurfaceClipTest, NonFiniteSourceDrawsNothing) {
+    const f32 nan = std::nanf("");
+    glDrawSurface(0, 0, 100, 100, surface, glTempRectF(nan, 0, 50, 50), FLIP_NONE);
+    glDrawSurface(0, 0, 100, 100, surface, glTempRectF(0, 0, 50, nan), FLIP_BOTH);
+    EXPECT_EQ(GLTestPixel(50, 50), (RGBA{0, 0, 0, 255}));
 }
 
 TEST_F(SurfaceClipTest, MissingSurfaceDrawsNothing) {

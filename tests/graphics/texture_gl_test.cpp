@@ -126,19 +126,4 @@ TEST_F(TextureTest, BindTexBindsAndUnbinds) {
     EXPECT_EQ(bound, 0);
 }
 
-TEST_F(TextureTest, UpperCaseDsxLoadsThroughTheDsxDecoder) {
-    ASSERT_TRUE(WriteSolidDSX("flag.DSX", 16, 8, {10, 200, 30, 255}));
-    ImageData probe;
-    FILE* f = fopen("flag.DSX", "rb");
-    ASSERT_NE(f, nullptr);
-    bool decodes = LoadDSX(f, &probe);
-    fclose(f);
-    FreeImageData(&probe);
-    ASSERT_TRUE(decodes); // a failing load would block on its message box
-    Texture* texture = glLoadTexture("flag.DSX", GL_NEAREST);
-    ASSERT_NE(texture, nullptr);
-    glDrawTexture(0, 0, 16, 8, texture, nullptr, FLIP_NONE);
-    EXPECT_EQ(GLTestPixel(8, 4), (RGBA{10, 200, 30, 255}));
-}
-
 } // namespace
