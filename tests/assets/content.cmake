@@ -14,5 +14,5 @@ target_compile_definitions(asset_sound_tests PRIVATE ASSET_DIST_DIR="${DIST_DIR}
 add_dependencies(asset_sound_tests assets)
 
 vaelor_test(assettool_generator_tests
-  SOURCES generator_commands_test.cpp
+  SOURCES generator_commands_test.cpp synth_test.cpp
   LIBS assettool_lib PkgConfig::VORBIS vaelor_test_support)

@@ -59,6 +59,7 @@ struct OggInfo {
     double seconds = 0;
     long decodedFrames = 0;
     int peak = 0;
+    double sideEnergy = 0; // left minus right: zero for a mono image
 };
 
 bool ReadOgg(const std::string& path, OggInfo* out) {
@@ -74,6 +75,9 @@ bool ReadOgg(const std::string& path, OggInfo* out) {
     while ((bytes = ov_read(&vf, buf, sizeof buf, 0, 2, 1, &section)) > 0) {
         const int16_t* s = reinterpret_cast<const int16_t*>(buf);
         for (long i = 0; i < bytes / 2; ++i) out->peak = std::max(out->peak, std::abs(int(s[i])));
+        if (out->channels == 2)
+            for (long i = 0; i + 1 < bytes / 2; i += 2)
+                out->sideEnergy += std::fabs(double(s[i]) - s[i + 1]) / 32768.0;
         out->decodedFrames += bytes / 2 / out->channels;
     }
     ov_clear(&vf);
@@ -145,6 +149,7 @@ TEST(SoundFiles, MusicFolderHoldsTwoTracksOfAMinuteOrMore) {
         EXPECT_GE(o.rate, EFFECT_RATE) << t;
         EXPECT_GE(o.seconds, MIN_MUSIC_SECONDS) << t;
         EXPECT_GT(o.peak, 16000) << t << " is too quiet";
+        EXPECT_GT(o.sideEnergy / o.decodedFrames, 0.005) << t << " has no stereo image";
     }
 }
 

@@ -1,0 +1,126 @@
+// The synthesis kit and the picture writers behind the generators: envelopes, noise, filters,
+// delay and level tools; straight alpha out of Cairo; TGA files the engine's decoder reads back.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "graphics/images/decoders.h"
+#include "tests/support/test_dir.h"
+#include "tools/assettool/art_output.h"
+#include "tools/assettool/atomic_file.h"
+#include "tools/assettool/sound_synth.h"
+
+namespace {
+
+constexpr int RATE = 8000;
+
+TEST(Synth, EnvelopeRisesHoldsAndReleases) {
+    const Envelope env{0.1, 0.2, 0.5, 0.4};
+    EXPECT_DOUBLE_EQ(env.At(-1, 1), 0.0);
+    EXPECT_DOUBLE_EQ(env.At(0, 1), 0.0);
+    EXPECT_NEAR(env.At(0.05, 1), 0.5, 1e-9);
+    EXPECT_NEAR(env.At(0.1, 1), 1.0, 1e-9);
+    EXPECT_NEAR(env.At(0.2, 1), 0.75, 1e-9);
+    EXPECT_NEAR(env.At(0.6, 1), 0.5, 1e-9);
+    EXPECT_NEAR(env.At(1.2, 1), 0.25, 1e-9); // halfway through the release
+    EXPECT_DOUBLE_EQ(env.At(1.5, 1), 0.0);
+    // Released during the attack: it fades from where it had got to.
+    EXPECT_NEAR(env.At(0.05, 0.05), 0.5, 1e-9);
+}
+
+TEST(Synth, NoiseIsRepeatableAndBounded) {
+    Noise a(99), b(99), c(100);
+    double sum = 0;
+    bool differs = false;
+    for (int i = 0; i < 10000; ++i) {
+        const double x = a.Next();
+        EXPECT_EQ(x, b.Next());
+        differs = differs || x != c.Next();
+        EXPECT_GE(x, -1.0);
+        EXPECT_LE(x, 1.0);
+        sum += x;
+    }
+    EXPECT_TRUE(differs);
+    EXPECT_NEAR(sum / 10000, 0.0, 0.05);
+}
+
+double PeakAfter(double hz, bool low) {
+    LowPass lp;
+    HighPass hp;
+    double peak = 0;
+    for (int i = 0; i < RATE; ++i) {
+        const double x = SineWave(hz * i / RATE);
+        const double y = low ? lp.Run(x, 200, RATE) : hp.Run(x, 200, RATE);
+        if (i > RATE / 2) peak = std::max(peak, std::fabs(y));
+    }
+    return peak;
+}
+
+TEST(Synth, FiltersPassTheirOwnSide) {
+    EXPECT_GT(PeakAfter(50, true), 0.9);
+    EXPECT_LT(PeakAfter(2000, true), 0.2);
+    EXPECT_LT(PeakAfter(20, false), 0.2);
+    EXPECT_GT(PeakAfter(2000, false), 0.9);
+}
+
+TEST(Synth, DelayRepeatsAnImpulseWithFeedback) {
+    Samples s(RATE, 0.0f);
+    s[0] = 1.0f;
+    ApplyDelay(s, RATE, 0.1, 0.5, 1.0);
+    EXPECT_FLOAT_EQ(s[0], 1.0f);
+    EXPECT_FLOAT_EQ(s[800], 0.5f);
+    EXPECT_FLOAT_EQ(s[1600], 0.25f);
+    EXPECT_FLOAT_EQ(s[400], 0.0f);
+}
+
+TEST(Synth, LevelToolsNormaliseAndSilenceTheEdges) {
+    Samples s(RATE, 0.25f);
+    s[100] = -0.5f;
+    Normalize(s, 0.8);
+    EXPECT_FLOAT_EQ(s[100], -0.8f);
+    EXPECT_FLOAT_EQ(s[200], 0.4f);
+    FadeEdges(s, RATE, 0.01, 0.01);
+    EXPECT_FLOAT_EQ(s.front(), 0.0f);
+    EXPECT_NEAR(s.back(), 0.0f, 0.4f / 80);
+    Samples quiet(10, 0.0f);
+    Normalize(quiet, 1.0); // nothing to scale: stays silent rather than dividing by zero
+    EXPECT_FLOAT_EQ(quiet[0], 0.0f);
+}
+
+TEST(ArtOutput, CanvasGivesStraightAlpha) {
+    Canvas canvas(4, 4);
+    cairo_set_source_rgba(canvas.cr(), 1.0, 0.5, 0.0, 0.5);
+    cairo_paint(canvas.cr());
+    const ArtImage img = canvas.Image();
+    ASSERT_EQ(img.rgba.size(), 64u);
+    EXPECT_EQ(img.rgba[0], 255);
+    EXPECT_NEAR(img.rgba[1], 128, 1);
+    EXPECT_EQ(img.rgba[2], 0);
+    EXPECT_NEAR(img.rgba[3], 128, 1);
+}
+
+TEST(ArtOutput, TgaFilesDecodeBackExactly) {
+    ArtImage img;
+    img.width = 3;
+    img.height = 2;
+    for (int i = 0; i < 6; ++i)
+        img.rgba.insert(img.rgba.end(), {u8(i * 40), u8(200 - i), u8(i), u8(255 - i * 30)});
+    TempDir dir;
+    std::string error;
+    ASSERT_TRUE(WriteArtTGA(dir.File("a.tga"), img, true, &error)) << error;
+    std::vector<u8> bytes;
+    ASSERT_TRUE(ReadFileBytes(dir.File("a.tga"), &bytes, &error)) << error;
+    ImageData out;
+    ASSERT_TRUE(DecodeTGA(bytes.data(), bytes.size(), &out));
+    EXPECT_EQ(out.width, 3);
+    EXPECT_EQ(out.height, 2);
+    EXPECT_EQ(0, std::memcmp(out.pixels, img.rgba.data(), img.rgba.size())); // row 0 stays on top
+    FreeImageData(&out);
+
+    ASSERT_TRUE(SaveArtImage(dir.File("b.TGA"), img, &error)) << error; // extension in any case
+    EXPECT_FALSE(SaveArtImage(dir.File("c.gif"), img, &error));
+    EXPECT_NE(error.find("unsupported"), std::string::npos);
+}
+
+} // namespace
