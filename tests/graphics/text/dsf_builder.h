@@ -36,7 +36,8 @@ struct TestFont {
 std::vector<u8> BuildDSF(const TestFont& font);
 
 // An ASCII-direct font: code points 32..127 plus extra code points (sorted), every glyph
-// 8 wide (the space 0) with advance 10 on page 0, a 128 x 16 page whose 8 x 16 block at (0, 0) is opaque.
+// 8 wide (the space 0) with advance 10 on page 0, a 128 x 16 page whose 8 x 16 block at
+// (0, 0) is opaque.
 TestFont AsciiTestFont(std::vector<i32> extraCodePoints = {});
 
 // Writes bytes to a file; false when it cannot be written.
