@@ -19,7 +19,7 @@ f64 PowerLength(f64 screen) {
 
 constexpr f64 METER_SLOT_LENGTH = 60; // screen units: the bar, its caps and a little room
 constexpr f64 RESERVE_SLOT_LENGTH = 189;
-constexpr f64 SYSTEM_GLYPH = 12; // screen units
+constexpr f64 SYSTEM_GLYPH = 12;            // screen units
 constexpr ArtPoint HEALTH_CENTRE{400, 567}; // clear of the upper meters
 constexpr f64 HEALTH_RING = 13.5;
 
