@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <unordered_map>
 
 #include "tools/assettool/dsx_format.h"
@@ -15,7 +16,9 @@ namespace {
 
 // Regions smaller than this are never split: the split opcode and the second opcode cost
 // more than a split could save.
-constexpr size_t MIN_SPLIT_AREA = 4;
+constexpr size_t MIN_SPLIT_AREA = 2;
+// Rounds of choosing the global palette from what the previous plan's local palettes list.
+constexpr int PALETTE_DEMAND_ROUNDS = 2;
 
 // Appends little-endian fields and MSB-first packed indexes.
 class ByteWriter {
@@ -61,6 +64,13 @@ class Encoder {
         DsxRegion whole = {0, 0, model_.Width(), model_.Height()};
         size_t streamBytes = Evaluate(whole, nullptr);
         return HeaderBytes() + streamBytes;
+    }
+
+    // How much listing each colour in the global palette would save the planned leaves: every
+    // entry of a local palette shrinks from a whole pixel to one index byte.
+    void CollectPaletteDemand(std::unordered_map<u32, size_t>* demand) {
+        size_t next = 0;
+        Demand({0, 0, model_.Width(), model_.Height()}, &next, demand);
     }
 
     void Write(DsxEncodeResult* out) {
@@ -133,6 +143,21 @@ class Encoder {
             return;
         }
         EmitLeaf(r, DsxCoding(entry.coding), w);
+    }
+
+    void Demand(const DsxRegion& r, size_t* next, std::unordered_map<u32, size_t>* demand) {
+        const PlanEntry& entry = plan_[(*next)++];
+        if (entry.coding == DSX_SPLIT) {
+            DsxRegion a, b;
+            SplitDsxRegion(r, &a, &b);
+            Demand(a, next, demand);
+            Demand(b, next, demand);
+            return;
+        }
+        bool listed = entry.coding == DSX_LOCAL_PALETTE || entry.coding == DSX_RLE_LOCAL ||
+                      entry.coding == DSX_GLOBAL_SUBSET || entry.coding == DSX_RLE_GLOBAL_SUBSET;
+        if (!listed) return;
+        for (u32 c : model_.Stats(r).colours) (*demand)[c] += model_.Channels() - 1;
     }
 
     void EmitLeaf(const DsxRegion& r, DsxCoding coding, ByteWriter* w);
@@ -247,11 +272,8 @@ void Encoder::EmitRuns(const DsxRegion& r, DsxCoding coding, const std::vector<u
     });
 }
 
-// Colours by frequency, most frequent first, at most the palette's size.
-std::vector<u32> FrequentColours(const Picture& picture, size_t limit) {
-    std::unordered_map<u32, size_t> counts;
-    RegionModel model(picture, {});
-    model.ForEach({0, 0, picture.width, picture.height}, [&](u32 c) { counts[c]++; });
+// The colours of the highest counts, at most the palette's size.
+std::vector<u32> TopColours(const std::unordered_map<u32, size_t>& counts, size_t limit) {
     std::vector<std::pair<size_t, u32>> byCount;
     byCount.reserve(counts.size());
     for (const auto& [colour, count] : counts) byCount.push_back({count, colour});
@@ -263,6 +285,13 @@ std::vector<u32> FrequentColours(const Picture& picture, size_t limit) {
     return palette;
 }
 
+std::vector<u32> FrequentColours(const Picture& picture, size_t limit) {
+    std::unordered_map<u32, size_t> counts;
+    RegionModel model(picture, {});
+    model.ForEach({0, 0, picture.width, picture.height}, [&](u32 c) { counts[c]++; });
+    return TopColours(counts, limit);
+}
+
 } // namespace
 
 bool EncodeDSX(const Picture& picture, DsxEncodeResult* out, std::string* error) {
@@ -272,16 +301,23 @@ bool EncodeDSX(const Picture& picture, DsxEncodeResult* out, std::string* error)
         *error = "picture size not encodable as DSX";
         return false;
     }
-    // Two candidate global palettes: none, and the most frequent colours. The smaller file
-    // wins.
-    Encoder plain(picture, {});
-    size_t plainBytes = plain.Plan();
-    Encoder paletted(picture, FrequentColours(picture, DSX_MAX_PALETTE));
-    size_t palettedBytes = paletted.Plan();
+    // Candidate global palettes: none, the most frequent colours, and the colours the local
+    // palettes of the best plan so far list most. The smallest file wins.
+    std::unique_ptr<Encoder> best = std::make_unique<Encoder>(picture, std::vector<u32>());
+    size_t bestBytes = best->Plan();
+    auto consider = [&](std::vector<u32> palette) {
+        if (palette.empty()) return;
+        auto candidate = std::make_unique<Encoder>(picture, palette);
+        size_t bytes = candidate->Plan();
+        if (bytes < bestBytes) best = std::move(candidate), bestBytes = bytes;
+    };
+    consider(FrequentColours(picture, DSX_MAX_PALETTE));
+    for (int round = 0; round < PALETTE_DEMAND_ROUNDS; ++round) {
+        std::unordered_map<u32, size_t> demand;
+        best->CollectPaletteDemand(&demand);
+        consider(TopColours(demand, DSX_MAX_PALETTE));
+    }
     *out = DsxEncodeResult();
-    if (palettedBytes < plainBytes)
-        paletted.Write(out);
-    else
-        plain.Write(out);
+    best->Write(out);
     return true;
 }
