@@ -202,7 +202,40 @@ void WriteDsxRegion(std::vector<u8>& out, const BenchPicture& p, Region r, u32 b
     }
 }
 
+// Flat-shaded sprite art on a transparent background: hull, wings, panel lines and a stepped
+// engine glow, the kind of picture the game's DSX files mostly hold.
+void ShadeSpritePixel(const BenchPicture& p, u32 x, u32 y, u8* out) {
+    const float fx = float(x) / float(p.width) - 0.5f, fy = float(y) / float(p.height) - 0.5f;
+    const float hull = fx * fx / 0.02f + fy * fy / 0.16f;
+    const float wing =
+        std::fabs(fx) < 0.35f - std::fabs(fy + 0.05f) * 1.2f && std::fabs(fy) < 0.15f;
+    const float glow = std::sqrt(fx * fx + (fy - 0.42f) * (fy - 0.42f));
+    u8 r = 0, g = 0, b = 0, a = 0;
+    if (hull < 1) {
+        u8 shade = u8(150 + 25 * int(4 * (1 - hull)));
+        bool panel = (y / 48 + x / 64) % 5 == 0 && (x % 64 == 0 || y % 48 == 0);
+        r = g = panel ? 60 : shade, b = u8(panel ? 70 : shade + 20), a = 255;
+    } else if (wing) {
+        r = 90, g = 100, b = 130, a = 255;
+    } else if (glow < 0.1f) {
+        u8 step = u8(255 - 50 * int(glow / 0.02f));
+        r = step / 3, g = step / 2, b = step, a = step;
+    }
+    out[0] = r, out[1] = g, out[2] = b, out[3] = a;
+}
+
 } // namespace
+
+BenchPicture MakeSpritePicture(u32 width, u32 height) {
+    BenchPicture p;
+    p.width = width;
+    p.height = height;
+    p.rgba.resize(size_t(width) * height * RGBA);
+    for (u32 y = 0; y < height; y++)
+        for (u32 x = 0; x < width; x++)
+            ShadeSpritePixel(p, x, y, p.rgba.data() + (size_t(y) * width + x) * RGBA);
+    return p;
+}
 
 BenchPicture MakeSpacePicture(u32 width, u32 height) {
     BenchPicture p;

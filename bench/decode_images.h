@@ -1,5 +1,6 @@
 // Test pictures and file writers for the decode benchmark: a synthetic space scene with
-// gradients, noise, stars and a shaded planet, stored as TGA, BMP and DSX in memory.
+// gradients, noise, stars and a shaded planet, and flat sprite art, stored as TGA, BMP and DSX
+// in memory.
 #pragma once
 
 #include <vector>
@@ -13,6 +14,8 @@ struct BenchPicture {
 };
 
 BenchPicture MakeSpacePicture(u32 width, u32 height);
+// Flat-shaded sprite art with a transparent background.
+BenchPicture MakeSpritePicture(u32 width, u32 height);
 
 // Bottom-up files, as paint programs write them; 24 or 32 bits per pixel.
 std::vector<u8> WriteTGA(const BenchPicture& picture, u32 bits, bool runLength);

@@ -13,9 +13,10 @@ constexpr u32 FULL_BYTE_BITS = 8;
 // Calls put(pixel) for every pixel of the region, row by row from its top row, left to right;
 // stops at the first false.
 template <class Put> bool ForEachPixel(const DsxPicture& picture, DsxRegion r, Put put) {
+    const u32 bpp = picture.bpp;
     for (u32 y = 0; y < r.h; y++) {
         u8* dst = picture.At(r.x, r.y + y);
-        for (u32 x = 0; x < r.w; x++, dst += picture.bpp) {
+        for (u32 x = 0; x < r.w; x++, dst += bpp) {
             if (!put(dst)) return false;
         }
     }
@@ -26,13 +27,15 @@ u64 RegionPixels(DsxRegion r) {
     return u64(r.w) * r.h;
 }
 
+// The first row is filled, the others are copies of it.
 bool DecodeSolid(ByteReader& in, const DsxPicture& picture, DsxRegion r) {
     const u8* colour = in.Take(picture.bpp);
     if (!colour) return false;
-    return ForEachPixel(picture, r, [&](u8* dst) {
-        DsxCopyPixel(dst, colour, picture.bpp);
-        return true;
-    });
+    const u8* first = picture.At(r.x, r.y);
+    RowFill(picture.At(r.x, r.y), colour, r.w, picture.bpp);
+    for (u32 y = 1; y < r.h; y++)
+        memcpy(picture.At(r.x, r.y + y), first, size_t(r.w) * picture.bpp);
+    return true;
 }
 
 bool DecodeRaw(ByteReader& in, const DsxPicture& picture, DsxRegion r) {

@@ -6,6 +6,7 @@
 
 #include "graphics/images/byte_reader.h"
 #include "graphics/images/image_data.h"
+#include "graphics/images/pixel_rows.h"
 
 constexpr u32 DSX_PALETTE_MAX_ENTRIES = 256;
 

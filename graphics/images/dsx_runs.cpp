@@ -7,27 +7,36 @@ namespace {
 constexpr u32 RUN_FLOOR = 128; // control bytes from here on start runs
 constexpr u32 RUN_FROM = 255;  // a run's length is 255 - control byte
 
-// The next pixel of a region in row order, and how many are still to fill.
+// Where the next pixels of a region go, in row order, and how many are still to fill. Packets
+// are written in spans that end at the region's row ends.
 class RegionCursor {
   public:
     RegionCursor(const DsxPicture& picture, DsxRegion r)
-        : picture_(picture), r_(r), left_(u64(r.w) * r.h) {}
+        : picture_(picture), r_(r), left_(u64(r.w) * r.h), at_(picture.At(r.x, r.y)),
+          rowLeft_(r.w) {}
     u64 Left() const { return left_; }
-    u8* Next() {
-        u8* dst = picture_.At(r_.x + column_, r_.y + row_);
-        if (++column_ == r_.w) {
-            column_ = 0;
+    // The start of the next span, and its length: at most want pixels.
+    u8* Span(u32 want, u32* length) const {
+        *length = want < rowLeft_ ? want : rowLeft_;
+        return at_;
+    }
+    void Advance(u32 pixels) {
+        at_ += size_t(pixels) * picture_.bpp;
+        rowLeft_ -= pixels;
+        left_ -= pixels;
+        if (rowLeft_ == 0 && left_ > 0) {
             row_++;
+            at_ = picture_.At(r_.x, r_.y + row_);
+            rowLeft_ = r_.w;
         }
-        left_--;
-        return dst;
     }
 
   private:
     const DsxPicture& picture_;
     DsxRegion r_;
     u64 left_;
-    u32 column_ = 0;
+    u8* at_;
+    u32 rowLeft_;
     u32 row_ = 0;
 };
 
@@ -45,30 +54,55 @@ bool PutRun(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture, u8 
     if (length > cursor.Left()) return false;
     const u8* colour = ReadRunColour(in, picture, opcode, palette);
     if (!colour) return false;
-    for (u32 i = 0; i < length; i++) DsxCopyPixel(cursor.Next(), colour, picture.bpp);
+    while (length > 0) {
+        u32 span;
+        u8* dst = cursor.Span(length, &span);
+        RowFill(dst, colour, span, picture.bpp);
+        cursor.Advance(span);
+        length -= span;
+    }
     return true;
 }
 
-// Literal pixels: raw colours for coding 9, otherwise packed indexes starting on a new byte.
-bool PutLiterals(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture, u8 opcode,
-                 const DsxPaletteView& palette, u32 count) {
-    if (count > cursor.Left()) return false;
-    if (opcode == DSX_RUNS_RAW) {
-        const u8* src = in.Take(u64(count) * picture.bpp);
-        if (!src) return false;
-        for (u32 i = 0; i < count; i++)
-            DsxCopyPixel(cursor.Next(), src + i * picture.bpp, picture.bpp);
-        return true;
+bool PutRawLiterals(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture, u32 count) {
+    const u8* src = in.Take(u64(count) * picture.bpp);
+    if (!src) return false;
+    while (count > 0) {
+        u32 span;
+        u8* dst = cursor.Span(count, &span);
+        memcpy(dst, src, size_t(span) * picture.bpp);
+        src += size_t(span) * picture.bpp;
+        cursor.Advance(span);
+        count -= span;
     }
+    return true;
+}
+
+// Literal indexes are packed, the packing starting on a new byte for every packet.
+bool PutIndexedLiterals(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture,
+                        const DsxPaletteView& palette, u32 count) {
     const u8* src = in.Take(DsxPackedBytes(count, palette.bits));
     if (!src) return false;
     DsxPackedIndexes indexes(src, palette.bits);
-    for (u32 i = 0; i < count; i++) {
-        u32 index = indexes.Next();
-        if (index >= palette.count) return false;
-        DsxCopyPixel(cursor.Next(), palette.entries + index * picture.bpp, picture.bpp);
+    while (count > 0) {
+        u32 span;
+        u8* dst = cursor.Span(count, &span);
+        for (u32 i = 0; i < span; i++, dst += picture.bpp) {
+            u32 index = indexes.Next();
+            if (index >= palette.count) return false;
+            DsxCopyPixel(dst, palette.entries + index * picture.bpp, picture.bpp);
+        }
+        cursor.Advance(span);
+        count -= span;
     }
     return true;
+}
+
+bool PutLiterals(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture, u8 opcode,
+                 const DsxPaletteView& palette, u32 count) {
+    if (count > cursor.Left()) return false;
+    if (opcode == DSX_RUNS_RAW) return PutRawLiterals(in, cursor, picture, count);
+    return PutIndexedLiterals(in, cursor, picture, palette, count);
 }
 
 } // namespace

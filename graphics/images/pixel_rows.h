@@ -12,6 +12,9 @@ struct IndexedPalette {
     u32 count = 0;
 };
 
+// count copies of one pixel of `bytes` bytes.
+void RowFill(u8* dst, const u8* pixel, size_t count, u32 bytes);
+
 void RowFromBGR(u8* dst, const u8* src, size_t count);  // B, G, R -> R, G, B
 void RowFromBGRA(u8* dst, const u8* src, size_t count); // B, G, R, A -> R, G, B, A
 void RowFromX555(u8* dst, const u8* src, size_t count); // little-endian x1r5g5b5 -> R, G, B

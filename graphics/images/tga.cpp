@@ -167,8 +167,7 @@ void PutRun(TgaCursor& cursor, const u8* src, u32 count) {
     Convert(layout, colour, src, 1);
     while (count > 0) {
         u32 span = count < cursor.RoomInRow() ? count : cursor.RoomInRow();
-        u8* dst = cursor.At();
-        for (u32 i = 0; i < span; i++, dst += layout.dstBytes) memcpy(dst, colour, layout.dstBytes);
+        RowFill(cursor.At(), colour, span, layout.dstBytes);
         count -= span;
         cursor.Advance(span);
     }
