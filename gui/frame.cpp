@@ -1,0 +1,78 @@
+// The GUI's per-frame work and lifetime: start-up and shutdown, UpdateGUI and DrawGUI.
+#include <GL/gl.h>
+#include <vector>
+
+#include "engine/window.h"
+#include "graphics/color.h"
+#include "graphics/draw2d.h"
+#include "graphics/font.h"
+#include "gui/gui_internal.h"
+#include "platform/platform.h"
+
+namespace {
+constexpr u32 THROTTLE_SLEEP_MS = 1;
+
+void UpdateTree(Control* c, f32 dt) {
+    c->Update(dt);
+    std::vector<Control*> kids = c->children; // handlers may change the list
+    for (Control* child : kids)
+        if (!child->destroyed && child->parent == c && !child->detached) UpdateTree(child, dt);
+}
+} // namespace
+
+void InitGUI() {
+    ResetGUIState();
+    ResetToolTip();
+    ResetCursors();
+    ResetMessageBoxes();
+    SetCommonDialogFont(GetFont());
+    RegisterBuiltinClasses();
+}
+
+void ShutdownGUI() {
+    DeleteAllControls();
+    ResetGUIState();
+    ResetToolTip();
+    ResetMessageBoxes();
+    FreeClassRegistry();
+}
+
+void UpdateGUI(f32 dt) {
+    GUIDispatch guard;
+    UpdateCursor(dt);
+    UpdateToolTip(dt);
+    if (Control* sheet = GetActiveSheetRaw()) UpdateTree(sheet, dt);
+}
+
+bool DrawGUI() {
+    GUIDispatch guard;
+    glPushAttrib(GL_ENABLE_BIT | GL_TRANSFORM_BIT | GL_LINE_BIT);
+    PushColor();
+    glEnable(GL_LINE_SMOOTH);
+    glLineWidth(1.0f);
+    Font* savedFont = GetFont();
+    bool entered = !Is2DMode();
+    if (entered) glEnter2D();
+
+    Control* sheet = GetActiveSheetRaw();
+    if (sheet) {
+        DrawTree(sheet, 0.0f, 0.0f);
+        DrawToolTip();
+    }
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_TEXTURE_2D);
+    glLineWidth(1.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    DisableClipPlanes();
+    DisableOwnClips();
+    if (OverlayFunc overlay = GetGUIOverlay()) overlay();
+    DrawCursor();
+
+    if (entered) glLeave2D();
+    PopColor();
+    glPopAttrib();
+    SetFont(savedFont);
+    if (GetActiveSheetRaw() && !IsGUIFlagEnabled(GUI_SHOW_SCENE) && IsGUIFlagEnabled(GUI_THROTTLE))
+        Sys_Sleep(THROTTLE_SLEEP_MS);
+    return true;
+}
