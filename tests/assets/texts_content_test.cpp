@@ -19,6 +19,7 @@
 namespace {
 
 const std::string DIST = VAELOR_DIST_DIR;
+const std::string SOURCES = VAELOR_ASSET_SOURCE_DIR;
 const char* const LANGUAGES[] = {"eng", "cro", "cz", "pl", "de", "it", "spa", "fin"};
 const int FONT_SIZES[] = {12, 15, 17, 19, 24, 30, 34, 38, 48};
 
@@ -102,6 +103,23 @@ BindingTable LoadDefaultBindings() {
     return table;
 }
 
+// A source file without its comment and blank lines: the canonical form a dump writes.
+std::string CanonicalSource(const std::string& path) {
+    std::vector<u8> data;
+    std::string error;
+    EXPECT_TRUE(ReadFileBytes(path, &data, &error)) << path << ": " << error;
+    std::string text(data.begin(), data.end()), out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line[0] != '#') out += line + "\n";
+    }
+    return out;
+}
+
 class TextsContent : public testing::Test {
   protected:
     void SetUp() override { EngineEnable(ENGINE_TEXT_MARKUP); }
@@ -129,6 +147,19 @@ TEST_F(TextsContent, EveryLanguageHoldsEveryEntryTheGameReads) {
             std::count(game[QUICK_HELP_ENTRY].begin(), game[QUICK_HELP_ENTRY].end(), '\n') + 1;
         EXPECT_EQ(rows, QUICK_HELP_ROWS) << "quick-help descriptions, one per key row";
     }
+}
+
+TEST_F(TextsContent, SourcesComeBackExactlyFromTheBuiltFiles) {
+    for (const char* lang : LANGUAGES)
+        for (const char* file : {"menu", "game", "keyboard"}) {
+            std::string built = std::string("Texts/") + lang + "/" + file + ".loc";
+            EXPECT_EQ(FormatLocText(LoadLoc(built)),
+                      CanonicalSource(SOURCES + "/texts/" + lang + "/" + file + ".txt"))
+                << built;
+        }
+    KeyNames keys(LoadLoc("Texts/eng/keyboard.loc"));
+    EXPECT_EQ(FormatBindingsText(LoadDefaultBindings(), keys),
+              CanonicalSource(SOURCES + "/bindings/default.txt"));
 }
 
 TEST_F(TextsContent, FormatsCarryExactlyTheConversionsTheGamePasses) {
