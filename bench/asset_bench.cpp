@@ -88,7 +88,7 @@ std::vector<GameImage> LoadImages() {
         std::string error;
         GameImage image{name, {}, {}, {}};
         if (ReadFileBytes(std::string(VAELOR_DIST_DIR) + "/" + name, &data, &error) &&
-            DecodePicture(name, data, &image.picture, &error))
+            DecodePicture(data, &image.picture, &error))
             images.push_back(std::move(image));
     }
     if (images.empty()) {

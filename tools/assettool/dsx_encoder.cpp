@@ -14,9 +14,9 @@ using namespace dsx_tool;
 
 namespace {
 
-// Regions smaller than this are never split: the split opcode and the second opcode cost
-// more than a split could save.
-constexpr size_t MIN_SPLIT_AREA = 2;
+// Regions smaller than this are never split: the two extra opcodes rarely pay there, and the
+// plan stays at a few bytes per pixel for large pictures.
+constexpr size_t MIN_SPLIT_AREA = 8;
 // Rounds of choosing the global palette from what the previous plan's local palettes list.
 constexpr int PALETTE_DEMAND_ROUNDS = 2;
 

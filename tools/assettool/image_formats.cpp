@@ -29,7 +29,7 @@ bool FromImageData(const ImageData& image, Picture* out) {
 
 } // namespace
 
-PictureFormat DetectPictureFormat(const std::string&, const std::vector<u8>& data) {
+PictureFormat DetectPictureFormat(const std::vector<u8>& data) {
     if (StartsWith(data, "dsx", MAGIC_BYTES) || StartsWith(data, "xsd", MAGIC_BYTES))
         return PictureFormat::DSX;
     if (StartsWith(data, PNG_MAGIC, sizeof PNG_MAGIC)) return PictureFormat::PNG;
@@ -47,9 +47,8 @@ const char* PictureFormatName(PictureFormat format) {
     return "?";
 }
 
-bool DecodePicture(const std::string& path, const std::vector<u8>& data, Picture* out,
-                   std::string* error) {
-    PictureFormat format = DetectPictureFormat(path, data);
+bool DecodePicture(const std::vector<u8>& data, Picture* out, std::string* error) {
+    PictureFormat format = DetectPictureFormat(data);
     if (format == PictureFormat::PNG) return ReadPNG(data.data(), data.size(), out, error);
     ImageData image;
     bool ok = format == PictureFormat::DSX   ? DecodeDSX(data.data(), data.size(), &image)

@@ -1,5 +1,5 @@
 // Picture files the asset tool reads: the engine's DSX, TGA and BMP (through the engine's own
-// decoders) and PNG (through libpng), told apart by content and extension.
+// decoders) and PNG (through libpng), told apart by their first bytes.
 #pragma once
 
 #include <string>
@@ -10,7 +10,6 @@
 enum class PictureFormat { DSX, TGA, BMP, PNG };
 
 // Magic bytes first (DSX, BMP, PNG); TGA has none, so anything else is tried as TGA.
-PictureFormat DetectPictureFormat(const std::string& path, const std::vector<u8>& data);
+PictureFormat DetectPictureFormat(const std::vector<u8>& data);
 const char* PictureFormatName(PictureFormat format);
-bool DecodePicture(const std::string& path, const std::vector<u8>& data, Picture* out,
-                   std::string* error);
+bool DecodePicture(const std::vector<u8>& data, Picture* out, std::string* error);

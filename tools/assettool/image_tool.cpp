@@ -56,7 +56,7 @@ int CmdDecode(const Args& args) {
     std::vector<u8> data;
     std::string error;
     Picture picture;
-    if (!ReadFileBytes(in, &data, &error) || !DecodePicture(in, data, &picture, &error))
+    if (!ReadFileBytes(in, &data, &error) || !DecodePicture(data, &picture, &error))
         return ToolFail(in, error);
     std::vector<u8> png;
     if (!WritePNG(picture, &png, &error) || !WriteFileAtomic(out, png, &error))
@@ -95,9 +95,9 @@ int CmdInfo(const Args& args) {
     std::vector<u8> data;
     std::string error;
     if (!ReadFileBytes(in, &data, &error)) return ToolFail(in, error);
-    PictureFormat format = DetectPictureFormat(in, data);
+    PictureFormat format = DetectPictureFormat(data);
     Picture picture;
-    if (!DecodePicture(in, data, &picture, &error)) return ToolFail(in, error);
+    if (!DecodePicture(data, &picture, &error)) return ToolFail(in, error);
     std::printf("%s: %s %u x %u, %s, %zu bytes\n", in.c_str(), PictureFormatName(format),
                 picture.width, picture.height, picture.channels == 4 ? "RGBA" : "RGB", data.size());
     if (format != PictureFormat::DSX) return EXIT_OK;
