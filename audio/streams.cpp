@@ -3,6 +3,7 @@
 #include "audio/streams.h"
 
 #include <AL/al.h>
+#include <chrono>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ constexpr u32 BITS_PER_BYTE = 8;
 constexpr u32 MIN_CHUNK_MS = 250;
 constexpr u32 MAX_CHUNK_MS = 2000;
 constexpr u32 MS_PER_SECOND = 1000;
+// Playing streams are looked at no more often than this: far below the shortest chunk, and it
+// keeps a frame at 1000 fps from paying for OpenAL queries that cannot find anything to do.
+constexpr auto POLL_INTERVAL = std::chrono::milliseconds(5);
 
 struct StreamSlot {
     OggVorbis_File vorbis;
@@ -33,12 +37,14 @@ struct StreamSlot {
     u32 chunkSize;
     u32 source;
     bool playing;
+    bool started; // its source was set playing and has not been rewound since
     bool inUse;
     bool finished; // the decoder reached the end of the file and is closed
 };
 
 StreamSlot slots[STREAM_SLOTS];
 std::vector<u8> chunk; // decode space shared by all refills (one thread)
+std::chrono::steady_clock::time_point lastPoll;
 
 bool ALFailed() {
     return alGetError() != AL_NO_ERROR;
@@ -51,7 +57,7 @@ StreamSlot* SlotOf(u32 handle) {
 void ForgetSlot(StreamSlot& s) {
     s.path.clear();
     s.path.shrink_to_fit();
-    s.inUse = s.playing = s.finished = false;
+    s.inUse = s.playing = s.started = s.finished = false;
     s.source = INVALID_HANDLE;
     for (u32& b : s.buffers) b = INVALID_HANDLE;
 }
@@ -115,6 +121,7 @@ void ReleaseBuffers(StreamSlot& s) {
         // A stopped source counts whatever is queued next as processed; a rewound one does not.
         alSourceRewind(s.source);
     }
+    s.started = false;
     for (u32& b : s.buffers) {
         if (b == INVALID_HANDLE) continue;
         ALuint name = b;
@@ -162,9 +169,7 @@ u32 FailOpen(StreamSlot& s, const char* path, const char* reason) {
 
 // Refills every buffer the source has finished with, oldest first, so a slow frame that used
 // up both buffers still gets both back. True when new sound was queued.
-bool RefillProcessed(StreamSlot& s) {
-    ALint processed = 0;
-    alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
+bool RefillProcessed(StreamSlot& s, ALint processed) {
     bool refilled = false;
     for (; processed > 0 && !s.finished; processed--) {
         ALuint oldest = 0;
@@ -186,7 +191,11 @@ bool Drained(const StreamSlot& s) {
 }
 
 void UpdateStream(StreamSlot& s) {
-    bool refilled = RefillProcessed(s);
+    ALint processed = 0;
+    alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
+    // Nothing used up since the last look: a source we started is still playing its queue.
+    if (processed == 0 && s.started) return;
+    bool refilled = RefillProcessed(s, processed);
     ALint state = AL_STOPPED;
     alGetSourcei(s.source, AL_SOURCE_STATE, &state);
     if (state == AL_PLAYING || s.buffers[0] == INVALID_HANDLE) return;
@@ -197,6 +206,7 @@ void UpdateStream(StreamSlot& s) {
     }
     // A new stream starts here; one that ran dry during a stall is restarted.
     alSourcePlay(s.source);
+    s.started = true;
 }
 
 } // namespace
@@ -286,8 +296,11 @@ u32 StreamSource(u32 handle) {
 
 void UpdateStreams() {
     if (!IsALReady()) return;
+    auto now = std::chrono::steady_clock::now();
+    bool due = now - lastPoll >= POLL_INTERVAL;
+    if (due) lastPoll = now;
     for (StreamSlot& s : slots)
-        if (s.inUse && s.playing) UpdateStream(s);
+        if (s.inUse && s.playing && (due || !s.started)) UpdateStream(s);
     ReleaseFinishedSounds();
 }
 
