@@ -17,7 +17,7 @@ e2e_copy_dist() {
 }
 
 e2e_cleanup() {
-  [ -n "${E2E_PID:-}" ] && kill "$E2E_PID" 2>/dev/null || true
+  [ -n "${E2E_PID:-}" ] && kill -9 "$E2E_PID" 2>/dev/null || true
   [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR"
 }
 
@@ -27,7 +27,7 @@ e2e_start() {
   (cd / && exec "$E2E_DIR/corvane") &
   E2E_PID=$!
   E2E_WIN=""
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     E2E_WIN=$(xdotool search --name "Corvane Drift 2 \(Alpha 3.3\)" 2>/dev/null | head -n1 || true)
     [ -n "$E2E_WIN" ] && break
     sleep 0.1

@@ -7,17 +7,17 @@ if [ -z "${E2E_INSIDE_XVFB:-}" ]; then
   E2E_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 cd "$work"
 "$HARNESS" &
 pid=$!
+trap 'kill -9 $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 win=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   win=$(xdotool search --name "Vaelor Screenshot Harness" 2>/dev/null | head -n1 || true)
   [ -n "$win" ] && break
   sleep 0.1
 done
-[ -n "$win" ] || { echo "no window"; exit 1; }
+[ -n "$win" ] || { echo "no window"; cat vaelor.log; exit 1; }
 geometry=$(xwininfo -id "$win" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
 [ "$geometry" = "800x600" ] || { echo "client area $geometry"; exit 1; }
 xdotool mousemove --sync 0 0
