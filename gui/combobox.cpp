@@ -135,7 +135,7 @@ class ComboBox : public EventControl, public ListHost {
         return SetScrollPosition(scroll, name, value) || EventControl::SetProperty(name, value);
     }
 
-    // One "SelectorColor", the selection box; the bar's colour is "ScrollBarColor".
+    // One "SelectorColor", the selection box; the bar's colour is the layer's "ScrollBarColor".
     int DescribeProperties(PropertyDesc* out) override {
         static const PropertyDesc own[] = {
             {"Font", PT_FONT, nullptr, GUI_FIELD(ComboBox, font), nullptr},
@@ -143,7 +143,6 @@ class ComboBox : public EventControl, public ListHost {
             {"TextColor", PT_COLOR, nullptr, GUI_FIELD(ComboBox, textColor), nullptr},
             {"SelectedTextColor", PT_COLOR, nullptr, GUI_FIELD(ComboBox, selectedTextColor),
              nullptr},
-            {"ScrollBarColor", PT_COLOR, nullptr, GUI_FIELD(ComboBox, scroll.color), nullptr},
             {"SelectorColor", PT_COLOR, nullptr, GUI_FIELD(ComboBox, selectorColor), nullptr},
             {"DrawShadow", PT_BOOL, nullptr, GUI_FIELD(ComboBox, drawShadow), nullptr},
             {"ScrollBarWidth", PT_FLOAT, nullptr, GUI_FIELD(ComboBox, barWidth), nullptr},
@@ -152,6 +151,7 @@ class ComboBox : public EventControl, public ListHost {
             {"DropButtonSkin", PT_SURFACE, nullptr, GUI_FIELD(ComboBox, dropButtonSkin), nullptr},
         };
         int n = CopyDescriptors(own, out);
+        n += DescribeScrollProperties<ComboBox>(out ? out + n : nullptr);
         return n + EventControl::DescribeProperties(out ? out + n : nullptr);
     }
 

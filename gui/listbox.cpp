@@ -257,6 +257,7 @@ int ListBox::DescribeProperties(PropertyDesc* out) {
         {"ScrollBarSkin", PT_SCROLLSKIN, nullptr, GUI_FIELD(ListBox, scroll.vskin), nullptr},
     };
     int n = CopyDescriptors(own, out);
+    n += DescribeScrollProperties<ListBox>(out ? out + n : nullptr); // the layer it builds on
     return n + EventControl::DescribeProperties(out ? out + n : nullptr);
 }
 

@@ -55,9 +55,13 @@ class GUITest : public ::testing::Test {
         LeftDown();
         LeftUp();
     }
+    // The cursor block's keys arrive with the extended flag (without it they are the keypad's).
+    static bool Extended(u32 vk) {
+        return (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE;
+    }
     void Key(u32 vk) {
-        Send(fake::KeyDown(vk));
-        Send(fake::KeyUp(vk));
+        Send(fake::KeyDown(vk, 0, Extended(vk)));
+        Send(fake::KeyUp(vk, 0, Extended(vk)));
     }
     // A key press as the platform delivers typing: the key, then its character.
     void Type(const std::string& text) {

@@ -1,0 +1,219 @@
+// List controls: selection by mouse, keys and letters, multi-select ranges, scrolling the
+// current item into view, the built-in scroll bar, MCListBox's header and the ComboBox drop.
+#include <string>
+
+#include "gui/lists.h"
+#include "tests/gui/gui_fixture.h"
+
+namespace {
+std::vector<i32> selects, actions;
+void OnSelect(i32 index) {
+    selects.push_back(index);
+}
+void OnAction(i32 index) {
+    actions.push_back(index);
+}
+constexpr f32 ITEM_H = TEST_LINE_HEIGHT + 1;
+} // namespace
+
+class ListTest : public GUITest {
+  protected:
+    void SetUp() override {
+        GUITest::SetUp();
+        MakeSheet("S");
+        selects.clear();
+        actions.clear();
+    }
+    Control* List(int items, f32 h, const char* name = "list", const char* cls = "ListBox") {
+        Control* list = CreateControl(cls, name, "S", 100, 100, 150, h);
+        const char* names[] = {"Tessaly", "Shrike", "Meridian", "Sparrow", "Talon"};
+        for (int i = 0; i < items; i++)
+            AddItem(list, (std::string(names[i % 5]) + " " + std::to_string(i)).c_str(), 0);
+        SetEventFn(name, "Select", OnSelect);
+        SetEventFn(name, "Action", OnAction);
+        return list;
+    }
+    // The middle of item i's row when nothing is scrolled.
+    int RowY(int i, f32 top = 100) { return int(top + ITEM_H * f32(i) + ITEM_H / 2); }
+};
+
+TEST_F(ListTest, ClicksSelectAnItemWhenEverythingFits) {
+    Control* list = List(3, 100);
+    ClickAt(240, RowY(2)); // the right edge: no scroll bar takes the click
+    EXPECT_EQ(GetSelected(list), 2);
+    ClickAt(120, RowY(0));
+    EXPECT_EQ(GetSelected(list), 0);
+    EXPECT_FALSE(IsItemSelected(list, 2)); // single selection
+    EXPECT_EQ(selects, (std::vector<i32>{2, 0}));
+    ClickAt(120, 190); // below the last item: nothing
+    EXPECT_EQ(GetSelected(list), 0);
+    EXPECT_EQ(selects.size(), 2u);
+}
+
+TEST_F(ListTest, SelectingTheLastItemScrollsItToTheBottomEdge) {
+    Control* list = List(20, 100);
+    SetSelected(list, 19);
+    EXPECT_EQ(Get<f32>("list", "cBlock"), 20 * ITEM_H + 2 - 100);
+    SetSelected(list, 3);
+    EXPECT_EQ(Get<f32>("list", "cBlock"), 3 * ITEM_H);
+    SetSelected(list, 99); // outside: ignored
+    EXPECT_EQ(GetSelected(list), 3);
+    EXPECT_EQ(selects, (std::vector<i32>{19, 3}));
+}
+
+TEST_F(ListTest, ArrowKeysMoveTheSelectionAndEnterActs) {
+    Control* list = List(5, 100);
+    ClickAt(120, RowY(1));
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_EQ(GetSelected(list), 3);
+    EXPECT_FALSE(IsItemSelected(list, 2));
+    Key(VK_UP);
+    EXPECT_EQ(GetSelected(list), 2);
+    Key(VK_RETURN);
+    Key(VK_SPACE);
+    EXPECT_EQ(actions, (std::vector<i32>{2, 2}));
+    fake::AdvanceTime(1000);
+    ClickAt(120, RowY(2)); // a double click on the current item acts too
+    fake::AdvanceTime(100);
+    ClickAt(120, RowY(2));
+    EXPECT_EQ(actions.back(), 2);
+    EXPECT_EQ(actions.size(), 3u);
+}
+
+TEST_F(ListTest, TypingAFirstLetterCyclesThroughItsItems) {
+    Control* list = List(10, 100); // Tessaly 0, Shrike 1, ... Talon 4, Tessaly 5 ...
+    ClickAt(120, RowY(1));
+    Type("t");
+    EXPECT_EQ(GetSelected(list), 4);
+    Type("T");
+    EXPECT_EQ(GetSelected(list), 5);
+    Type("tt");
+    EXPECT_EQ(GetSelected(list), 0); // round to the start
+    Type("q");                       // no match: nothing happens
+    EXPECT_EQ(GetSelected(list), 0);
+}
+
+TEST_F(ListTest, ShiftClickMarksARangeInMultiSelectLists) {
+    Control* list = List(6, 120);
+    SetPropertyValue("list", "MultiSelect", 1);
+    ClickAt(120, RowY(1));
+    Send(fake::KeyDown(VK_SHIFT, 0x2A));
+    ClickAt(120, RowY(4));
+    Send(fake::KeyUp(VK_SHIFT, 0x2A));
+    for (int i = 0; i < 6; i++) EXPECT_EQ(IsItemSelected(list, i), i >= 1 && i <= 4) << i;
+    EXPECT_EQ(selects, (std::vector<i32>{1, -1}));
+    ClickAt(120, RowY(2)); // a plain click toggles one item
+    EXPECT_FALSE(IsItemSelected(list, 2));
+    EXPECT_TRUE(IsItemSelected(list, 3));
+    Send(fake::KeyDown(VK_CONTROL));
+    Key('A');
+    Send(fake::KeyUp(VK_CONTROL));
+    for (int i = 0; i < 6; i++) EXPECT_TRUE(IsItemSelected(list, i));
+}
+
+TEST_F(ListTest, TheScrollBarTakesClicksOnItsStrip) {
+    Control* list = List(20, 100);
+    MouseTo(245, 195); // the lower arrow of the 15-wide strip
+    LeftDown();
+    LeftUp();
+    EXPECT_EQ(Get<f32>("list", "cBlock"), ITEM_H); // one step is one item
+    EXPECT_EQ(GetSelected(list), -1);
+    ClickAt(120, 100 + 5); // the row now at the top is item 1
+    EXPECT_EQ(GetSelected(list), 1);
+}
+
+TEST_F(ListTest, ItemsCanBeInsertedRemovedAndCleared) {
+    Control* list = List(3, 100);
+    SetSelected(list, 1);
+    InsertItem(list, -1, "front", 7);
+    EXPECT_STREQ(GetItemText(list, 0), "front");
+    EXPECT_EQ(GetItemData(list, 0), 7u);
+    EXPECT_EQ(GetSelected(list), 2); // the current item moved with its row
+    RemoveItem(list, 2);
+    EXPECT_EQ(GetSelected(list), -1);
+    EXPECT_EQ(ItemCount(list), 3);
+    EXPECT_EQ(GetItemText(list, 5), nullptr);
+    ClearItems(list);
+    EXPECT_EQ(ItemCount(list), 0);
+    ClickAt(120, RowY(0)); // empty: nothing happens
+    EXPECT_TRUE(selects.size() == 1u);
+    // Lists calls on other classes do nothing.
+    Control* label = CreateControl("Label", "label", "S", 0, 0, 10, 10);
+    EXPECT_FALSE(AddItem(label, "x", 0));
+    EXPECT_EQ(ItemCount(label), 0);
+    EXPECT_FALSE(AddItem(nullptr, "x", 0));
+}
+
+TEST_F(ListTest, MultiColumnListsKeepTheirItemsBelowTheColumnBar) {
+    Control* list = List(3, 100, "mc", "MCListBox");
+    ASSERT_TRUE(AddColumn(list, "Pilot", 80));
+    ASSERT_TRUE(AddColumn(list, "Score", 60));
+    AddItem(list, "Ravenfox\t1200", 0);
+    f32 header = Get<f32>("mc", "ColumnH");
+    ClickAt(120, RowY(0, 100 + header));
+    EXPECT_EQ(GetSelected(list), 0);
+    ClickAt(120, RowY(3, 100 + header));
+    EXPECT_EQ(GetSelected(list), 3);
+    ClickAt(120, 100 + int(header / 2)); // on the column bar: no item
+    EXPECT_EQ(GetSelected(list), 3);
+    EXPECT_FALSE(AddColumn(FindControl("S"), "x", 10));
+    DrawGUI();
+}
+
+TEST_F(ListTest, AComboBoxDropsDownAndPicksTheReleasedItem) {
+    Control* combo = CreateControl("ComboBox", "combo", "S", 100, 100, 150, 20);
+    for (const char* s : {"60 Hz", "70 Hz", "75 Hz"}) AddItem(combo, s, 0);
+    SetEventFn("combo", "Select", OnSelect);
+    ClickAt(150, 110); // opens; its own release keeps it open
+    EXPECT_EQ(GetCaptureControl(), combo);
+    EXPECT_NE(GetGUIOverlay(), nullptr);
+    EXPECT_EQ(Get<f32>("combo", "h"), 20 + 3 * ITEM_H + 2);
+    DrawGUI();
+    ClickAt(150, int(120 + ITEM_H * 1.5f)); // the second item of the list below
+    EXPECT_EQ(GetSelected(combo), 1);
+    EXPECT_EQ(selects, (std::vector<i32>{1}));
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    EXPECT_EQ(GetGUIOverlay(), nullptr);
+    EXPECT_EQ(Get<f32>("combo", "h"), 20.0f);
+    Key(VK_DOWN); // closed: the keys change the shown item
+    EXPECT_EQ(GetSelected(combo), 2);
+    Key(VK_DOWN);
+    EXPECT_EQ(GetSelected(combo), 2);
+}
+
+TEST_F(ListTest, AComboBoxNearTheBottomOpensUpwardsAndClosesWhenLeft) {
+    Control* combo = CreateControl("ComboBox", "combo", "S", 100, 560, 150, 20);
+    for (int i = 0; i < 4; i++) AddItem(combo, ("mode " + std::to_string(i)).c_str(), 0);
+    CreateControl("Button", "elsewhere", "S", 400, 100, 60, 20);
+    ClickAt(150, 570);
+    EXPECT_EQ(Get<f32>("combo", "y"), 560 - (4 * ITEM_H + 2));
+    ClickAt(150, 570 - int(4 * ITEM_H + 2) + 2); // item 0, at the top of the list above
+    EXPECT_EQ(GetSelected(combo), 0);
+    EXPECT_EQ(Get<f32>("combo", "y"), 560.0f);
+    ClickAt(150, 570);
+    ClickAt(420, 110); // a press elsewhere closes it
+    EXPECT_EQ(Get<f32>("combo", "y"), 560.0f);
+    EXPECT_EQ(GetGUIOverlay(), nullptr);
+}
+
+TEST_F(ListTest, ALabelScrollsWhenItsTextIsTallerThanItself) {
+    CreateControl("Label", "l", "S", 100, 100, 200, 40);
+    SetProperty("l", "Text", "a\nb\nc\nd\ne"); // 80 high, 40 shown
+    static int scrolls;
+    scrolls = 0;
+    SetEventFn(
+        "l", "Scroll", +[]() { scrolls++; });
+    DrawGUI();
+    MouseTo(150, 120);
+    Send(fake::Wheel(-120)); // three lines down: stops at the end, 40 further
+    EXPECT_EQ(scrolls, 1);
+    Send(fake::Wheel(-120));
+    EXPECT_EQ(scrolls, 1);
+    Send(fake::Wheel(120));
+    EXPECT_EQ(scrolls, 2);
+    SetProperty("l", "Text", "short"); // fits: no bar, the wheel does nothing
+    Send(fake::Wheel(-120));
+    EXPECT_EQ(scrolls, 2);
+    DrawGUI();
+}

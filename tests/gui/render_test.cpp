@@ -1,0 +1,224 @@
+// Drawing read back from the pixels of a real GL window under Xvfb: a sheet holding one
+// control of every class, clipping by the parents' rectangles, borders, the selection
+// highlight and the caret of a text box, dialogs, and a message box on the screen.
+#include <GL/gl.h>
+#include <cmath>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "engine/input.h"
+#include "engine/loop.h"
+#include "engine/utils.h"
+#include "engine/window.h"
+#include "graphics/font.h"
+#include "gui/control.h"
+#include "gui/gui.h"
+#include "gui/lists.h"
+#include "gui/sheet.h"
+#include "tests/gui/test_font.h"
+#include "tests/support/gl_context.h"
+#include "tests/support/test_dir.h"
+
+namespace {
+const RGBA SHEET{10, 20, 30, 255};
+constexpr int TOLERANCE = 6;
+
+std::deque<std::function<void()>> script;
+void RunScript() {
+    if (script.empty()) return;
+    auto step = script.front();
+    script.pop_front();
+    step();
+}
+} // namespace
+
+class RenderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        GLTestEnsureContext();
+        ResetLoopState();
+        ResetInputState();
+        font = MakeTestFont(true);
+        SetFont(font);
+        InitGUI();
+        ShowGUICursor(false); // the pointer would cover pixels under it
+        CreateControl("Sheet", "S", nullptr, 0, 0, 0, 0);
+        SetPropertyValue("S", "Background", MakeRGB(SHEET.r, SHEET.g, SHEET.b));
+        SetActiveSheet("S");
+        SetMousePos(799, 599);
+    }
+    void TearDown() override {
+        ShutdownGUI();
+        FreeTestFont(font);
+    }
+    void Draw() {
+        GLTestClear(0, 0, 0);
+        DrawGUI();
+    }
+    static void Color(const char* name, const char* property, u8 r, u8 g, u8 b, u8 a = 255) {
+        ASSERT_TRUE(SetPropertyValue(name, property, MakeRGBA(r, g, b, a))) << name << property;
+    }
+    static void Expect(int x, int y, RGBA want, int tolerance = TOLERANCE) {
+        RGBA got = GLTestPixel(x, y);
+        EXPECT_TRUE(ColorNear(got, want, tolerance))
+            << "at " << x << "," << y << " " << got << " wanted " << want;
+    }
+    Font* font = nullptr;
+    TempDir dir;
+};
+
+TEST_F(RenderTest, EveryClassDrawsItsBodyAndBorder) {
+    CreateControl("Button", "button", "S", 10, 10, 100, 30);
+    Color("button", "Background", 200, 50, 50);
+    CreateControl("Label", "label", "S", 10, 50, 100, 20);
+    Color("label", "Color", 50, 200, 50);
+    CreateControl("CheckBox", "check", "S", 10, 80, 100, 20);
+    Color("check", "BackgroundColor", 40, 40, 120);
+    Color("check", "Color", 250, 250, 0);
+    CreateControl("RadioButton", "radio", "S", 10, 110, 100, 20);
+    Color("radio", "BackgroundColor", 90, 0, 90);
+    CreateControl("Line", "line", "S", 10, 145, 100, 1);
+    SetPropertyValue("line", "h", FloatBits(0.0f)); // level: made with a size, then flattened
+    SetPropertyValue("line", "LineWidth", FloatBits(4.0f));
+    Color("line", "Color", 255, 255, 255);
+    CreateControl("Shape", "shape", "S", 10, 160, 100, 60);
+    SetPropertyValue("shape", "Shape", 2);
+    Color("shape", "Color", 0, 128, 255);
+    CreateControl("PictureBox", "picture", "S", 10, 230, 100, 40);
+    Color("picture", "Color", 128, 64, 0);
+    CreateControl("Frame", "frame", "S", 130, 10, 150, 100);
+    Color("frame", "Color", 70, 70, 70);
+    CreateControl("ProgressBar", "progress", "S", 130, 120, 100, 20);
+    SetPropertyValue("progress", "Progress", FloatBits(0.5f));
+    Color("progress", "Color", 255, 0, 0);
+    Color("progress", "BackColor", 0, 255, 0);
+    CreateControl("StatusBar", "status", "S", 0, 580, 800, 20);
+    Color("status", "Color", 180, 180, 0);
+    CreateControl("ScrollBar", "bar", "S", 300, 10, 16, 200);
+    SetPropertyValue("bar", "nBlocks", 10);
+    SetPropertyValue("bar", "nSliderBlocks", 5);
+    Color("bar", "ScrollBarColor", 0, 200, 200);
+    CreateControl("ComboBox", "combo", "S", 330, 10, 120, 20);
+    Color("combo", "Color", 220, 220, 255);
+    CreateControl("MCListBox", "mc", "S", 330, 50, 150, 80);
+    Color("mc", "ColumnBarColor", 255, 128, 128);
+    Draw();
+
+    Expect(100, 15, {200, 50, 50, 255});       // button body, clear of its label and focus ring
+    Expect(80, 65, {50, 200, 50, 255});        // label body right of its text
+    Expect(10 + 5, 50 + 5, {0, 0, 0, 255});    // the label's "L": a solid glyph block
+    Expect(12, 90, {250, 250, 0, 255});        // check box: its box
+    Expect(100, 85, {40, 40, 120, 255});       // and its background
+    Expect(100, 111, {90, 0, 90, 255});        // radio button, above its caption
+    Expect(60, 145, {255, 255, 255, 255}, 40); // a 4-unit line
+    Expect(60, 190, {0, 128, 255, 255});       // ellipse centre
+    Expect(12, 162, SHEET);                    // outside the ellipse, inside its box
+    Expect(60, 250, {128, 64, 0, 255});        // picture box without picture: its colour
+    Expect(200, 90, {70, 70, 70, 255});        // frame body inside its inner border
+    Expect(150, 130, {255, 0, 0, 255});        // progress: done half
+    Expect(220, 130, {0, 255, 0, 255});        // and the rest
+    Expect(400, 590, {180, 180, 0, 255});      // status bar
+    Expect(302, 12, {0, 200, 200, 255});       // scroll bar: a corner of its first arrow
+    Expect(360, 20, {220, 220, 255, 255});     // combo box field
+    Expect(470, 55, {255, 128, 128, 255});     // the column bar
+    Expect(600, 400, SHEET);
+}
+
+TEST_F(RenderTest, ChildrenAreClippedToTheirParents) {
+    CreateControl("Frame", "frame", "S", 100, 100, 100, 100);
+    Color("frame", "Color", 0, 0, 0);
+    SetPropertyValue("frame", "BorderColor", 0);
+    CreateControl("Shape", "inner", "frame", 50, 50, 200, 200); // runs over the frame's corner
+    Color("inner", "Color", 255, 255, 255);
+    SetPropertyValue("inner", "BorderColor", MakeRGB(255, 255, 255));
+    Draw();
+    Expect(170, 170, {255, 255, 255, 255});
+    Expect(198, 198, {255, 255, 255, 255});
+    Expect(202, 170, SHEET); // right of the frame
+    Expect(170, 202, SHEET); // below it
+    Expect(250, 250, SHEET);
+    // The clip follows the frame when it moves.
+    SetPropertyValue("frame", "x", FloatBits(300.0f));
+    Draw();
+    Expect(370, 170, {255, 255, 255, 255});
+    Expect(402, 170, SHEET);
+}
+
+TEST_F(RenderTest, ATextBoxShowsItsSelectionAndCaret) {
+    CreateControl("TextBox", "t", "S", 100, 100, 200, 20);
+    Color("t", "Color", 255, 255, 255);
+    Color("t", "TextColor", 0, 0, 0);
+    Color("t", "SelectedColor", 0, 0, 255);
+    Color("t", "SelectedTextColor", 255, 255, 0);
+    SetProperty("t", "Text", "abcdef");
+    SetPropertyValue("t", "cPos", 2);
+    SetPropertyValue("t", "nSel", 2); // "cd"
+    FocusControl("t");
+    Draw();
+    // Glyph cells are 8 wide with a 6-wide block; the text starts at x 102, y 102.
+    int ty = 110;
+    Expect(102 + 2, ty, {0, 0, 0, 255});          // "a"
+    Expect(102 + 7, ty, {255, 255, 255, 255});    // the gap after "a"
+    Expect(102 + 16 + 2, ty, {255, 255, 0, 255}); // "c", selected
+    Expect(102 + 16 + 7, ty, {0, 0, 255, 255});   // the gap after it: the highlight
+    Expect(102 + 32 + 2, ty, {0, 0, 0, 255});     // "e" after the selection
+    Expect(102 + 32 + 7, ty, {255, 255, 255, 255});
+    // The caret: a dark vertical line at x 118 (before "c").
+    RGBA caret = GLTestPixel(118, ty);
+    RGBA beside = GLTestPixel(117, ty);
+    EXPECT_TRUE(caret.r < 200 || beside.r < 200) << caret << beside;
+    // Text past the right edge is cut at the box.
+    SetProperty("t", "Text", std::string(60, 'x').c_str());
+    SetPropertyValue("t", "cPos", 0);
+    Draw();
+    Expect(302, 110, SHEET);
+}
+
+TEST_F(RenderTest, AListBoxHighlightsItsSelectionAndStripesOddRows) {
+    Control* list = CreateControl("ListBox", "l", "S", 100, 100, 150, 100);
+    Color("l", "Color", 255, 255, 255);
+    Color("l", "SelectorColor", 200, 0, 0);
+    for (const char* s : {"one", "two", "three"}) AddItem(list, s, 0);
+    SetSelected(list, 2);
+    Draw();
+    int row = 17; // item height: line height + 1
+    Expect(200, 101 + row / 2, {255, 255, 255, 255});
+    Expect(200, 101 + row + row / 2, {242, 242, 242, 255}, 4); // black at 5 % over white
+    Expect(200, 101 + 2 * row + row / 2, {200, 0, 0, 255});
+}
+
+TEST_F(RenderTest, ADialogShowsItsTitleBarActiveOrInactive) {
+    CreateControl("Dialog", "d", "S", 100, 100, 200, 150);
+    Color("d", "DragBoxColor", 0, 0, 160);
+    Color("d", "InactiveDragBoxColor", 160, 160, 160);
+    Color("d", "BackgroundColor", 225, 225, 225);
+    SetPropertyValue("d", "CloseButton", 0);
+    Draw(); // takes the focus on its first drawing
+    Expect(250, 110, {0, 0, 160, 255});
+    Expect(250, 200, {225, 225, 225, 255});
+    SetFocusControl(FindControl("S"));
+    Draw();
+    Expect(250, 110, {160, 160, 160, 255});
+}
+
+TEST_F(RenderTest, AMessageBoxAppearsAndReturnsTheClickedButton) {
+    AddTimer(RunScript, 0.0f);
+    RGBA title{}, body{};
+    script.push_back([&] {
+        // Drawn this frame, before the buffers swap: the box is centred on the screen.
+        Control* dialog = FindControl("VAELOR_Common_Dialog_0");
+        ASSERT_NE(dialog, nullptr);
+        title = GLTestPixel(int(dialog->x + dialog->w / 2), int(dialog->y + 3));
+        body = GLTestPixel(int(dialog->x + dialog->w - 3), int(dialog->y + dialog->h - 3));
+        Control* no = FindControl("VAELOR_CD_Button_0_1");
+        f32 x = 0, y = 0;
+        ControlScreenPos(no, &x, &y);
+        SetMousePos(x + 5, y + 5);
+        GUIKeyDown(KEY_MOUSE_LEFT);
+        GUIKeyUp(KEY_MOUSE_LEFT);
+    });
+    EXPECT_EQ(MsgBox("Abandon ship?", "Bridge", "Yes|No"), 1);
+    EXPECT_TRUE(ColorNear(title, {0, 0, 160, 255}, TOLERANCE)) << title;
+    EXPECT_TRUE(ColorNear(body, {225, 225, 225, 255}, TOLERANCE)) << body;
+}
