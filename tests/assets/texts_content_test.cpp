@@ -22,6 +22,9 @@ const std::string DIST = VAELOR_DIST_DIR;
 const std::string SOURCES = VAELOR_ASSET_SOURCE_DIR;
 const char* const LANGUAGES[] = {"eng", "cro", "cz", "pl", "de", "it", "spa", "fin"};
 const int FONT_SIZES[] = {12, 15, 17, 19, 24, 30, 34, 38, 48};
+// The game draws with the small font's scale; small fonts come out this many units high.
+constexpr f32 SMALL_DRAW_HEIGHT = 12;
+constexpr int LARGEST_SMALL_FONT = 24;
 
 constexpr size_t MENU_ENTRIES = 19;
 constexpr size_t GAME_ENTRIES = 53;
@@ -193,6 +196,8 @@ TEST_F(TextsContent, EveryDrawnCharacterHasAGlyphInEveryFont) {
         FontGlyphs font = LoadFontGlyphs(size);
         EXPECT_EQ(font.info.lineHeight, size);
         EXPECT_EQ(font.info.asciiDirect, 1);
+        f32 drawHeight = size <= LARGEST_SMALL_FONT ? SMALL_DRAW_HEIGHT : 2 * SMALL_DRAW_HEIGHT;
+        EXPECT_FLOAT_EQ(font.info.scale * size, drawHeight);
         for (i32 cp : used) EXPECT_EQ(font.codePoints.count(cp), 1u) << "U+" << std::hex << cp;
     }
 }

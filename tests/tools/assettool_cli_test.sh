@@ -63,6 +63,9 @@ ls ./*.tmp* >/dev/null 2>&1 && fail "temporary files left behind"
 expect_error 1 "cannot" decode pic.dsx no/such/folder/out.png
 expect_error 1 "size" font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf 1000 f.dsf
 expect_error 1 "pic.tga" font pic.tga 12 f.dsf
+expect_error 1 "draw height" font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf 24 f.dsf \
+  --draw-height 0
+expect_error 2 "usage" font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf 24 f.dsf --scale 2
 [ -e f.dsf ] && fail "a failed font wrote its output"
 
 # Texts and bindings round trip through their readable form.

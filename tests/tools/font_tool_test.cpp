@@ -118,6 +118,18 @@ TEST(FontTool, GlyphsLookLikeLetters) {
     EXPECT_GE(lastRow, b.font.lineHeight * 3 / 4);
 }
 
+TEST(FontTool, ScaleIsStoredAndChecked) {
+    Built b = Build(15);
+    EXPECT_FLOAT_EQ(b.info.scale, 1.0f);
+    b.font.scale = 0.8f;
+    std::string error;
+    ASSERT_TRUE(WriteDSF(b.font, &b.dsf, &error)) << error;
+    ASSERT_TRUE(ParseDSF(b.dsf.data(), b.dsf.size(), &b.info));
+    EXPECT_FLOAT_EQ(b.info.scale, 0.8f);
+    b.font.scale = 0;
+    EXPECT_FALSE(WriteDSF(b.font, &b.dsf, &error));
+}
+
 TEST(FontTool, UnreadableFontFails) {
     RenderedFont font;
     std::string error;

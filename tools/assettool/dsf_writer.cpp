@@ -6,7 +6,7 @@
 namespace {
 
 constexpr f32 DSF_WRITE_VERSION = 0.9f;
-constexpr f32 DSF_SCALE = 1.0f;
+constexpr f32 DSF_MAX_SCALE_WRITTEN = 64.0f;
 constexpr size_t DSF_HEADER_BYTES = 28;
 constexpr i32 ASCII_FIRST = 32;
 constexpr u32 ASCII_COUNT = 96;
@@ -106,6 +106,10 @@ bool WriteDSF(const RenderedFont& font, std::vector<u8>* out, std::string* error
         *error = "line height does not fit a page";
         return false;
     }
+    if (!(font.scale > 0 && font.scale <= DSF_MAX_SCALE_WRITTEN)) {
+        *error = "scale out of range";
+        return false;
+    }
     std::vector<Placement> places;
     std::vector<PageSize> pages;
     if (!Pack(font, &places, &pages, error)) return false;
@@ -115,7 +119,7 @@ bool WriteDSF(const RenderedFont& font, std::vector<u8>* out, std::string* error
     Put32(out, u32(font.glyphs.size()));
     Put16(out, font.lineHeight);
     Put16(out, 0);
-    PutF32(out, DSF_SCALE);
+    PutF32(out, font.scale);
     out->insert(out->end(), {u8(HasAsciiTable(font) ? 1 : 0), 0, 0, 0});
     for (size_t i = 0; i < font.glyphs.size(); ++i) {
         const RenderedGlyph& g = font.glyphs[i];

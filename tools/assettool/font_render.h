@@ -16,6 +16,7 @@ struct RenderedGlyph {
 
 struct RenderedFont {
     u32 lineHeight = 0;
+    f32 scale = 1.0f; // what the game multiplies sizes by when it draws: draw height / line height
     std::vector<RenderedGlyph> glyphs; // ascending code points
 };
 
