@@ -81,6 +81,32 @@ std::set<i32> DrawnCodePoints(const std::string& text) {
 struct FontGlyphs {
     DsfInfo info;
     std::set<i32> codePoints;
+    std::map<i32, i16> advances;
+
+    // Width of the widest line as the game measures it (tags take no room, a missing glyph a
+    // square of the line height), in texels.
+    int Width(const std::string& text) const {
+        int widest = 0, line = 0;
+        const char* p = text.c_str();
+        while (*p) {
+            int tag = *p == '<' ? MarkupTagLength(p) : 0;
+            if (tag > 0) {
+                p += tag;
+                continue;
+            }
+            int step = 1;
+            i32 cp = DecodeUTF8(p, &step);
+            p += step;
+            if (cp == '\n') {
+                widest = std::max(widest, line);
+                line = 0;
+                continue;
+            }
+            auto it = advances.find(cp);
+            line += it == advances.end() ? info.lineHeight : it->second;
+        }
+        return std::max(widest, line);
+    }
 };
 
 FontGlyphs LoadFontGlyphs(int size) {
@@ -92,7 +118,10 @@ FontGlyphs LoadFontGlyphs(int size) {
     EXPECT_TRUE(ParseDSF(data.data(), data.size(), &f.info)) << path;
     std::vector<Glyph> glyphs(f.info.glyphCount);
     ReadDSFGlyphs(data.data(), f.info, glyphs.data());
-    for (const Glyph& g : glyphs) f.codePoints.insert(g.codePoint);
+    for (const Glyph& g : glyphs) {
+        f.codePoints.insert(g.codePoint);
+        f.advances[g.codePoint] = g.advance;
+    }
     return f;
 }
 
@@ -199,6 +228,60 @@ TEST_F(TextsContent, EveryDrawnCharacterHasAGlyphInEveryFont) {
         f32 drawHeight = size <= LARGEST_SMALL_FONT ? SMALL_DRAW_HEIGHT : 2 * SMALL_DRAW_HEIGHT;
         EXPECT_FLOAT_EQ(font.info.scale * size, drawHeight);
         for (i32 cp : used) EXPECT_EQ(font.codePoints.count(cp), 1u) << "U+" << std::hex << cp;
+    }
+}
+
+// Widths of the menu controls a text is shown in (the pre-game menu is drawn at 800 x 600,
+// where the fonts are used at their own size): labels 200, radio buttons 200 less the button,
+// the colour-depth buttons up to the frame's edge, the notice 500, the bottom line 740.
+TEST_F(TextsContent, MenuTextsFitTheirControls) {
+    const std::map<size_t, int> limits = {{0, 200}, {1, 180},  {2, 180}, {4, 175},
+                                          {5, 175}, {6, 200},  {7, 200}, {8, 200},
+                                          {9, 200}, {12, 500}, {13, 740}};
+    constexpr int START_BUTTON_WIDTH = 740;
+    FontGlyphs menuFont = LoadFontGlyphs(17), largeFont = LoadFontGlyphs(24);
+    for (const char* lang : LANGUAGES) {
+        SCOPED_TRACE(lang);
+        LocEntries menu = LoadLoc(std::string("Texts/") + lang + "/menu.loc");
+        ASSERT_GE(menu.size(), MENU_ENTRIES);
+        for (const auto& [entry, width] : limits)
+            EXPECT_LE(menuFont.Width(menu[entry]), width) << menu[entry];
+        EXPECT_LE(largeFont.Width(menu[3] + " (Alpha 3.3)"), START_BUTTON_WIDTH);
+    }
+}
+
+// The quick help lists a description (from x 205) and the keys (right-aligned at 595) per row.
+TEST_F(TextsContent, QuickHelpRowsLeaveRoomForTheirKeys) {
+    constexpr int ROW_WIDTH = 390;
+    const std::vector<std::vector<u8>> rowKeys = {
+        {0},  {1},  {64}, {65}, {66}, {67}, {7},      {8},      {9},      {4},
+        {28}, {12}, {11}, {14}, {13}, {10}, {20, 15}, {21, 16}, {22, 17}, {23, 18}};
+    const u8 chatKeys[] = {'T', 'E', 'R'};
+    FontGlyphs small = LoadFontGlyphs(12);
+    BindingTable bindings = LoadDefaultBindings();
+    for (const char* lang : LANGUAGES) {
+        SCOPED_TRACE(lang);
+        std::string dir = std::string("Texts/") + lang + "/";
+        LocEntries game = LoadLoc(dir + "game.loc"), keys = LoadLoc(dir + "keyboard.loc");
+        ASSERT_GT(game.size(), QUICK_HELP_ENTRY);
+        std::vector<std::string> column;
+        for (const std::vector<u8>& actions : rowKeys) {
+            std::string text;
+            for (u8 action : actions) {
+                if (!text.empty()) text += " & ";
+                for (u8 k = 0; k < bindings[action].count; ++k)
+                    text += (k ? " + " : "") + keys[bindings[action].keys[k]];
+            }
+            column.push_back(text);
+        }
+        for (u8 key : chatKeys) column.push_back(keys[key]);
+        std::string descriptions = game[QUICK_HELP_ENTRY];
+        for (const std::string& keyText : column) {
+            std::string row = descriptions.substr(0, descriptions.find('\n'));
+            descriptions.erase(0, row.size() + 1);
+            EXPECT_LE(small.Width(row) + small.Width(keyText), ROW_WIDTH)
+                << row << " / " << keyText;
+        }
     }
 }
 
