@@ -172,7 +172,8 @@ class ComboBox : public EventControl, public ListHost {
         glFillRect(sx, top, w, dropHeight);
         ClipTopBottom(top, top + dropHeight);
         f32 room = w - 2 * TEXT_X - (ListScrolls() ? barWidth : 0.0f);
-        for (size_t i = 0; i < items.size(); i++) {
+        size_t first = size_t(std::max(0.0f, (scroll.cBlock - 1.0f) / itemH));
+        for (size_t i = first; i < items.size(); i++) {
             f32 rowTop = top + 1.0f + f32(i) * itemH - scroll.cBlock;
             if (rowTop + itemH < top) continue;
             if (rowTop > top + dropHeight) break;

@@ -25,6 +25,7 @@ struct SlotState {
     Control* rootSheet = nullptr;
     Control* dialog = nullptr;
     Control* previousModal = nullptr;
+    Control* previousFocus = nullptr;
 };
 
 u8 slots[COMMON_DIALOG_SLOTS];
@@ -119,6 +120,7 @@ CommonDialog OpenCommonDialog(f32 contentW, f32 contentH, const char* caption, F
     // The new box is modal whatever held the focus before.
     st.dialog = dialog;
     st.previousModal = GetModalDialog();
+    st.previousFocus = GetFocusRaw();
     SetFocus(dialog);
     SetModalDialog(dialog);
     d.slot = slot;
@@ -128,6 +130,8 @@ CommonDialog OpenCommonDialog(f32 contentW, f32 contentH, const char* caption, F
     return d;
 }
 
+// The focus goes back where it was before the box: to the previous modal dialog, or else to
+// the control that had it.
 void CloseCommonDialog(const CommonDialog& d) {
     if (d.slot < 0 || d.slot >= COMMON_DIALOG_SLOTS) return;
     SlotState& st = states[d.slot];
@@ -139,7 +143,9 @@ void CloseCommonDialog(const CommonDialog& d) {
     } else {
         GUIError = GUI_ERROR_NOT_FOUND;
     }
+    Control* focusBefore = previous ? nullptr : st.previousFocus;
     ReleaseSlot(d.slot);
+    if (focusBefore && IsShown(focusBefore)) SetFocus(focusBefore);
 }
 
 // Button names carry their slot and index: VAELOR_CD_Button_<slot>_<index>.
@@ -161,6 +167,7 @@ void ForgetMessageBoxControl(Control* c) {
     for (int i = 0; i < COMMON_DIALOG_SLOTS; i++) {
         SlotState& st = states[i];
         if (st.previousModal == c) st.previousModal = nullptr;
+        if (st.previousFocus == c) st.previousFocus = nullptr;
         if (st.rootSheet == c) st.rootSheet = nullptr;
         if (st.dialog == c) {
             st.dialog = nullptr;

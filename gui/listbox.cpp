@@ -215,7 +215,9 @@ void ListBox::Draw() {
     f32 itemH = ItemHeight(), lineH = FontLineHeight(font), top = y + HeaderHeight();
     f32 room = w - 2 * TEXT_X - (BarShown() ? barWidth : 0.0f);
     ClipTopBottom(top, y + h);
-    for (size_t i = 0; i < items.size(); i++) {
+    // Rows start at the first one the scroll offset leaves visible.
+    size_t first = itemH > 0.0f ? size_t(std::max(0.0f, (scroll.cBlock - 1.0f) / itemH)) : 0;
+    for (size_t i = first; i < items.size(); i++) {
         f32 rowTop = top + 1.0f + f32(i) * itemH - scroll.cBlock;
         if (rowTop + itemH < top) continue;
         if (rowTop > y + h) break;

@@ -171,6 +171,15 @@ class MLTextBox : public EventControl {
     ScrollState scroll;
 
   private:
+    // Lines at the full width and beside the bar, each kept with what it was made from, so
+    // unchanged text is not broken again every frame.
+    struct LineCache {
+        std::string text;
+        f32 width = -1.0f;
+        const Font* font = nullptr;
+        std::vector<TextLine> lines;
+    };
+    LineCache wide, narrow;
     std::vector<TextLine> lines;
     bool barShown = false;
     f32 wrapWidth = 0;
@@ -181,30 +190,35 @@ class MLTextBox : public EventControl {
     f32 AreaHeight() const { return std::max(h - 2 * TEXT_PAD, 0.0f); }
 
     // Lines of the whole text at a wrap width; a final newline opens one more empty line.
-    void BreakLines(f32 width) {
-        MarkupOff markupOff;
-        lines.clear();
+    const std::vector<TextLine>& BreakLines(LineCache& cache, f32 width) {
         const std::string& t = editor.text;
+        if (width == cache.width && font == cache.font && t == cache.text) return cache.lines;
+        cache.text = t;
+        cache.width = width;
+        cache.font = font;
+        cache.lines.clear();
+        MarkupOff markupOff;
         i32 pos = 0, size = i32(t.size());
         while (pos < size) {
             int count = size - pos;
             f32 lineWidth = 0;
             int used = FitLine(t.data() + pos, width, font, nullptr, &count, &lineWidth);
             used = std::clamp(used, 1, size - pos);
-            lines.push_back(TextLine{pos, used});
+            cache.lines.push_back(TextLine{pos, used});
             pos += used;
         }
-        if (lines.empty() || t.back() == '\n') lines.push_back(TextLine{size, 0});
+        if (cache.lines.empty() || t.back() == '\n') cache.lines.push_back(TextLine{size, 0});
+        return cache.lines;
     }
 
     // The bar shows while the text is taller than the box; the text then wraps beside it.
     void Layout() {
         wrapWidth = std::max(w - 2 * TEXT_PAD, 1.0f);
-        BreakLines(wrapWidth);
+        lines = BreakLines(wide, wrapWidth);
         barShown = font && f32(lines.size()) * LineHeight() > AreaHeight();
         if (barShown) {
             wrapWidth = std::max(w - 2 * TEXT_PAD - barWidth, 1.0f);
-            BreakLines(wrapWidth);
+            lines = BreakLines(narrow, wrapWidth);
         }
         f32 total = f32(lines.size()) * LineHeight();
         scroll.nBlocks = barShown ? std::max(0, i32(total - AreaHeight() + 0.5f)) : 0;

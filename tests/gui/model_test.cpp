@@ -322,3 +322,35 @@ TEST_F(ModelTest, ControlClassesRegisteredOutOfOrderAreStillFound) {
     EXPECT_NE(CreateControl("AAKnob", "knob", nullptr, 0, 0, 5, 5), nullptr);
     EXPECT_TRUE(SetEventFn("knob", "Click", OnShow)); // the common events
 }
+
+TEST_F(ModelTest, EveryClassTableIsSortedWithEachNameOnce) {
+    const char* names[] = {"Button",     "CheckBox",    "ComboBox",    "Dialog",    "Frame",
+                           "Label",      "Line",        "ListBox",     "MCListBox", "MLTextBox",
+                           "PictureBox", "ProgressBar", "RadioButton", "ScrollBar", "Shape",
+                           "Sheet",      "StatusBar",   "TextBox"};
+    MakeSheet("S");
+    for (const char* name : names) {
+        ASSERT_NE(CreateControl(name, (std::string("x") + name).c_str(), "S", 0, 0, 20, 20),
+                  nullptr);
+        const ClassDesc* cls = FindControlClass(name);
+        for (int i = 1; i < cls->propertyCount; i++)
+            EXPECT_LT(strcmp(cls->properties[i - 1].name, cls->properties[i].name), 0)
+                << name << " " << cls->properties[i].name;
+        for (int i = 1; i < cls->eventCount; i++)
+            EXPECT_LT(strcmp(cls->events[i - 1].name, cls->events[i].name), 0)
+                << name << " " << cls->events[i].name;
+    }
+    // A few tables by size: the common thirteen events plus each class's own.
+    EXPECT_EQ(FindControlClass("Frame")->eventCount, 0);
+    EXPECT_EQ(FindControlClass("Shape")->eventCount, 13);
+    EXPECT_EQ(FindControlClass("ListBox")->eventCount, 16);
+    EXPECT_EQ(FindControlClass("Dialog")->eventCount, 15);
+    EXPECT_EQ(FindControlClass("TextBox")->propertyCount, 13);
+    EXPECT_EQ(FindControlClass("Sheet")->propertyCount, 2);
+    // The help texts the property tables carry.
+    const ClassDesc* sheet = FindControlClass("Sheet");
+    EXPECT_STREQ(sheet->properties[0].name, "Background");
+    EXPECT_STREQ(sheet->properties[0].help,
+                 "BackgroundMode:0-null;1-color;2-surface;3-null;else-texture");
+    EXPECT_STREQ(sheet->properties[1].help, "1-Color;2-Surface;3-Custom Function;else-4-infinity");
+}

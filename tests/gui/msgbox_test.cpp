@@ -127,6 +127,22 @@ TEST_F(MsgBoxTest, InputOutsideTheBoxReachesNothingBehindIt) {
     EXPECT_EQ(GetModalDialog(), nullptr);
 }
 
+TEST_F(MsgBoxTest, TheFocusReturnsToTheControlThatHadIt) {
+    MakeSheet("Game");
+    CreateControl("TextBox", "chat", "Game", 10, 10, 200, 20);
+    ASSERT_TRUE(FocusControl("chat"));
+    PushKey(VK_RETURN);
+    MsgBox("Connection lost", "Chat", "Ok");
+    EXPECT_EQ(GetFocusControl(), FindControl("chat"));
+    // Unless it went away meanwhile.
+    Then([] {
+        DestroyControl("chat");
+        PushKey(VK_RETURN);
+    });
+    MsgBox("Connection lost", "Chat", "Ok");
+    EXPECT_EQ(GetFocusControl(), FindControl("Game"));
+}
+
 TEST_F(MsgBoxTest, ShortTextGetsAQuarterScreenAndLongTextThreeQuartersAtMost) {
     f32 width = 0, x = 0;
     Then([&] {
