@@ -27,7 +27,17 @@ enum DropState : u8 { DROP_CLOSED, DROP_OPEN, DROP_CHOOSING, DROP_CLOSING };
 
 class ComboBox;
 ComboBox* openBox = nullptr;
+OverlayFunc overlayBefore = nullptr; // the game's overlay, drawn first and given back on closing
 void DrawOpenList();
+
+void TakeOverlay() {
+    if (GetGUIOverlay() != DrawOpenList) overlayBefore = GetGUIOverlay();
+    SetGUIOverlay(DrawOpenList);
+}
+void GiveOverlayBack() {
+    if (GetGUIOverlay() == DrawOpenList) SetGUIOverlay(overlayBefore);
+    overlayBefore = nullptr;
+}
 
 class ComboBox : public EventControl, public ListHost {
   public:
@@ -200,7 +210,7 @@ class ComboBox : public EventControl, public ListHost {
         if (GetCaptureControl() == this) SetCaptureControl(nullptr);
         if (openBox == this) {
             openBox = nullptr;
-            if (GetGUIOverlay() == DrawOpenList) SetGUIOverlay(nullptr);
+            GiveOverlayBack();
         }
         if (state != DROP_CLOSED) {
             y = fieldY;
@@ -272,7 +282,7 @@ class ComboBox : public EventControl, public ListHost {
         if (openBox && openBox != this) openBox->Close();
         openBox = this;
         SetCaptureControl(this);
-        SetGUIOverlay(DrawOpenList);
+        TakeOverlay();
         ScrollIntoView();
     }
 
@@ -296,6 +306,7 @@ class ComboBox : public EventControl, public ListHost {
 };
 
 void DrawOpenList() {
+    if (overlayBefore) overlayBefore();
     if (openBox && !openBox->destroyed && IsShown(openBox)) openBox->DrawList();
 }
 } // namespace
@@ -307,5 +318,5 @@ void DescribeComboBox(ClassDesc* cls) {
 void ForgetComboBox(Control* c) {
     if (!openBox || openBox != c) return;
     openBox = nullptr;
-    if (GetGUIOverlay() == DrawOpenList) SetGUIOverlay(nullptr);
+    GiveOverlayBack();
 }

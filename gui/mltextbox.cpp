@@ -13,7 +13,7 @@
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
 #include "gui/scroll.h"
-#include "gui/text_edit.h"
+#include "gui/text_input.h"
 
 namespace {
 constexpr f32 TEXT_PAD = 2.0f; // the text area is the box less this on every side

@@ -11,7 +11,7 @@
 #include "graphics/font.h"
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
-#include "gui/text_edit.h"
+#include "gui/text_input.h"
 
 namespace {
 constexpr f32 TEXT_PAD = 2.0f;    // between the border and the text

@@ -182,6 +182,21 @@ TEST_F(ListTest, AComboBoxDropsDownAndPicksTheReleasedItem) {
     EXPECT_EQ(GetSelected(combo), 2);
 }
 
+TEST_F(ListTest, AnOpenComboBoxDrawsOverTheGamesOverlayAndGivesItBack) {
+    static int overlays;
+    overlays = 0;
+    OverlayFunc game = [] { overlays++; };
+    SetGUIOverlay(game);
+    Control* combo = CreateControl("ComboBox", "combo", "S", 100, 100, 150, 20);
+    AddItem(combo, "one", 0);
+    ClickAt(150, 110);
+    EXPECT_NE(GetGUIOverlay(), game);
+    DrawGUI();
+    EXPECT_EQ(overlays, 1); // still drawn, under the list
+    ClickAt(150, 110);      // a press on the field closes it
+    EXPECT_EQ(GetGUIOverlay(), game);
+}
+
 TEST_F(ListTest, AComboBoxNearTheBottomOpensUpwardsAndClosesWhenLeft) {
     Control* combo = CreateControl("ComboBox", "combo", "S", 100, 560, 150, 20);
     for (int i = 0; i < 4; i++) AddItem(combo, ("mode " + std::to_string(i)).c_str(), 0);
