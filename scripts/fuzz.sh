@@ -8,14 +8,15 @@
 #
 # Environment: FUZZ_SECONDS (seconds per target when no argument is given, default 5),
 # FUZZ_BUILD_DIR (default build-fuzz/ in the source folder), FUZZ_TARGETS (names to run,
-# default all), FUZZ_JOBS (build jobs, default 2), FUZZ_TIMEOUT (seconds one input may take,
-# default 10).
+# default all), FUZZ_JOBS (build jobs, default 2), FUZZ_PARALLEL (targets run at once, default
+# 1), FUZZ_TIMEOUT (seconds one input may take, default 10).
 set -uo pipefail
 
 SOURCE_DIR=$(cd "$(dirname "$0")/.." && pwd)
 SECONDS_EACH=${1:-${FUZZ_SECONDS:-5}}
 BUILD=${FUZZ_BUILD_DIR:-$SOURCE_DIR/build-fuzz}
 JOBS=${FUZZ_JOBS:-2}
+PARALLEL=${FUZZ_PARALLEL:-1}
 INPUT_TIMEOUT=${FUZZ_TIMEOUT:-10}
 # Everything is instrumented; each target links libFuzzer's main itself (-fsanitize=fuzzer in
 # its link options), which keeps CMake's compiler checks working.
@@ -25,6 +26,10 @@ COMPILE_FLAGS="$COMPILE_FLAGS -fno-omit-frame-pointer -g"
 
 if ! [[ "$SECONDS_EACH" =~ ^[0-9]+$ ]] || [ "$SECONDS_EACH" -lt 1 ]; then
   echo "fuzz: seconds per target must be a positive whole number, not '$SECONDS_EACH'" >&2
+  exit 2
+fi
+if ! [[ "$PARALLEL" =~ ^[0-9]+$ ]] || [ "$PARALLEL" -lt 1 ]; then
+  echo "fuzz: FUZZ_PARALLEL must be a positive whole number, not '$PARALLEL'" >&2
   exit 2
 fi
 for tool in clang clang++ cmake; do
@@ -70,14 +75,11 @@ mkdir -p "$BUILD/artifacts"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:symbolize=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
-ran=0
-for bin in "$BUILD"/bin/*_fuzz; do
-  [ -x "$bin" ] || continue
+# Runs one target on a scratch copy of its seeds; leaves its exit status in $BUILD/<name>.status.
+run_target() {
+  local bin=$1 name
   name=$(basename "$bin")
-  if [ -n "${FUZZ_TARGETS:-}" ] && ! [[ " $FUZZ_TARGETS " == *" $name "* ]]; then
-    continue
-  fi
-  corpus="$scratch/$name"
+  local corpus="$scratch/$name" seeds
   mkdir -p "$corpus"
   seeds=$(corpus_of "$name")
   if [ -n "$seeds" ]; then
@@ -85,13 +87,32 @@ for bin in "$BUILD"/bin/*_fuzz; do
   else
     echo "fuzz: $name has no seed corpus in fuzz/corpus/, starting empty"
   fi
-  log="$BUILD/$name.log"
   "$bin" -max_total_time="$SECONDS_EACH" -rss_limit_mb=1024 -malloc_limit_mb=512 \
-    -timeout="$INPUT_TIMEOUT" -artifact_prefix="$BUILD/artifacts/$name-" "$corpus" >"$log" 2>&1
-  rc=$?
-  ran=$((ran + 1))
+    -timeout="$INPUT_TIMEOUT" -artifact_prefix="$BUILD/artifacts/$name-" "$corpus" \
+    >"$BUILD/$name.log" 2>&1
+  echo $? >"$BUILD/$name.status"
+}
+
+targets=()
+for bin in "$BUILD"/bin/*_fuzz; do
+  [ -x "$bin" ] || continue
+  name=$(basename "$bin")
+  if [ -n "${FUZZ_TARGETS:-}" ] && ! [[ " $FUZZ_TARGETS " == *" $name "* ]]; then
+    continue
+  fi
+  targets+=("$name")
+  rm -f "$BUILD/$name.status"
+  while [ "$(jobs -rp | wc -l)" -ge "$PARALLEL" ]; do wait -n; done
+  run_target "$bin" &
+done
+wait
+
+ran=${#targets[@]}
+for name in "${targets[@]}"; do
+  rc=$(cat "$BUILD/$name.status" 2>/dev/null || echo "no status")
+  log="$BUILD/$name.log"
   runs=$(grep -Eo "Done [0-9]+ runs" "$log" | tail -1)
-  if [ $rc -eq 0 ]; then
+  if [ "$rc" = "0" ]; then
     echo "fuzz: $name ok (${runs:-no run count}, $SECONDS_EACH s)"
   else
     status=1
