@@ -25,6 +25,7 @@ constexpr f32 ROW_GAP = 0.01f;          // counted between buttons when filling 
 constexpr f32 BUTTON_GAP = 0.02f;       // placed between buttons of a row
 constexpr f32 ROW_HEIGHT_PAD = 0.02f;   // of the screen height, added to each row
 constexpr f32 TEXT_MARGIN = 0.01f;      // of the screen height above the text
+constexpr f32 LABEL_MARGIN = 0.01f;     // of the screen width: the label is this much narrower
 constexpr f32 TEXT_EXTRA = 15.0f;
 constexpr f32 WRAP_INSET = 5.0f;
 constexpr f32 HEIGHT_PAD = 0.005f;
@@ -97,8 +98,9 @@ int MsgBox(const char* text, const char* caption, const char* buttonList) {
         GUIError = GUI_ERROR_NOT_FOUND;
         return MSGBOX_INVALID;
     }
-    if (!GetCommonDialogFont()) SetCommonDialogFont(GetFont());
-    Font* font = GetCommonDialogFont();
+    // Without a font of its own the box borrows the current one for this call only: keeping
+    // it would leave a dangling pointer once the game frees and reloads its fonts.
+    Font* font = GetCommonDialogFont() ? GetCommonDialogFont() : GetFont();
     if (!font) {
         LogWrite(
             StrFormat("Unable to display MsgBox(), CommonDialogFont == NULL\n\nMessage: %s\n\n%s",
@@ -109,7 +111,10 @@ int MsgBox(const char* text, const char* caption, const char* buttonList) {
     if (!HasGLContext()) return ShowWithoutGUI(text, caption);
 
     const f32 lineH = FontLineHeight(font);
-    f32 contentW = std::min(TextWidthFont(text, font), MAX_WIDTH_SHARE * SW);
+    // The label is narrower than the content by its margin: the widest line gets that room
+    // too, or it would always wrap.
+    f32 widest = TextWidthFont(text, font) + LABEL_MARGIN * SW + 1.0f;
+    f32 contentW = std::min(widest, MAX_WIDTH_SHARE * SW);
     contentW = std::max(contentW, f32(VIRTUAL_WIDTH / 4));
     std::vector<MsgButton> buttons = SplitButtons(buttonList);
     for (MsgButton& b : buttons) {
@@ -135,7 +140,7 @@ int MsgBox(const char* text, const char* caption, const char* buttonList) {
     std::string label = StrFormat("VAELOR_CD_Label_%i", d.slot);
     const char* labelName = label.c_str();
     if (CreateControl("Label", labelName, dialogName, d.contentX, d.contentY,
-                      contentW - TEXT_MARGIN * SW, area)) {
+                      contentW - LABEL_MARGIN * SW, area)) {
         u32 textColor = GetCommonDialogTextColor();
         SetProperty(labelName, "Text", text);
         SetPropertyValue(labelName, "Color", 0);

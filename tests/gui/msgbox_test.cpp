@@ -164,6 +164,21 @@ TEST_F(MsgBoxTest, ShortTextGetsAQuarterScreenAndLongTextThreeQuartersAtMost) {
     EXPECT_EQ(labelH, f32(int(6 + 2 * TEST_LINE_HEIGHT + 15))); // wrapped to two lines
 }
 
+TEST_F(MsgBoxTest, TheWidestLineFitsTheLabelUnwrapped) {
+    std::string line(40, 'm'); // 320 wide: between a quarter and three quarters of the screen
+    f32 width = 0, labelW = 0, labelH = 0;
+    Then([&] {
+        width = Prop("VAELOR_Common_Dialog_0", "w");
+        labelW = Prop("VAELOR_CD_Label_0", "w");
+        labelH = Prop("VAELOR_CD_Label_0", "h");
+        PushKey(VK_RETURN);
+    });
+    MsgBox(line.c_str(), "C", "Ok");
+    EXPECT_GE(labelW, 320.0f);
+    EXPECT_EQ(width, 8.0f + 320.0f + 9.0f);
+    EXPECT_EQ(labelH, f32(int(6 + TEST_LINE_HEIGHT + 15))); // one line
+}
+
 TEST_F(MsgBoxTest, AVeryLongMessageIsCappedAtThreeQuartersOfTheHeight) {
     std::string text;
     for (int i = 0; i < 100; i++) text += "line\n";
@@ -288,6 +303,15 @@ TEST_F(MsgBoxTest, BadArgumentsAndAMissingFontAreReported) {
     ASSERT_EQ(fake::MessageBoxes().size(), 1u); // the user still sees it
     EXPECT_EQ(fake::MessageBoxes()[0].caption, "Critical Error");
     EXPECT_EQ(framesRun, 0);
+}
+
+TEST_F(MsgBoxTest, WithoutAFontOfItsOwnItBorrowsTheCurrentOneForTheCallOnly) {
+    SetCommonDialogFont(nullptr);
+    PushKey(VK_RETURN);
+    EXPECT_EQ(MsgBox("Text", "Caption", "Ok"), 0);
+    EXPECT_EQ(framesRun, 1); // it was shown, with the current font
+    // The font is not kept: the game may free it when it reloads its fonts.
+    EXPECT_EQ(GetCommonDialogFont(), nullptr);
 }
 
 TEST_F(MsgBoxTest, ReportErrorShowsItsBoxThroughTheGUI) {
