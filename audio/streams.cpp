@@ -17,7 +17,6 @@ namespace {
 
 constexpr int STREAM_BUFFERS = 2;
 constexpr size_t EXTENSION_SIZE = 20;
-constexpr u32 BITS_PER_BYTE = 8;
 // Every chunk holds between a quarter second and two seconds of sound, whatever bit rate the
 // file claims: two quarter-second chunks outlast a 100 ms frame with room to spare, and the cap
 // bounds what one refill decodes and allocates.
@@ -240,7 +239,8 @@ u32 OpenStream(const char* path) {
         fclose(file);
         return FailOpen(s, path, error);
     }
-    if ((error = StartDecoder(s, file))) return FailOpen(s, path, error);
+    error = StartDecoder(s, file);
+    if (error) return FailOpen(s, path, error);
     FillAndQueueBoth(s);
     alSourcei(s.source, AL_SOURCE_RELATIVE, AL_TRUE);
     alSource3f(s.source, AL_POSITION, 0.0f, 0.0f, 0.0f);

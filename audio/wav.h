@@ -22,5 +22,5 @@ constexpr u32 WAV_MIN_FREQUENCY = 1000;
 constexpr u32 WAV_MAX_FREQUENCY = 192000;
 
 // Returns null when the span holds a playable WAV file and fills info; otherwise returns the
-// reason it does not (a fixed English text) and info holds nothing to play.
+// reason it does not (a fixed English text) and info holds the defaults with no samples.
 const char* ParseWAV(const u8* bytes, size_t length, WavInfo* info);

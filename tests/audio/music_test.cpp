@@ -3,6 +3,9 @@
 #include <AL/al.h>
 #include <cstdlib>
 
+#include "gui/control.h"
+#include "gui/gui.h"
+#include "gui/sheet.h"
 #include "tests/audio/audio_fixture.h"
 #include "tests/audio/sound_files.h"
 
@@ -29,11 +32,22 @@ class MusicTest : public AudioTest {
     }
 };
 
-TEST_F(MusicTest, NothingStartsWithoutAnActiveSheet) {
-    AddTrack("a.ogg", 0.2);
-    MusicTick(); // no GUI sheet is active in a windowless test
+TEST_F(MusicTest, TickWaitsForASheetWithMoreThanOneControl) {
+    AddTrack("a.ogg", 3.0);
+    InitGUI();
+    MusicTick(); // no active sheet
+    EXPECT_EQ(MusicStream(), NO_MUSIC);
+    ASSERT_NE(CreateControl("Sheet", "Menu", nullptr, 0, 0, 0, 0), nullptr);
+    ASSERT_TRUE(SetActiveSheet("Menu"));
+    ASSERT_NE(CreateControl("Button", "Only", "Menu", 10, 10, 60, 20), nullptr);
+    MusicTick(); // exactly one child control
     EXPECT_EQ(MusicStream(), NO_MUSIC);
     EXPECT_TRUE(OpenedTracks().empty());
+    ASSERT_NE(CreateControl("Button", "Second", "Menu", 10, 40, 60, 20), nullptr);
+    MusicTick();
+    EXPECT_NE(MusicStream(), NO_MUSIC);
+    EXPECT_EQ(OpenedTracks(), std::vector<std::string>{"a.ogg"});
+    ShutdownGUI();
 }
 
 TEST_F(MusicTest, MissingOrEmptyFolderStartsNothing) {
