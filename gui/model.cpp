@@ -67,9 +67,17 @@ void DestroyTree(Control* c) {
     c->Delete();
 }
 
-bool ReadFloat(const void* value, f32* out) {
-    if (!value) return false;
-    memcpy(out, value, sizeof *out);
+// "x" and "y" move through Move, "w" and "h" resize through Size, the other value kept.
+bool SetGeometry(Control* c, const char* property, const void* value) {
+    bool moves = NameIs(property, "x") || NameIs(property, "y");
+    bool sizes = NameIs(property, "w") || NameIs(property, "h");
+    if (!value || (!moves && !sizes)) return false;
+    f32 v = 0;
+    memcpy(&v, value, sizeof v);
+    if (NameIs(property, "x")) c->Move(v, c->y);
+    if (NameIs(property, "y")) c->Move(c->x, v);
+    if (NameIs(property, "w")) c->Size(v, c->h);
+    if (NameIs(property, "h")) c->Size(c->w, v);
     return true;
 }
 } // namespace
@@ -208,7 +216,6 @@ bool SetProperty(const char* control, const char* property, const void* value) {
         GUIError = GUI_ERROR_PROPERTY;
         return false;
     }
-    f32 f = 0;
     if (NameIs(property, "Visible") && value) {
         c->visible = *static_cast<const u8*>(value);
         if (c->visible == 1)
@@ -217,10 +224,7 @@ bool SetProperty(const char* control, const char* property, const void* value) {
             c->Hide();
         return true;
     }
-    if (NameIs(property, "x") && ReadFloat(value, &f)) return c->Move(f, c->y), true;
-    if (NameIs(property, "y") && ReadFloat(value, &f)) return c->Move(c->x, f), true;
-    if (NameIs(property, "w") && ReadFloat(value, &f)) return c->Size(f, c->h), true;
-    if (NameIs(property, "h") && ReadFloat(value, &f)) return c->Size(c->w, f), true;
+    if (SetGeometry(c, property, value)) return true;
     if (NameIs(property, "TabStop") && value) {
         memcpy(&c->tabStop, value, sizeof c->tabStop);
         return true;
