@@ -108,7 +108,8 @@ const char* GetALVersion() {
 }
 
 u32 PlaySoundBuffer(u32 buffer) {
-    if (!context || buffer == INVALID_HANDLE) return INVALID_HANDLE;
+    // 0 (never loaded) and INVALID_HANDLE (failed to load) are no sound at all.
+    if (!context || buffer == 0 || buffer == INVALID_HANDLE) return INVALID_HANDLE;
     if (poolCount == SOUND_POOL_SIZE) {
         DeleteSource(pool[0]);
         RemoveFromPool(0);

@@ -14,7 +14,8 @@ bool IsALReady();
 const char* GetALVersion(); // "major.minor", "0.0" after a failed start
 
 // Plays a buffer once at the listener; returns the source, or INVALID_HANDLE when no source can
-// be made. When 32 one-shot sounds are alive the oldest is stopped to make room.
+// be made or the buffer is 0 or INVALID_HANDLE. When 32 one-shot sounds are alive the oldest
+// is stopped to make room.
 u32 PlaySoundBuffer(u32 buffer);
 // A source the caller owns and deletes (INVALID_HANDLE when none can be made).
 u32 NewSource();

@@ -161,14 +161,20 @@ TEST_F(SoundBufferTest, DamagedFilesGiveAReasonAndNoBuffer) {
     for (size_t i = ogg.size() / 2; i < ogg.size(); i += 7) scrambled[i] = char(i * 31);
     ASSERT_TRUE(WriteFile("scrambled.ogg", scrambled));
 
+    ASSERT_TRUE(WriteFile("mp3.wav", Riff(Chunk("fmt ", FmtBody(85, 2, 44100, 0, 1)) +
+                                          Chunk("data", std::string(99, '\1')))));
+
     ALuint before = NextBufferName();
     EXPECT_EQ(LoadSoundBuffer("lying.wav"), INVALID_HANDLE);
+    EXPECT_EQ(LoadSoundBuffer("mp3.wav"), INVALID_HANDLE);
     EXPECT_EQ(LoadSoundBuffer("garbage.ogg"), INVALID_HANDLE);
     EXPECT_EQ(LoadSoundBuffer("headless.ogg"), INVALID_HANDLE);
     EXPECT_EQ(LoadSoundBuffer("empty.ogg"), INVALID_HANDLE);
     EXPECT_EQ(NextBufferName(), before) << "a failed load left a buffer behind";
     EXPECT_TRUE(Logged("[ERROR]<LoadWAV> File 'lying.wav' cannot be used: a chunk runs past "
                        "the end of the file"));
+    EXPECT_TRUE(Logged("[ERROR]<LoadWAV> File 'mp3.wav' cannot be used: OpenAL cannot play "
+                       "AL_FORMAT_MP3"));
     EXPECT_TRUE(Logged("[ERROR]<LoadSoundBuffer> File 'garbage.ogg' cannot be used: the file "
                        "is not an Ogg Vorbis stream"));
 

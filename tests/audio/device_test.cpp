@@ -131,6 +131,8 @@ TEST_F(SoundPoolTest, OwnSourcesStayOutOfThePool) {
     ALuint name = source;
     alDeleteSources(1, &name);
     EXPECT_EQ(PlaySoundBuffer(INVALID_HANDLE), INVALID_HANDLE);
+    EXPECT_EQ(PlaySoundBuffer(0), INVALID_HANDLE); // a sound never loaded
+    EXPECT_EQ(SoundPoolCount(), 0);
 }
 
 TEST_F(SoundPoolTest, EffectGainFollowsTheCameraZoom) {
