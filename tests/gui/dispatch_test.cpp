@@ -428,3 +428,23 @@ TEST_F(DispatchTest, AnArrowReleasedAwayFromTheBarStopsRepeating) {
     UpdateGUI(1.0f);
     EXPECT_EQ(Get<f32>("bar", "cBlock"), 1.0f);
 }
+
+TEST_F(DispatchTest, TextBoxesShowTheTextCursorWhileThePointerIsOverThem) {
+    MakeSheet("S");
+    CreateControl("TextBox", "t", "S", 10, 10, 100, 20);
+    CreateControl("MLTextBox", "m", "S", 10, 50, 100, 60);
+    SelectCursor(CURSOR_ARROW);
+    MouseTo(20, 20);
+    DrawGUI();
+    EXPECT_EQ(GetCursorSlot(), CURSOR_IBEAM);
+    SelectCursor(CURSOR_ARROW); // each frame starts with the arrow
+    MouseTo(300, 300);
+    DrawGUI();
+    EXPECT_EQ(GetCursorSlot(), CURSOR_ARROW);
+    MouseTo(20, 70);
+    DrawGUI();
+    EXPECT_EQ(GetCursorSlot(), CURSOR_IBEAM);
+    SelectCursor(GUI_CURSOR_SLOTS); // outside the table: ignored
+    SelectCursor(-1);
+    EXPECT_EQ(GetCursorSlot(), CURSOR_IBEAM);
+}
