@@ -7,6 +7,7 @@
 #include "audio/streams.h"
 #include "engine/utils.h"
 #include "gui/gui.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -14,8 +15,14 @@ constexpr const char* MUSIC_FOLDER = "Data/Music";
 constexpr const char* MUSIC_PATTERN = "*.ogg";
 constexpr size_t MUSIC_NAME_SIZE = 256; // names of up to 255 characters
 constexpr u16 SINGLE_CHILD = 1;
+// The game's update runs the playlist step every frame; a folder that held no music is not
+// scanned (and logged) again before this much time has passed. Shorter than the 3-second
+// timer period, so the timer still looks every time.
+constexpr u32 EMPTY_SCAN_HOLD_MS = 2500;
 
 u32 musicStream = NO_MUSIC;
+bool lastScanEmpty = false;
+u32 lastScanTime = 0;
 
 // The folder's Ogg files, in the scan's order; at most MAX_MUSIC_FILES of them.
 int ListMusic(char (*names)[MUSIC_NAME_SIZE]) {
@@ -38,8 +45,12 @@ void MusicTick() {
 void MusicAdvance() {
     // A track still playing, or a failed open (65535), both leave the music as it is.
     if (musicStream != NO_MUSIC && StreamQuery(musicStream, STREAM_FINISHED) != 1) return;
+    u32 now = Sys_Milliseconds();
+    if (lastScanEmpty && u32(now - lastScanTime) < EMPTY_SCAN_HOLD_MS) return;
     static char names[MAX_MUSIC_FILES][MUSIC_NAME_SIZE];
     int count = ListMusic(names);
+    lastScanEmpty = count == 0;
+    lastScanTime = now;
     if (count == 0) return;
     int pick = rand() % count;
     musicStream = OpenStream(StrFormat("%s/%s", MUSIC_FOLDER, names[pick]));

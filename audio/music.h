@@ -9,7 +9,8 @@ constexpr int MAX_MUSIC_FILES = 64;
 // The 3-second timer function: does nothing while no GUI sheet is active or while the active
 // sheet has exactly one child control; otherwise MusicAdvance.
 void MusicTick();
-// Starts a random track when none is playing (the current one finished decoding).
+// Starts a random track when none is playing (the current one finished decoding). After a scan
+// that found no music the folder is left alone for 2.5 seconds.
 void MusicAdvance();
 // The current music stream handle, NO_MUSIC before the first track.
 u32 MusicStream();

@@ -50,23 +50,40 @@ TEST_F(MusicTest, TickWaitsForASheetWithMoreThanOneControl) {
     ShutdownGUI();
 }
 
-TEST_F(MusicTest, MissingOrEmptyFolderStartsNothing) {
-    std::string before = dir.Path();
+TEST_F(MusicTest, MissingOrEmptyFolderStartsNothingAndIsNotRescannedEveryFrame) {
+    const std::string here = dir.Path();
+    auto scans = [&] {
+        size_t n = 0;
+        for (const std::string& line : Log())
+            n += line == "Opening directory Data/Music, finding *.ogg files";
+        return n;
+    };
+    auto cwd = [] {
+        char path[4096];
+        return std::string(getcwd(path, sizeof path) ? path : "");
+    };
     MusicAdvance();
     EXPECT_EQ(MusicStream(), NO_MUSIC);
-    EXPECT_TRUE(Logged("Opening directory Data/Music, finding *.ogg files"));
     EXPECT_TRUE(
-        Logged("Unable to open directory 'Data/Music' (Current directory is: '" + before + "'"));
-    char cwd[4096];
-    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    EXPECT_EQ(std::string(cwd), before);
-
+        Logged("Unable to open directory 'Data/Music' (Current directory is: '" + here + "'"));
+    EXPECT_EQ(cwd(), here);
+    EXPECT_EQ(scans(), 1u);
+    for (int frame = 0; frame < 100; frame++) {
+        fake::AdvanceTime(16);
+        MusicAdvance();
+    }
+    EXPECT_EQ(scans(), 1u) << "an empty scan holds the next ones";
+    fake::AdvanceTime(1000); // 2.6 s after the scan
     ASSERT_EQ(system("mkdir -p Data/Music && touch Data/Music/readme.txt"), 0);
     MusicAdvance();
+    EXPECT_EQ(scans(), 2u);
     EXPECT_EQ(MusicStream(), NO_MUSIC);
-    EXPECT_TRUE(OpenedTracks().empty());
-    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    EXPECT_EQ(std::string(cwd), before);
+    EXPECT_EQ(cwd(), here);
+
+    AddTrack("late.ogg", 0.5);
+    fake::AdvanceTime(2500);
+    MusicAdvance();
+    EXPECT_EQ(OpenedTracks(), std::vector<std::string>{"late.ogg"});
 }
 
 TEST_F(MusicTest, PicksRandomTracksInTheFolderOrder) {
