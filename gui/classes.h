@@ -2,6 +2,8 @@
 // byte order of their names.
 #pragma once
 
+#include <cstring>
+
 #include "gui/control.h"
 
 void DescribeButton(ClassDesc* cls);
@@ -26,7 +28,7 @@ void DescribeTextBox(ClassDesc* cls);
 // Fills a descriptor; the flags say tab-stoppable, tab scope.
 template <typename T>
 void DescribeClass(ClassDesc* cls, const char* name, bool tabStoppable, bool tabScope) {
-    __builtin_strncpy(cls->name, name, CONTROL_NAME_MAX);
+    strncpy(cls->name, name, CONTROL_NAME_MAX);
     cls->tabStoppable = tabStoppable;
     cls->tabScope = tabScope;
     cls->keepsTab = 0;

@@ -3,6 +3,7 @@
 // events) that game code uses.
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -235,7 +236,7 @@ template <typename F> inline bool SetEventFn(const char* control, const char* ev
 
 inline u32 FloatBits(f32 value) {
     u32 bits;
-    __builtin_memcpy(&bits, &value, sizeof bits);
+    std::memcpy(&bits, &value, sizeof bits);
     return bits;
 }
 

@@ -296,3 +296,30 @@ TEST_F(RenderTest, TheTooltipAndTheCursorAreDrawnOverTheControls) {
     Draw();
     Expect(401, 410, SHEET);
 }
+
+TEST_F(RenderTest, AButtonLooksPressedOnlyWhileHeldWithThePointerOnIt) {
+    CreateControl("Button", "b", "S", 100, 100, 100, 40);
+    SetProperty("b", "Text", "H"); // one solid glyph block, 6 x 16
+    Color("b", "Background", 200, 200, 200);
+    Color("b", "DownBackground", 50, 50, 200);
+    const RGBA fill{200, 200, 200, 255}, ink{0, 0, 0, 255};
+    // The label starts at x 146 (centred), y 111 (0.55 of a line above the middle).
+    Draw();
+    Expect(146, 112, ink);
+    Expect(153, 127, fill);
+    SetMousePos(120, 120);
+    WndProc(SysMessage{SYSMSG_LBUTTONDOWN, 0, 0}); // held down on the button
+    Draw();
+    Expect(146, 112, fill); // a pressed classic button moves its label by 2
+    Expect(153, 127, ink);
+    SetMousePos(300, 300); // dragged off while still held
+    Draw();
+    Expect(146, 112, ink);
+    SetMousePos(120, 120);
+    SetPropertyValue("b", "Style", 1); // rounded: the down colour while pressed
+    Draw();
+    Expect(110, 120, {50, 50, 200, 255});
+    WndProc(SysMessage{SYSMSG_LBUTTONUP, 0, 0});
+    Draw();
+    Expect(110, 120, fill);
+}
