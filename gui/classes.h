@@ -1,5 +1,5 @@
-// The describe functions of the eighteen built-in control classes, registered by InitGUI in
-// byte order of their names.
+// Describing control classes: the eighteen built-in ones, registered by InitGUI in byte order
+// of their names, and the helpers any class (the game's own too) describes itself with.
 #pragma once
 
 #include <cstring>
@@ -34,3 +34,12 @@ void DescribeClass(ClassDesc* cls, const char* name, bool tabStoppable, bool tab
     cls->keepsTab = 0;
     cls->factory = []() -> Control* { return new T(); };
 }
+
+// Writes own descriptors to out (when given) and returns how many there are.
+template <typename Desc, size_t N> int CopyDescriptors(const Desc (&own)[N], Desc* out) {
+    if (out)
+        for (size_t i = 0; i < N; i++) out[i] = own[i];
+    return int(N);
+}
+// The accessor of a property descriptor: where `member` lives in a control of `Class`.
+#define GUI_FIELD(Class, member) [](Control* c) -> void* { return &static_cast<Class*>(c)->member; }

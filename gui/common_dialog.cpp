@@ -113,10 +113,10 @@ CommonDialog OpenCommonDialog(f32 contentW, f32 contentH, const char* caption, F
         ReleaseSlot(slot);
         return d;
     }
-    SetProperty(name, "Text", caption);
-    SetProperty(name, "Skin", &commonSkin);
-    SetProperty(name, "Font", &font);
-    SetPropertyValue(name, "CloseButton", 0);
+    SetProperty(dialog->name, "Text", caption);
+    SetProperty(dialog->name, "Skin", &commonSkin);
+    SetProperty(dialog->name, "Font", &font);
+    SetPropertyValue(dialog->name, "CloseButton", 0);
     // The new box is modal whatever held the focus before.
     st.dialog = dialog;
     st.previousModal = GetModalDialog();

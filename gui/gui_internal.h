@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/types.h"
+#include "gui/classes.h"
 #include "gui/control.h"
 #include "gui/sheet.h"
 
@@ -22,14 +23,6 @@ bool SetTableProperty(Control* control, const char* name, const void* value);
 int GetTableProperty(Control* control, const char* name, void* out);
 // The size a value of this property has right now (PT_BACKGROUND depends on the owner's mode).
 int PropertyValueSize(Control* control, const PropertyDesc* desc);
-
-// Writes own descriptors to out (when given) and returns how many there are.
-template <typename Desc, size_t N> int CopyDescriptors(const Desc (&own)[N], Desc* out) {
-    if (out)
-        for (size_t i = 0; i < N; i++) out[i] = own[i];
-    return int(N);
-}
-#define GUI_FIELD(Class, member) [](Control* c) -> void* { return &static_cast<Class*>(c)->member; }
 
 inline bool NameIs(const char* a, const char* b) {
     return strcmp(a, b) == 0;

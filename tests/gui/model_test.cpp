@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gui/classes.h"
+#include "gui/skins.h"
 #include "gui/lists.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -353,4 +354,119 @@ TEST_F(ModelTest, EveryClassTableIsSortedWithEachNameOnce) {
     EXPECT_STREQ(sheet->properties[0].help,
                  "BackgroundMode:0-null;1-color;2-surface;3-null;else-texture");
     EXPECT_STREQ(sheet->properties[1].help, "1-Color;2-Surface;3-Custom Function;else-4-infinity");
+}
+
+namespace {
+// A class of the game's own with one property of every type code.
+struct Everything : EventControl {
+    u8 flag = 0;
+    u8 byte = 0;
+    i16 shortValue = 0;
+    i32 intValue = 0;
+    f32 floatValue = 0;
+    f64 doubleValue = 0;
+    u32 color = 0;
+    std::string text;
+    void* texture = nullptr;
+    void* surface = nullptr;
+    u16 pair[2] = {};
+    void* font = nullptr;
+    BackgroundValue background;
+    u8 mode = 0;
+    DialogSkin dialogSkin{};
+    ScrollSkin scrollSkin{};
+    int DescribeProperties(PropertyDesc* out) override {
+        static const PropertyDesc own[] = {
+            {"Bool", PT_BOOL, nullptr, GUI_FIELD(Everything, flag), nullptr},
+            {"Char", PT_CHAR, nullptr, GUI_FIELD(Everything, byte), nullptr},
+            {"Short", PT_SHORT, nullptr, GUI_FIELD(Everything, shortValue), nullptr},
+            {"Int", PT_INT, nullptr, GUI_FIELD(Everything, intValue), nullptr},
+            {"Float", PT_FLOAT, nullptr, GUI_FIELD(Everything, floatValue), nullptr},
+            {"Double", PT_DOUBLE, nullptr, GUI_FIELD(Everything, doubleValue), nullptr},
+            {"Color", PT_COLOR, nullptr, GUI_FIELD(Everything, color), nullptr},
+            {"String", PT_STRING, nullptr, GUI_FIELD(Everything, text), nullptr},
+            {"Texture", PT_TEXTURE, nullptr, GUI_FIELD(Everything, texture), nullptr},
+            {"Surface", PT_SURFACE, nullptr, GUI_FIELD(Everything, surface), nullptr},
+            {"Short2", PT_SHORT2, nullptr, GUI_FIELD(Everything, pair[0]), nullptr},
+            {"Short3", PT_SHORT3, nullptr, GUI_FIELD(Everything, pair[1]), nullptr},
+            {"Font", PT_FONT, nullptr, GUI_FIELD(Everything, font), nullptr},
+            {"Back", PT_BACKGROUND, nullptr, GUI_FIELD(Everything, background),
+             [](Control* c) { return static_cast<Everything*>(c)->mode == 0; }},
+            {"Mode", PT_ENUM, "0-colour;1-pointer", GUI_FIELD(Everything, mode), nullptr},
+            {"DialogSkin", PT_DIALOGSKIN, nullptr, GUI_FIELD(Everything, dialogSkin), nullptr},
+            {"ScrollSkin", PT_SCROLLSKIN, nullptr, GUI_FIELD(Everything, scrollSkin), nullptr},
+        };
+        int n = CopyDescriptors(own, out);
+        return n + EventControl::DescribeProperties(out ? out + n : nullptr);
+    }
+};
+} // namespace
+
+TEST_F(ModelTest, EveryTypeCodeCopiesItsOwnSize) {
+    RegisterControlClass(
+        [](ClassDesc* cls) { DescribeClass<Everything>(cls, "Everything", false, false); });
+    auto* e = static_cast<Everything*>(CreateControl("Everything", "e", nullptr, 0, 0, 1, 1));
+    ASSERT_NE(e, nullptr);
+    struct Case {
+        const char* name;
+        int size;
+    };
+    const Case cases[] = {{"Bool", 1},
+                          {"Char", 1},
+                          {"Short", 2},
+                          {"Int", 4},
+                          {"Float", 4},
+                          {"Double", 8},
+                          {"Color", 4},
+                          {"Texture", 8},
+                          {"Surface", 8},
+                          {"Short2", 2},
+                          {"Short3", 2},
+                          {"Font", 8},
+                          {"Back", 4},
+                          {"Mode", 1},
+                          {"DialogSkin", int(sizeof(DialogSkin))},
+                          {"ScrollSkin", int(sizeof(ScrollSkin))}};
+    for (const Case& c : cases) {
+        int expected = c.size == 8 ? int(sizeof(void*)) : c.size;
+        EXPECT_EQ(GetProperty("e", c.name, nullptr), expected) << c.name;
+    }
+    // Values go in and out whole, and no wider than their type.
+    f64 d = 2.5;
+    SetProperty("e", "Double", &d);
+    EXPECT_EQ(e->doubleValue, 2.5);
+    u32 wide = 0x12345678;
+    SetProperty("e", "Short2", &wide);
+    EXPECT_EQ(e->pair[0], 0x5678);
+    EXPECT_EQ(e->pair[1], 0); // the neighbour is untouched
+    DialogSkin skin{};
+    skin.pieceCount = 3;
+    skin.titleColor = 0xFF00FF00;
+    SetProperty("e", "DialogSkin", &skin);
+    EXPECT_EQ(e->dialogSkin.pieceCount, 3);
+    EXPECT_EQ(Get<DialogSkin>("e", "DialogSkin").titleColor, 0xFF00FF00u);
+    SetProperty("e", "String", "text");
+    EXPECT_EQ(Text("e", "String"), "text");
+    // The background follows the mode: a colour, then a pointer.
+    SetPropertyValue("e", "Back", 0xAABBCCDD);
+    EXPECT_EQ(e->background.color, 0xAABBCCDDu);
+    SetPropertyValue("e", "Mode", 1);
+    void* p = &skin;
+    SetProperty("e", "Back", &p);
+    EXPECT_EQ(e->background.pointer, &skin);
+    EXPECT_EQ(e->background.color, 0xAABBCCDDu);
+}
+
+TEST_F(ModelTest, ASheetThatHidesTheSceneThrottlesTheFrame) {
+    DrawGUI();
+    EXPECT_EQ(fake::SleptMilliseconds(), 0u); // no sheet: the game draws, no sleep
+    MakeSheet("S");
+    DrawGUI();
+    EXPECT_EQ(fake::SleptMilliseconds(), 1u);
+    EnableGUIFlag(GUI_SHOW_SCENE);
+    DrawGUI();
+    DisableGUIFlag(GUI_SHOW_SCENE);
+    DisableGUIFlag(GUI_THROTTLE);
+    DrawGUI();
+    EXPECT_EQ(fake::SleptMilliseconds(), 1u);
 }
