@@ -243,6 +243,16 @@ TEST_F(MsgBoxTest, WhenTheProgramEndsTheWaitEnds) {
     EXPECT_LT(framesRun, 5);
 }
 
+TEST_F(MsgBoxTest, ABoxWhoseDialogIsDestroyedStopsWaiting) {
+    Then([] { DestroyControl("VAELOR_Common_Dialog_0"); });
+    EXPECT_EQ(MsgBox("Text", "Caption", "Ok"), MSGBOX_CLOSED);
+    EXPECT_EQ(ControlCount(), 0);
+    EXPECT_EQ(GetModalDialog(), nullptr);
+    EXPECT_LT(framesRun, 5);
+    PushKey(VK_RETURN); // and the next box works as ever
+    EXPECT_EQ(MsgBox("Text", "Caption", "Ok"), 0);
+}
+
 TEST_F(MsgBoxTest, WhenAll128BoxesAreOpenTheNextOneIsRefused) {
     static std::vector<int> results;
     results.clear();

@@ -190,6 +190,21 @@ TEST_F(TextBoxTest, MouseClickPlacesTheCaretAndDragSelects) {
     EXPECT_EQ(Selection(), 4);
 }
 
+TEST_F(TextBoxTest, ADragReleasedOutsideTheBoxEndsThere) {
+    SetProperty("t", "Text", "abcdefgh");
+    fake::AdvanceTime(500); // not a double click with the set-up's click
+    MouseTo(12 + 8, 20);
+    LeftDown();
+    MouseTo(12 + 8 * 4, 20);
+    MouseTo(400, 300); // off the box, released there: the box never hears of it
+    LeftUp();
+    i32 selection = Selection();
+    MouseTo(12 + 8 * 7, 20); // back over it with the button up
+    UpdateGUI(0.1f);
+    EXPECT_EQ(Selection(), selection);
+    EXPECT_EQ(Caret(), 1);
+}
+
 TEST_F(TextBoxTest, DoubleClickSelectsTheWordAroundTheCaret) {
     SetProperty("t", "Text", "fire at-will now");
     ClickAt(12 + 8 * 9, 20); // inside "will", after "at-"
