@@ -193,6 +193,16 @@ TEST(DsxRuns, RawLiteralsAndRunsRunOnAcrossRows) {
     EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, file), 0);
 }
 
+TEST(DsxRuns, OnePixelWideRegionsMoveDownEveryPixel) {
+    // 3 x 2: left 2 x 2 solid, right 1 x 2 a run of two.
+    Decoded d(DecodeDSX, DsxFile(3, 2, RGB_BITS).U8(0).U8(1).Raw(RED).U8(9).U8(0xFD).Raw(BLUE));
+    ASSERT_TRUE(d.Ok());
+    EXPECT_EQ(d.Pixel(0, 1), RED);
+    EXPECT_EQ(d.Pixel(1, 1), RED);
+    EXPECT_EQ(d.Pixel(2, 0), BLUE);
+    EXPECT_EQ(d.Pixel(2, 1), BLUE);
+}
+
 TEST(DsxRuns, LiteralPacketsRestartTheBitPacking) {
     // Coding 10, three entries (2-bit): literals [0 1 2] fill 6 bits of one byte, then
     // literals [2 1] begin a new byte, then a run of one pixel of entry 0.

@@ -157,9 +157,12 @@ TEST(TgaRuns, EveryDepthRunLengthCoded) {
     EXPECT_EQ(rgba.Pixel(0, 0), Rgba(3, 2, 1, 4));
     EXPECT_EQ(rgba.Pixel(1, 1), Rgba(7, 6, 5, 8));
 
-    Decoded grey(DecodeTGA, TgaFile(RLE_GREY, 2, 1, 8, TOP_DOWN).U8(1).Raw({9, 99}));
+    // Narrower file pixels than picture pixels, in a literal packet crossing a row end.
+    Decoded grey(DecodeTGA, TgaFile(RLE_GREY, 2, 2, 8, TOP_DOWN).U8(3).Raw({9, 99, 5, 55}));
     ASSERT_TRUE(grey.Ok());
     EXPECT_EQ(grey.Pixel(1, 0), Rgb(99, 99, 99));
+    EXPECT_EQ(grey.Pixel(0, 1), Rgb(5, 5, 5));
+    EXPECT_EQ(grey.Pixel(1, 1), Rgb(55, 55, 55));
 
     Decoded mapped(DecodeTGA,
                    WithColourMap(TgaFile(RLE_MAPPED, 2, 1, 8, TOP_DOWN, 1)).U8(129).U8(2));
