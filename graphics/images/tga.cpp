@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr size_t TGA_UNUSED_HEADER_BYTES = 9; // colour-map specification and origin
+constexpr size_t TGA_MAP_FIRST_BYTES = 2;     // first map entry, not used
+constexpr size_t TGA_UNUSED_HEADER_BYTES = 5; // map entry size and picture origin
 constexpr u8 TGA_RAW_MAPPED = 1;
 constexpr u8 TGA_RAW_TRUECOLOUR = 2;
 constexpr u8 TGA_RAW_GREY = 3;
@@ -71,12 +72,14 @@ bool ChooseKind(u32 depth, bool mapped, TgaPixels* kind) {
     }
 }
 
-// The map of an 8-bit colour-mapped file: always 256 entries of blue, green, red.
-bool ReadColourMap(ByteReader& in, IndexedPalette* map) {
+// The map of an 8-bit colour-mapped file: always 256 entries of blue, green, red. A smaller
+// length declared in the header does not change that layout, but indexes past it are damage.
+bool ReadColourMap(ByteReader& in, u32 declaredLength, IndexedPalette* map) {
     const u8* bgr = in.Take(TGA_MAP_ENTRIES * RGB_BYTES);
     if (!bgr) return false;
     RowFromBGR(map->rgb, bgr, TGA_MAP_ENTRIES);
-    map->count = TGA_MAP_ENTRIES;
+    bool declared = declaredLength > 0 && declaredLength < TGA_MAP_ENTRIES;
+    map->count = declared ? declaredLength : TGA_MAP_ENTRIES;
     return true;
 }
 
@@ -84,6 +87,8 @@ bool ReadLayout(ByteReader& in, TgaLayout* layout) {
     u8 idLength = in.U8();
     u8 mapType = in.U8();
     u8 imageType = in.U8();
+    in.Skip(TGA_MAP_FIRST_BYTES);
+    u32 mapLength = in.U16();
     in.Skip(TGA_UNUSED_HEADER_BYTES);
     layout->width = in.U16();
     layout->height = in.U16();
@@ -98,17 +103,19 @@ bool ReadLayout(ByteReader& in, TgaLayout* layout) {
     layout->rle = imageType >= TGA_RLE_MAPPED;
     layout->topDown = descriptor >= TGA_TOP_DOWN_FROM;
     if (!in.Skip(idLength)) return false;
-    return !mapped || ReadColourMap(in, &layout->map);
+    return !mapped || ReadColourMap(in, mapLength, &layout->map);
 }
 
-void Convert(const TgaLayout& layout, u8* dst, const u8* src, size_t count) {
+// False only for a colour-map index past the map.
+bool Convert(const TgaLayout& layout, u8* dst, const u8* src, size_t count) {
     switch (layout.kind) {
-    case TgaPixels::Grey: RowFromGrey(dst, src, count); break;
-    case TgaPixels::Mapped: RowFromIndexes(dst, src, count, BITS_PER_BYTE, layout.map); break;
-    case TgaPixels::X555: RowFromX555(dst, src, count); break;
-    case TgaPixels::BGR: RowFromBGR(dst, src, count); break;
-    case TgaPixels::BGRA: RowFromBGRA(dst, src, count); break;
+    case TgaPixels::Grey: RowFromGrey(dst, src, count); return true;
+    case TgaPixels::Mapped: return RowFromIndexes(dst, src, count, BITS_PER_BYTE, layout.map);
+    case TgaPixels::X555: RowFromX555(dst, src, count); return true;
+    case TgaPixels::BGR: RowFromBGR(dst, src, count); return true;
+    case TgaPixels::BGRA: RowFromBGRA(dst, src, count); return true;
     }
+    return false;
 }
 
 // The least number of bytes the pixel data can take: every pixel for uncompressed files, and
@@ -125,8 +132,7 @@ bool DecodeRaw(ByteReader& in, const TgaCanvas& canvas) {
     const size_t rowBytes = size_t(layout.width) * layout.srcBytes;
     for (u32 row = 0; row < layout.height; row++) {
         const u8* src = in.Take(rowBytes);
-        if (!src) return false;
-        Convert(layout, canvas.Row(row), src, layout.width);
+        if (!src || !Convert(layout, canvas.Row(row), src, layout.width)) return false;
     }
     return true;
 }
@@ -150,27 +156,29 @@ struct TgaCursor {
     }
 };
 
-void PutLiterals(TgaCursor& cursor, const u8* src, u32 count) {
+bool PutLiterals(TgaCursor& cursor, const u8* src, u32 count) {
     const TgaLayout& layout = cursor.canvas.layout;
     while (count > 0) {
         u32 span = count < cursor.RoomInRow() ? count : cursor.RoomInRow();
-        Convert(layout, cursor.At(), src, span);
+        if (!Convert(layout, cursor.At(), src, span)) return false;
         src += size_t(span) * layout.srcBytes;
         count -= span;
         cursor.Advance(span);
     }
+    return true;
 }
 
-void PutRun(TgaCursor& cursor, const u8* src, u32 count) {
+bool PutRun(TgaCursor& cursor, const u8* src, u32 count) {
     const TgaLayout& layout = cursor.canvas.layout;
     u8 colour[RGBA_BYTES];
-    Convert(layout, colour, src, 1);
+    if (!Convert(layout, colour, src, 1)) return false;
     while (count > 0) {
         u32 span = count < cursor.RoomInRow() ? count : cursor.RoomInRow();
         RowFill(cursor.At(), colour, span, layout.dstBytes);
         count -= span;
         cursor.Advance(span);
     }
+    return true;
 }
 
 bool DecodeRle(ByteReader& in, const TgaCanvas& canvas) {
@@ -184,11 +192,7 @@ bool DecodeRle(ByteReader& in, const TgaCanvas& canvas) {
         if (count > cursor.left) return false;
         const u8* src = in.Take(u64(run ? 1 : count) * layout.srcBytes);
         if (!src) return false;
-        if (run) {
-            PutRun(cursor, src, count);
-        } else {
-            PutLiterals(cursor, src, count);
-        }
+        if (!(run ? PutRun(cursor, src, count) : PutLiterals(cursor, src, count))) return false;
     }
     return true;
 }

@@ -16,9 +16,10 @@ constexpr u8 RLE_GREY = 11;
 constexpr u8 TOP_DOWN = 0x20;
 
 Bytes TgaFile(u8 type, u16 width, u16 height, u8 depth, u8 descriptor = 0, u8 mapType = 0,
-              u8 idLength = 0) {
+              u8 idLength = 0, u16 mapLength = 0) {
     Bytes file;
-    file.U8(idLength).U8(mapType).U8(type).Fill(9, 0).U16(width).U16(height).U8(depth);
+    file.U8(idLength).U8(mapType).U8(type).U16(0).U16(mapLength).Fill(5, 0);
+    file.U16(width).U16(height).U8(depth);
     file.U8(descriptor);
     return file;
 }
@@ -188,6 +189,20 @@ TEST(TgaRejects, TruncatedFilesAtEveryLength) {
     EXPECT_EQ(
         CountAcceptedPrefixes(DecodeTGA, WithColourMap(TgaFile(RAW_MAPPED, 1, 1, 8, 0, 1)).U8(0)),
         0);
+}
+
+// The map is always 256 entries long; a shorter declared length makes indexes past it damage.
+TEST(TgaRejects, ColourMapIndexesPastTheDeclaredLength) {
+    auto mapped = [](u8 type, u16 mapLength, u8 index) {
+        Bytes file = WithColourMap(TgaFile(type, 2, 1, 8, 0, 1, 0, mapLength));
+        return type == RLE_MAPPED ? file.U8(129).U8(index).Data() : file.U8(0).U8(index).Data();
+    };
+    for (u8 type : {RAW_MAPPED, RLE_MAPPED}) {
+        EXPECT_TRUE(Accepts(mapped(type, 16, 15))) << int(type);
+        EXPECT_FALSE(Accepts(mapped(type, 16, 16))) << int(type);
+        EXPECT_TRUE(Accepts(mapped(type, 256, 255))) << int(type);
+        EXPECT_TRUE(Accepts(mapped(type, 0, 255))) << int(type); // no length declared
+    }
 }
 
 TEST(TgaRejects, UnknownTypesAndDepths) {
