@@ -128,3 +128,30 @@ TEST(BindingsText, TextToBinaryToTextIsExact) {
     EXPECT_NE(text.find("Action40              = Key 100\n"), std::string::npos);
     EXPECT_NE(text.find("SlowDown              =\n"), std::string::npos);
 }
+
+TEST(BindingsText, KeyNamesHoldingAPlusReadBack) {
+    // "Num +" next to a separator reads as "Num + + ..."; every such line must read back as the
+    // same keys, in readable or numeric form.
+    KeyNames keys = EnglishSample();
+    BindingTable table(BINDING_ACTIONS);
+    table[2] = Binding{{253, 107, 101}, 3};
+    table[3] = Binding{{221, 107, 221}, 3};
+    table[4] = Binding{{107, 221}, 2};
+    std::string text = FormatBindingsText(table, keys);
+    BindingTable again;
+    std::string error;
+    ASSERT_TRUE(ParseBindingsText(reinterpret_cast<const u8*>(text.data()), text.size(), keys,
+                                  &again, &error))
+        << error << "\n"
+        << text;
+    EXPECT_EQ(WriteBindingsBinary(again), WriteBindingsBinary(table));
+    EXPECT_NE(text.find("= Ctrl + Num + + Key 101\n"), std::string::npos) << text;
+
+    BindingTable parsed;
+    ASSERT_TRUE(Parse("Warp = Num + + W\n", &parsed, &error)) << error;
+    EXPECT_EQ(parsed[4].count, 2);
+    EXPECT_EQ(parsed[4].keys[0], 107);
+    EXPECT_EQ(parsed[4].keys[1], 'W');
+    EXPECT_FALSE(Parse("Warp = W + S + W + S\n", &parsed, &error));
+    EXPECT_EQ(error, "line 1: more than three keys for 'Warp'");
+}

@@ -1,6 +1,7 @@
 // Reading and writing the key-binding table and its readable source form.
 #include "tools/assettool/bindings_format.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -84,18 +85,63 @@ int ParseSmallNumber(const std::string& s) {
     return value;
 }
 
-std::vector<std::string> SplitKeys(const std::string& text) {
-    std::vector<std::string> parts;
-    size_t pos = 0;
-    while (true) {
-        size_t next = text.find(KEY_SEPARATOR, pos);
-        if (next == std::string::npos) {
-            parts.push_back(Trim(text.substr(pos)));
-            return parts;
+// A key name is at most 31 bytes; no longer stretch of text between separators can be one.
+constexpr size_t MAX_KEY_TEXT = 40;
+
+// Reads "Key + Key + Key" from pos on, trying every choice of " + " separator, so that a key
+// whose own name holds a plus ("Num +") still reads back. At most three keys.
+bool MatchKeys(const std::string& text, size_t pos, const KeyNames& keys, Binding* binding) {
+    if (binding->count == BINDING_MAX_KEYS) return false;
+    for (size_t sep = text.find(KEY_SEPARATOR, pos);; sep = text.find(KEY_SEPARATOR, sep + 1)) {
+        size_t end = sep == std::string::npos ? text.size() : sep;
+        if (end - pos > MAX_KEY_TEXT) return false;
+        int code = keys.Find(Trim(text.substr(pos, end - pos)));
+        if (code >= 0) {
+            Binding next = *binding;
+            next.keys[next.count++] = u8(code);
+            if (sep == std::string::npos ||
+                MatchKeys(text, sep + KEY_SEPARATOR_BYTES, keys, &next)) {
+                *binding = next;
+                return true;
+            }
         }
-        parts.push_back(Trim(text.substr(pos, next - pos)));
+        if (sep == std::string::npos) return false;
+    }
+}
+
+// Why key text did not read: the first unknown key of a plain split, or too many keys.
+std::string DescribeKeyError(const std::string& text, const KeyNames& keys,
+                             const std::string& action) {
+    std::vector<std::string> parts;
+    for (size_t pos = 0;;) {
+        size_t next = text.find(KEY_SEPARATOR, pos);
+        parts.push_back(Trim(text.substr(pos, next == std::string::npos ? next : next - pos)));
+        if (next == std::string::npos) break;
         pos = next + KEY_SEPARATOR_BYTES;
     }
+    for (const std::string& part : parts)
+        if (keys.Find(part) < 0) return "unknown key '" + part + "'";
+    return "more than three keys for '" + action + "'";
+}
+
+std::string JoinKeys(const Binding& b, const KeyNames& keys, bool readable) {
+    std::string out;
+    for (size_t k = 0; k < b.count && k < BINDING_MAX_KEYS; ++k) {
+        if (k) out += KEY_SEPARATOR;
+        out += readable ? keys.Name(b.keys[k]) : KEY_PREFIX + std::to_string(b.keys[k]);
+    }
+    return out;
+}
+
+// The readable key names, unless they would read back as other keys (names next to a
+// separator can merge with it); then the numeric forms, which always read back.
+std::string FormatKeys(const Binding& b, const KeyNames& keys) {
+    std::string readable = JoinKeys(b, keys, true);
+    Binding back;
+    if (MatchKeys(readable, 0, keys, &back) && back.count == b.count &&
+        std::equal(b.keys, b.keys + b.count, back.keys))
+        return readable;
+    return JoinKeys(b, keys, false);
 }
 
 bool ParseBindingLine(const std::string& line, const KeyNames& keys, BindingTable* table,
@@ -118,20 +164,9 @@ bool ParseBindingLine(const std::string& line, const KeyNames& keys, BindingTabl
     (*seen)[size_t(action)] = true;
     std::string keyText = Trim(line.substr(equals + 1));
     Binding binding;
-    if (!keyText.empty()) {
-        std::vector<std::string> parts = SplitKeys(keyText);
-        if (parts.size() > BINDING_MAX_KEYS) {
-            *error = "more than three keys for '" + name + "'";
-            return false;
-        }
-        for (const std::string& part : parts) {
-            int code = keys.Find(part);
-            if (code < 0) {
-                *error = "unknown key '" + part + "'";
-                return false;
-            }
-            binding.keys[binding.count++] = u8(code);
-        }
+    if (!keyText.empty() && !MatchKeys(keyText, 0, keys, &binding)) {
+        *error = DescribeKeyError(keyText, keys, name);
+        return false;
     }
     (*table)[size_t(action)] = binding;
     return true;
@@ -258,10 +293,7 @@ std::string FormatBindingsText(const BindingTable& table, const KeyNames& keys) 
         out += name;
         out.append(name.size() < DUMP_NAME_COLUMN ? DUMP_NAME_COLUMN - name.size() : 1, ' ');
         out += b.count ? "= " : "=";
-        for (size_t k = 0; k < b.count && k < BINDING_MAX_KEYS; ++k) {
-            if (k) out += KEY_SEPARATOR;
-            out += keys.Name(b.keys[k]);
-        }
+        out += FormatKeys(b, keys);
         out += '\n';
     }
     return out;
