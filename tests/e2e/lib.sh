@@ -32,7 +32,13 @@ e2e_start() {
     [ -n "$E2E_WIN" ] && break
     sleep 0.1
   done
-  [ -n "$E2E_WIN" ] || { echo "the game window never appeared"; return 1; }
+  if [ -z "$E2E_WIN" ]; then
+    echo "the game window never appeared"
+    kill -0 "$E2E_PID" 2>/dev/null && echo "(the game is still running)" || echo "(the game has ended)"
+    xwininfo -root -tree 2>&1 | head -n 20
+    [ -f "$E2E_DIR/vaelor.log" ] && tail -n 20 "$E2E_DIR/vaelor.log"
+    return 1
+  fi
   xdotool mousemove --sync 0 0
   xdotool mousemove --sync 500 400
   sleep 0.5
