@@ -13,11 +13,6 @@
 
 namespace {
 
-constexpr u8 DSX_MAGIC[] = {'d', 's', 'x'};
-constexpr size_t DSX_MAGIC_BYTES = sizeof DSX_MAGIC;
-constexpr f32 DSX_VERSION = 1.0f;
-constexpr u32 DSX_BITS_RGB = 24;
-constexpr u32 DSX_BITS_RGBA = 32;
 constexpr u32 BITS_PER_BYTE = 8;
 
 bool MagicMatches(const u8* magic) {

@@ -4,10 +4,6 @@
 
 namespace {
 
-constexpr u32 PACKED_1BIT_MAX_ENTRIES = 2;
-constexpr u32 PACKED_2BIT_MAX_ENTRIES = 4;
-constexpr u32 PACKED_4BIT_MAX_ENTRIES = 16;
-constexpr u32 PER_CHANNEL_MAX_VALUES = 16; // more values: the channel is stored raw
 constexpr u32 FULL_BYTE_BITS = 8;
 
 // Calls put(pixel) for every pixel of the region, row by row from its top row, left to right;
@@ -74,7 +70,7 @@ bool DecodeIndexes(ByteReader& in, const DsxPicture& picture, DsxRegion r,
 // indexes, or the channel's bytes themselves.
 bool DecodeChannel(ByteReader& in, const DsxPicture& picture, DsxRegion r, u32 channel) {
     const u32 count = u32(in.U8()) + 1;
-    if (count > PER_CHANNEL_MAX_VALUES) {
+    if (count > DSX_CHANNEL_PALETTE_MAX) {
         const u8* src = in.Take(RegionPixels(r));
         if (!src) return false;
         return ForEachPixel(picture, r, [&](u8* dst) {
@@ -185,13 +181,6 @@ bool DecodeSplit(ByteReader& in, const DsxPicture& picture, DsxRegion r) {
 }
 
 } // namespace
-
-u32 DsxIndexBits(u32 count) {
-    if (count <= PACKED_1BIT_MAX_ENTRIES) return 1;
-    if (count <= PACKED_2BIT_MAX_ENTRIES) return 2;
-    if (count <= PACKED_4BIT_MAX_ENTRIES) return 4;
-    return FULL_BYTE_BITS;
-}
 
 u64 DsxPackedBytes(u64 indexes, u32 bits) {
     return (indexes * bits + FULL_BYTE_BITS - 1) / FULL_BYTE_BITS;

@@ -5,26 +5,9 @@
 #include <cstring>
 
 #include "graphics/images/byte_reader.h"
+#include "graphics/images/dsx_format.h"
 #include "graphics/images/image_data.h"
 #include "graphics/images/pixel_rows.h"
-
-constexpr u32 DSX_PALETTE_MAX_ENTRIES = 256;
-
-enum DsxOpcode : u8 {
-    DSX_SPLIT = 0,
-    DSX_SOLID = 1,
-    DSX_RAW = 2,
-    DSX_GREY = 3,
-    DSX_GREY_PALETTE = 4,
-    DSX_LOCAL_PALETTE = 5,
-    DSX_PER_CHANNEL = 6,
-    DSX_GLOBAL_INDEXES = 7,
-    DSX_GLOBAL_SUBSET = 8,
-    DSX_RUNS_RAW = 9,
-    DSX_RUNS_LOCAL = 10,
-    DSX_RUNS_GLOBAL = 11,
-    DSX_RUNS_GLOBAL_SUBSET = 12,
-};
 
 struct DsxPalette {
     u8 entries[DSX_PALETTE_MAX_ENTRIES * RGBA_BYTES];
@@ -73,8 +56,6 @@ class DsxPackedIndexes {
     u32 left_ = 0;
 };
 
-// Bits per packed index for a palette of count entries: 1, 2, 4 or 8.
-u32 DsxIndexBits(u32 count);
 u64 DsxPackedBytes(u64 indexes, u32 bits);
 
 inline void DsxCopyPixel(u8* dst, const u8* src, u32 bpp) {

@@ -170,7 +170,7 @@ TEST(DsxInspect, RefusesEveryTruncationAndBrokenStream) {
     EXPECT_FALSE(InspectDSX(splitPixel.data(), splitPixel.size(), &info, &error));
 
     std::vector<u8> longRun = header(2, 2, 0); // a run of 5 in a region of 4 pixels
-    longRun.insert(longRun.end(), {DSX_RLE_RAW, u8(DSX_RLE_RUN_BASE - 5), 1, 2, 3});
+    longRun.insert(longRun.end(), {DSX_RUNS_RAW, u8(DSX_RUN_BASE - 5), 1, 2, 3});
     EXPECT_FALSE(InspectDSX(longRun.data(), longRun.size(), &info, &error));
 
     std::vector<u8> bigPalette = header(2, 2, 300);

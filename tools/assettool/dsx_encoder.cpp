@@ -142,7 +142,7 @@ class Encoder {
             Emit(b, next, w, out);
             return;
         }
-        EmitLeaf(r, DsxCoding(entry.coding), w);
+        EmitLeaf(r, DsxOpcode(entry.coding), w);
     }
 
     void Demand(const DsxRegion& r, size_t* next, std::unordered_map<u32, size_t>* demand) {
@@ -154,16 +154,16 @@ class Encoder {
             Demand(b, next, demand);
             return;
         }
-        bool listed = entry.coding == DSX_LOCAL_PALETTE || entry.coding == DSX_RLE_LOCAL ||
-                      entry.coding == DSX_GLOBAL_SUBSET || entry.coding == DSX_RLE_GLOBAL_SUBSET;
+        bool listed = entry.coding == DSX_LOCAL_PALETTE || entry.coding == DSX_RUNS_LOCAL ||
+                      entry.coding == DSX_GLOBAL_SUBSET || entry.coding == DSX_RUNS_GLOBAL_SUBSET;
         if (!listed) return;
         for (u32 c : model_.Stats(r).colours) (*demand)[c] += model_.Channels() - 1;
     }
 
-    void EmitLeaf(const DsxRegion& r, DsxCoding coding, ByteWriter* w);
+    void EmitLeaf(const DsxRegion& r, DsxOpcode coding, ByteWriter* w);
     void EmitPacked(const DsxRegion& r, const std::vector<u32>& local, ByteWriter* w);
     void EmitPerChannel(const DsxRegion& r, ByteWriter* w);
-    void EmitRuns(const DsxRegion& r, DsxCoding coding, const std::vector<u32>& local,
+    void EmitRuns(const DsxRegion& r, DsxOpcode coding, const std::vector<u32>& local,
                   ByteWriter* w);
 
     RegionModel model_;
@@ -172,7 +172,7 @@ class Encoder {
     std::vector<PlanEntry> plan_;
 };
 
-void Encoder::EmitLeaf(const DsxRegion& r, DsxCoding coding, ByteWriter* w) {
+void Encoder::EmitLeaf(const DsxRegion& r, DsxOpcode coding, ByteWriter* w) {
     u32 channels = model_.Channels();
     RegionStats stats = model_.Stats(r);
     const std::vector<u32>& colours = stats.colours;
@@ -197,12 +197,12 @@ void Encoder::EmitLeaf(const DsxRegion& r, DsxCoding coding, ByteWriter* w) {
         for (u32 c : colours) w->Byte(globalIndex_[c]);
         EmitPacked(r, colours, w);
         break;
-    case DSX_RLE_LOCAL:
+    case DSX_RUNS_LOCAL:
         w->Byte(u32(colours.size() - 1));
         for (u32 c : colours) w->Colour(c, channels);
         EmitRuns(r, coding, colours, w);
         break;
-    case DSX_RLE_GLOBAL_SUBSET:
+    case DSX_RUNS_GLOBAL_SUBSET:
         w->Byte(u32(colours.size() - 1));
         for (u32 c : colours) w->Byte(globalIndex_[c]);
         EmitRuns(r, coding, colours, w);
@@ -238,23 +238,23 @@ void Encoder::EmitPerChannel(const DsxRegion& r, ByteWriter* w) {
     }
 }
 
-void Encoder::EmitRuns(const DsxRegion& r, DsxCoding coding, const std::vector<u32>& local,
+void Encoder::EmitRuns(const DsxRegion& r, DsxOpcode coding, const std::vector<u32>& local,
                        ByteWriter* w) {
     u32 channels = model_.Channels();
     RunCosting costing = model_.RunCostingFor(coding, u32(local.size()));
     std::vector<Run> runs = model_.Runs(r);
     auto item = [&](u32 c) {
-        if (coding == DSX_RLE_RAW)
+        if (coding == DSX_RUNS_RAW)
             w->Colour(c, channels);
-        else if (coding == DSX_RLE_GLOBAL)
+        else if (coding == DSX_RUNS_GLOBAL)
             w->Byte(globalIndex_[c]);
         else
             w->Bits(IndexOf(local, c), costing.itemBits);
     };
     auto runColour = [&](u32 c) {
-        if (coding == DSX_RLE_RAW)
+        if (coding == DSX_RUNS_RAW)
             w->Colour(c, channels);
-        else if (coding == DSX_RLE_GLOBAL)
+        else if (coding == DSX_RUNS_GLOBAL)
             w->Byte(globalIndex_[c]);
         else
             w->Byte(IndexOf(local, c));
@@ -262,13 +262,13 @@ void Encoder::EmitRuns(const DsxRegion& r, DsxCoding coding, const std::vector<u
     u32 threshold = BestRunThreshold(runs, costing);
     VisitPackets(runs, threshold, [&](const Packet& p) {
         if (p.isRun) {
-            w->Byte(DSX_RLE_RUN_BASE - p.count);
+            w->Byte(DSX_RUN_BASE - p.count);
             runColour(p.colour);
             return;
         }
         w->Byte(p.count);
         for (u32 i = 0; i < p.count; ++i) item(p.items[i]);
-        if (coding != DSX_RLE_RAW && coding != DSX_RLE_GLOBAL) w->FlushBits();
+        if (coding != DSX_RUNS_RAW && coding != DSX_RUNS_GLOBAL) w->FlushBits();
     });
 }
 
@@ -311,11 +311,11 @@ bool EncodeDSX(const Picture& picture, DsxEncodeResult* out, std::string* error)
         size_t bytes = candidate->Plan();
         if (bytes < bestBytes) best = std::move(candidate), bestBytes = bytes;
     };
-    consider(FrequentColours(picture, DSX_MAX_PALETTE));
+    consider(FrequentColours(picture, DSX_PALETTE_MAX_ENTRIES));
     for (int round = 0; round < PALETTE_DEMAND_ROUNDS; ++round) {
         std::unordered_map<u32, size_t> demand;
         best->CollectPaletteDemand(&demand);
-        consider(TopColours(demand, DSX_MAX_PALETTE));
+        consider(TopColours(demand, DSX_PALETTE_MAX_ENTRIES));
     }
     *out = DsxEncodeResult();
     best->Write(out);

@@ -90,17 +90,17 @@ bool StreamWalker::PerChannel(size_t n) {
 }
 
 bool StreamWalker::RunLength(u32 coding, size_t n, u32 entries) {
-    size_t runColour = coding == DSX_RLE_RAW ? bpp_ : 1;
-    u32 bits = coding == DSX_RLE_RAW      ? 8 * bpp_
-               : coding == DSX_RLE_GLOBAL ? 8
-                                          : DsxIndexBits(entries);
+    size_t runColour = coding == DSX_RUNS_RAW ? bpp_ : 1;
+    u32 bits = coding == DSX_RUNS_RAW      ? 8 * bpp_
+               : coding == DSX_RUNS_GLOBAL ? 8
+                                           : DsxIndexBits(entries);
     size_t done = 0;
     while (done < n) {
         u32 control;
         if (!ReadByte(&control)) return false;
-        size_t count = control > DSX_RLE_MAX_COUNT ? DSX_RLE_RUN_BASE - control : control;
+        size_t count = control > DSX_RUN_MAX_COUNT ? DSX_RUN_BASE - control : control;
         if (count > n - done) return Fail("run-length packet past its region");
-        size_t bytes = control > DSX_RLE_MAX_COUNT ? runColour : DsxPackedBytes(count, bits);
+        size_t bytes = control > DSX_RUN_MAX_COUNT ? runColour : DsxPackedBytes(count, bits);
         if (!Skip(bytes)) return false;
         done += count;
     }
@@ -126,14 +126,14 @@ bool StreamWalker::Leaf(u32 coding, size_t n) {
     case DSX_GLOBAL_SUBSET:
         return LocalCount(&entries) && GlobalList(entries) &&
                Skip(DsxPackedBytes(n, DsxIndexBits(entries)));
-    case DSX_RLE_RAW: return RunLength(coding, n, 0);
-    case DSX_RLE_LOCAL:
+    case DSX_RUNS_RAW: return RunLength(coding, n, 0);
+    case DSX_RUNS_LOCAL:
         return LocalCount(&entries) && Skip(size_t(entries) * bpp_) &&
                RunLength(coding, n, entries);
-    case DSX_RLE_GLOBAL:
+    case DSX_RUNS_GLOBAL:
         if (palette_ == 0) return Fail("global indexes without a global palette");
         return RunLength(coding, n, 0);
-    case DSX_RLE_GLOBAL_SUBSET:
+    case DSX_RUNS_GLOBAL_SUBSET:
         return LocalCount(&entries) && GlobalList(entries) && RunLength(coding, n, entries);
     default: return Fail("unknown block coding");
     }
@@ -164,7 +164,7 @@ bool ReadHeader(const u8* data, size_t size, DsxInfo* out, std::string* error) {
         *error = "picture has no pixels";
         return false;
     }
-    if (palette < 0 || palette > i32(DSX_MAX_PALETTE)) {
+    if (palette < 0 || palette > i32(DSX_PALETTE_MAX_ENTRIES)) {
         *error = "global palette of " + std::to_string(palette) + " entries";
         return false;
     }

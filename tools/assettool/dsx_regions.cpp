@@ -33,7 +33,7 @@ u32 ValueCount(const u64 words[VALUE_WORDS]) {
     return n;
 }
 
-void Consider(LeafChoice* best, size_t cost, DsxCoding coding) {
+void Consider(LeafChoice* best, size_t cost, DsxOpcode coding) {
     if (cost < best->cost) *best = {cost, coding};
 }
 
@@ -51,7 +51,7 @@ RegionStats MergeStats(const RegionStats& a, const RegionStats& b) {
         m.colours.reserve(a.colours.size() + b.colours.size());
         std::set_union(a.colours.begin(), a.colours.end(), b.colours.begin(), b.colours.end(),
                        std::back_inserter(m.colours));
-        if (m.colours.size() > DSX_MAX_PALETTE) {
+        if (m.colours.size() > DSX_PALETTE_MAX_ENTRIES) {
             m.overflow = true;
             m.colours.clear();
         }
@@ -89,7 +89,7 @@ RegionStats RegionModel::Stats(const DsxRegion& r) const {
     }
     std::sort(s.colours.begin(), s.colours.end());
     s.colours.erase(std::unique(s.colours.begin(), s.colours.end()), s.colours.end());
-    if (s.colours.size() > DSX_MAX_PALETTE) {
+    if (s.colours.size() > DSX_PALETTE_MAX_ENTRIES) {
         s.overflow = true;
         s.colours.clear();
     }
@@ -107,20 +107,20 @@ std::vector<Run> RegionModel::Runs(const DsxRegion& r) const {
     return runs;
 }
 
-RunCosting RegionModel::RunCostingFor(DsxCoding coding, u32 localEntries) const {
+RunCosting RegionModel::RunCostingFor(DsxOpcode coding, u32 localEntries) const {
     switch (coding) {
-    case DSX_RLE_RAW: return {BYTE_BITS * channels_, channels_};
-    case DSX_RLE_GLOBAL: return {BYTE_BITS, 1};
+    case DSX_RUNS_RAW: return {BYTE_BITS * channels_, channels_};
+    case DSX_RUNS_GLOBAL: return {BYTE_BITS, 1};
     default: return {DsxIndexBits(localEntries), 1};
     }
 }
 
-size_t RegionModel::RunCodingCost(const std::vector<Run>& runs, DsxCoding coding,
+size_t RegionModel::RunCodingCost(const std::vector<Run>& runs, DsxOpcode coding,
                                   u32 localEntries) const {
     RunCosting costing = RunCostingFor(coding, localEntries);
-    size_t header = coding == DSX_RLE_LOCAL           ? 1 + size_t(localEntries) * channels_
-                    : coding == DSX_RLE_GLOBAL_SUBSET ? 1 + size_t(localEntries)
-                                                      : 0;
+    size_t header = coding == DSX_RUNS_LOCAL           ? 1 + size_t(localEntries) * channels_
+                    : coding == DSX_RUNS_GLOBAL_SUBSET ? 1 + size_t(localEntries)
+                                                       : 0;
     return header + PacketBytes(runs, BestRunThreshold(runs, costing), costing);
 }
 
@@ -143,13 +143,13 @@ LeafChoice RegionModel::BestLeaf(const DsxRegion& r, const RegionStats& s) {
     if (global && !s.overflow) Consider(&best, 1 + k + Packed(n, k), DSX_GLOBAL_SUBSET);
 
     scratchRuns_ = Runs(r);
-    Consider(&best, RunCodingCost(scratchRuns_, DSX_RLE_RAW, 0), DSX_RLE_RAW);
+    Consider(&best, RunCodingCost(scratchRuns_, DSX_RUNS_RAW, 0), DSX_RUNS_RAW);
     if (!s.overflow)
-        Consider(&best, RunCodingCost(scratchRuns_, DSX_RLE_LOCAL, u32(k)), DSX_RLE_LOCAL);
-    if (global) Consider(&best, RunCodingCost(scratchRuns_, DSX_RLE_GLOBAL, 0), DSX_RLE_GLOBAL);
+        Consider(&best, RunCodingCost(scratchRuns_, DSX_RUNS_LOCAL, u32(k)), DSX_RUNS_LOCAL);
+    if (global) Consider(&best, RunCodingCost(scratchRuns_, DSX_RUNS_GLOBAL, 0), DSX_RUNS_GLOBAL);
     if (global && !s.overflow)
-        Consider(&best, RunCodingCost(scratchRuns_, DSX_RLE_GLOBAL_SUBSET, u32(k)),
-                 DSX_RLE_GLOBAL_SUBSET);
+        Consider(&best, RunCodingCost(scratchRuns_, DSX_RUNS_GLOBAL_SUBSET, u32(k)),
+                 DSX_RUNS_GLOBAL_SUBSET);
     return best;
 }
 

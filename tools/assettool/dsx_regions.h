@@ -20,7 +20,7 @@ RegionStats MergeStats(const RegionStats& a, const RegionStats& b);
 
 struct LeafChoice {
     size_t cost; // bytes after the opcode
-    DsxCoding coding;
+    DsxOpcode coding;
 };
 
 struct Run {
@@ -60,10 +60,10 @@ class RegionModel {
     RegionStats Stats(const DsxRegion& r) const;
     LeafChoice BestLeaf(const DsxRegion& r, const RegionStats& stats);
     std::vector<Run> Runs(const DsxRegion& r) const;
-    RunCosting RunCostingFor(DsxCoding coding, u32 localEntries) const;
+    RunCosting RunCostingFor(DsxOpcode coding, u32 localEntries) const;
 
   private:
-    size_t RunCodingCost(const std::vector<Run>& runs, DsxCoding coding, u32 localEntries) const;
+    size_t RunCodingCost(const std::vector<Run>& runs, DsxOpcode coding, u32 localEntries) const;
 
     u32 width_, height_, channels_;
     std::vector<u32> colours_;
@@ -75,7 +75,7 @@ class RegionModel {
 // Walks the packets of a run list: runs of at least `threshold` pixels become run packets,
 // shorter ones join literal packets of up to 127 pixels.
 template <typename Fn> void VisitPackets(const std::vector<Run>& runs, u32 threshold, Fn fn) {
-    u32 items[DSX_RLE_MAX_COUNT];
+    u32 items[DSX_RUN_MAX_COUNT];
     u32 pending = 0;
     auto flush = [&]() {
         if (pending) fn(Packet{false, pending, 0, items});
@@ -86,7 +86,7 @@ template <typename Fn> void VisitPackets(const std::vector<Run>& runs, u32 thres
         if (left >= threshold) {
             flush();
             while (left > 0) {
-                u32 n = left < DSX_RLE_MAX_COUNT ? left : DSX_RLE_MAX_COUNT;
+                u32 n = left < DSX_RUN_MAX_COUNT ? left : DSX_RUN_MAX_COUNT;
                 fn(Packet{true, n, run.colour, nullptr});
                 left -= n;
             }
@@ -94,7 +94,7 @@ template <typename Fn> void VisitPackets(const std::vector<Run>& runs, u32 thres
         }
         while (left-- > 0) {
             items[pending++] = run.colour;
-            if (pending == DSX_RLE_MAX_COUNT) flush();
+            if (pending == DSX_RUN_MAX_COUNT) flush();
         }
     }
     flush();
