@@ -104,8 +104,8 @@ constexpr IconSpec TACTICAL_ICONS[CORNER_BUTTON_COUNT] = {{25, {83, 37, 36, 54},
 
 // Fills a button from its screen outline, with the art at sheet offset `offset`.
 void FillButton(ButtonArt& b, const Outline& screen, ArtPoint origin, ArtPoint offset,
-                const IconSpec& spec) {
-    b.id = spec.id;
+                const IconSpec& icon) {
+    b.id = icon.id;
     b.pointCount = u16(screen.count);
     for (int i = 0; i < screen.count; ++i) {
         ArtPoint p{(screen.p[i].x - origin.x) / CONSOLE_SCALE - offset.x,
@@ -116,10 +116,10 @@ void FillButton(ButtonArt& b, const Outline& screen, ArtPoint origin, ArtPoint o
     const f32 shift = PRESS_SHIFT / CONSOLE_SCALE;
     b.offset[0] = offset;
     b.offset[1] = {offset.x + shift, offset.y + shift};
-    b.icon = spec.icon;
-    b.iconPos[0] = spec.pos;
+    b.icon = icon.icon;
+    b.iconPos[0] = icon.pos;
     b.iconPos[1] =
-        spec.icon.w ? ArtPoint{spec.pos.x + PRESS_SHIFT, spec.pos.y + PRESS_SHIFT} : ArtPoint{0, 0};
+        icon.icon.w ? ArtPoint{icon.pos.x + PRESS_SHIFT, icon.pos.y + PRESS_SHIFT} : ArtPoint{0, 0};
 }
 
 ArtPoint Bounds(const Outline& o) {
