@@ -7,7 +7,7 @@ OUT="$DIST/demo-screenshots"
 export DBUS_SESSION_BUS_ADDRESS=disabled: ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 
 if [ -z "${DEMO_INSIDE_XVFB:-}" ]; then
-  DEMO_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$DIST"
+  DEMO_INSIDE_XVFB=1 exec "$(dirname "$0")/with_xvfb.sh" 1024x768 "$0" "$DIST"
 fi
 
 rm -f "$DIST"/Screenshot*.bmp

@@ -5,7 +5,7 @@
 e2e_in_xvfb() {
   local size=$1; shift
   if [ -z "${E2E_INSIDE_XVFB:-}" ]; then
-    E2E_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 ${size}x24 -nolisten tcp" "$@"
+    E2E_INSIDE_XVFB=1 exec "$(dirname "${BASH_SOURCE[0]}")/../../scripts/with_xvfb.sh" "$size" "$@"
   fi
 }
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 HARNESS=${1:?harness binary}
 if [ -z "${E2E_INSIDE_XVFB:-}" ]; then
-  E2E_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+  E2E_INSIDE_XVFB=1 exec "$(dirname "$0")/../../scripts/with_xvfb.sh" 1024x768 "$0" "$@"
 fi
 work=$(mktemp -d)
 cd "$work"
