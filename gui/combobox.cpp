@@ -39,12 +39,9 @@ void GiveOverlayBack() {
     overlayBefore = nullptr;
 }
 
-class ComboBox : public EventControl, public ListHost {
+class ComboBox : public ScrollHost, public ListHost {
   public:
-    ComboBox() : font(GetFont()) {
-        scroll.owner = this;
-        scroll.scrollEvent = EV_SCROLL;
-    }
+    ComboBox() : ScrollHost(EV_SCROLL), font(GetFont()) {}
 
     void Draw() override {
         Font* previous = SetFont(font);
@@ -68,8 +65,6 @@ class ComboBox : public EventControl, public ListHost {
         SetFont(previous);
     }
 
-    void Update(f32 dt) override { ScrollUpdate(scroll, dt); }
-
     void MouseDown(u32 button) override {
         FireKey(EV_MOUSE_DOWN, button);
         if (destroyed) return;
@@ -87,13 +82,6 @@ class ComboBox : public EventControl, public ListHost {
             return;
         }
         if (button == KEY_MOUSE_LEFT) state = onList ? DROP_CHOOSING : DROP_CLOSING;
-    }
-
-    void MouseMove(f32 dx, f32 dy) override {
-        EventControl::MouseMove(dx, dy);
-        f32 mx = 0, my = 0;
-        MouseInControl(this, &mx, &my);
-        ScrollMouseMove(scroll, BarRect(), mx, my);
     }
 
     // The release that opened the box leaves it open; a release after choosing picks the
@@ -118,7 +106,7 @@ class ComboBox : public EventControl, public ListHost {
     }
 
     void LoseFocus() override {
-        EventControl::LoseFocus();
+        ScrollHost::LoseFocus();
         if (state != DROP_CLOSED) Close();
     }
 
@@ -141,10 +129,6 @@ class ComboBox : public EventControl, public ListHost {
         FireIndex(EV_SELECT, index);
     }
 
-    bool SetProperty(const char* name, const void* value) override {
-        return SetScrollPosition(scroll, name, value) || EventControl::SetProperty(name, value);
-    }
-
     // One "SelectorColor", the selection box; the bar's colour is the layer's "ScrollBarColor".
     int DescribeProperties(PropertyDesc* out) override {
         static const PropertyDesc own[] = {
@@ -162,13 +146,13 @@ class ComboBox : public EventControl, public ListHost {
         };
         int n = CopyDescriptors(own, out);
         n += DescribeScrollProperties<ComboBox>(out ? out + n : nullptr);
-        return n + EventControl::DescribeProperties(out ? out + n : nullptr);
+        return n + ScrollHost::DescribeProperties(out ? out + n : nullptr);
     }
 
     int DescribeEvents(EventDesc* out) override {
         static const EventDesc own[] = {{"Select", EV_SELECT}, {"Scroll", EV_SCROLL}};
         int n = CopyDescriptors(own, out);
-        return n + EventControl::DescribeEvents(out ? out + n : nullptr);
+        return n + ScrollHost::DescribeEvents(out ? out + n : nullptr);
     }
 
     // The drop list, in screen coordinates, over everything else.
@@ -229,7 +213,11 @@ class ComboBox : public EventControl, public ListHost {
     f32 barWidth = DEFAULT_BAR_WIDTH;
     i16 maxDropHeight = DEFAULT_DROP_HEIGHT;
     Surface* dropButtonSkin = nullptr;
-    ScrollState scroll;
+
+  protected:
+    ScrollRect BarRect() const override {
+        return ScrollRect{w - barWidth, ListTop(), barWidth, dropHeight};
+    }
 
   private:
     u8 state = DROP_CLOSED;
@@ -242,7 +230,6 @@ class ComboBox : public EventControl, public ListHost {
     f32 ListTop() const { return dropsUp ? 0.0f : FieldHeight(); }
     f32 ContentHeight() const { return ItemHeight() * f32(items.size()) + CONTENT_PAD; }
     bool ListScrolls() const { return ContentHeight() > dropHeight; }
-    ScrollRect BarRect() const { return ScrollRect{w - barWidth, ListTop(), barWidth, dropHeight}; }
 
     i32 ItemAtMouse() const {
         f32 mx = 0, my = 0;

@@ -9,6 +9,7 @@
 #include "engine/utils.h"
 #include "engine/window.h"
 #include "graphics/color.h"
+#include "graphics/draw2d.h"
 #include "graphics/font.h"
 #include "gui/gui_internal.h"
 
@@ -115,6 +116,14 @@ void DisableOwnClips() {
 
 void SetColorWithAlpha(u32 color, u8 alpha) {
     glColor4ub(ColorR(color), ColorG(color), ColorB(color), alpha);
+}
+
+void DrawOutlinedBox(f32 x, f32 y, f32 w, f32 h, u32 fill, u32 border) {
+    glDisable(GL_TEXTURE_2D);
+    SetColor(fill);
+    glFillRect(x, y, w, h);
+    SetColor(border);
+    glDrawRect(x, y, w, h);
 }
 
 f32 FontLineHeight(const Font* font) {

@@ -90,7 +90,9 @@ void ResetMessageBoxes();
 
 // ---- small helpers ----
 void SetColorWithAlpha(u32 color, u8 alpha); // the colour's RGB with another alpha
-f32 FontLineHeight(const Font* font);        // line height x scale, 0 without a font
+// A box filled with one colour and outlined with another, textures off.
+void DrawOutlinedBox(f32 x, f32 y, f32 w, f32 h, u32 fill, u32 border);
+f32 FontLineHeight(const Font* font); // line height x scale, 0 without a font
 // Polygons in line mode over the same shape, the way surfaces get smoothed edges.
 // A band along the bottom and right edges, dark at the box and clear outwards, with slanted
 // ends; it starts `inset` in from the left and the top.

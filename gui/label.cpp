@@ -18,12 +18,9 @@ constexpr f32 DEFAULT_BAR_WIDTH = 15.0f;
 constexpr f32 BAR_GAP = 1.0f;
 constexpr u8 EV_SCROLL = EV_EXTRA_1;
 
-class Label : public EventControl {
+class Label : public ScrollHost {
   public:
-    Label() : text("Label"), font(GetFont()) {
-        scroll.owner = this;
-        scroll.scrollEvent = EV_SCROLL;
-    }
+    Label() : ScrollHost(EV_SCROLL), text("Label"), font(GetFont()) {}
 
     void Draw() override {
         Font* previous = SetFont(font);
@@ -50,7 +47,7 @@ class Label : public EventControl {
     }
 
     void MouseDown(u32 button) override {
-        EventControl::MouseDown(button);
+        ScrollHost::MouseDown(button);
         Layout();
         if (!barShown) return;
         f32 mx = 0, my = 0;
@@ -58,21 +55,6 @@ class Label : public EventControl {
         bool wheel = button == KEY_WHEEL_UP || button == KEY_WHEEL_DOWN;
         if (wheel || ScrollHit(BarRect(), mx, my))
             ScrollMouseDown(scroll, BarRect(), button, mx, my);
-    }
-    void MouseMove(f32 dx, f32 dy) override {
-        EventControl::MouseMove(dx, dy);
-        f32 mx = 0, my = 0;
-        MouseInControl(this, &mx, &my);
-        ScrollMouseMove(scroll, BarRect(), mx, my);
-    }
-    void Click(u32 button) override {
-        EventControl::Click(button);
-        ScrollRelease(scroll);
-    }
-    void Update(f32 dt) override { ScrollUpdate(scroll, dt); }
-
-    bool SetProperty(const char* name, const void* value) override {
-        return SetScrollPosition(scroll, name, value) || EventControl::SetProperty(name, value);
     }
     int DescribeProperties(PropertyDesc* out) override {
         static const PropertyDesc own[] = {
@@ -86,12 +68,12 @@ class Label : public EventControl {
             {"Alignment", PT_INT, nullptr, GUI_FIELD(Label, alignment), nullptr},
         };
         int n = CopyDescriptors(own, out);
-        return n + EventControl::DescribeProperties(out ? out + n : nullptr);
+        return n + ScrollHost::DescribeProperties(out ? out + n : nullptr);
     }
     int DescribeEvents(EventDesc* out) override {
         static const EventDesc own[] = {{"Scroll", EV_SCROLL}};
         int n = CopyDescriptors(own, out);
-        return n + EventControl::DescribeEvents(out ? out + n : nullptr);
+        return n + ScrollHost::DescribeEvents(out ? out + n : nullptr);
     }
 
     std::string text;
@@ -100,13 +82,13 @@ class Label : public EventControl {
     f32 barWidth = DEFAULT_BAR_WIDTH;
     Font* font;
     i32 alignment = ALIGN_LEFT;
-    ScrollState scroll;
+
+  protected:
+    ScrollRect BarRect() const override { return ScrollRect{w - barWidth, 0, barWidth, h}; }
 
   private:
     bool barShown = false;
     f32 wrapWidth = 0;
-
-    ScrollRect BarRect() const { return ScrollRect{w - barWidth, 0, barWidth, h}; }
 
     // The bar shows while the wrapped text is taller than the label; the text then wraps
     // beside it and the bar's range is the hidden part.

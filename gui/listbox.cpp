@@ -33,12 +33,9 @@ i32 FirstLetter(const std::string& text) {
 } // namespace
 
 ListBox::ListBox()
-    : font(GetFont()), color(MakeRGB(255, 255, 255)), textColor(MakeRGB(0, 0, 0)),
-      selectedTextColor(MakeRGB(255, 255, 255)), barWidth(DEFAULT_BAR_WIDTH),
-      selectorColor(MakeRGB(0, 0, 160)) {
-    scroll.owner = this;
-    scroll.scrollEvent = EV_SCROLL;
-}
+    : ScrollHost(EV_SCROLL), font(GetFont()), color(MakeRGB(255, 255, 255)),
+      textColor(MakeRGB(0, 0, 0)), selectedTextColor(MakeRGB(255, 255, 255)),
+      barWidth(DEFAULT_BAR_WIDTH), selectorColor(MakeRGB(0, 0, 160)) {}
 
 f32 ListBox::ItemHeight() const {
     return FontLineHeight(font) + 1.0f;
@@ -123,22 +120,6 @@ void ListBox::MouseDown(u32 button) {
     for (i32 i = std::min(current, index); i <= std::max(current, index); i++)
         items[size_t(i)].selected = true;
     FireIndex(EV_SELECT, -1);
-}
-
-void ListBox::MouseMove(f32 dx, f32 dy) {
-    EventControl::MouseMove(dx, dy);
-    f32 mx = 0, my = 0;
-    MouseInControl(this, &mx, &my);
-    ScrollMouseMove(scroll, BarRect(), mx, my);
-}
-
-void ListBox::Click(u32 button) {
-    EventControl::Click(button);
-    ScrollRelease(scroll);
-}
-
-void ListBox::Update(f32 dt) {
-    ScrollUpdate(scroll, dt);
 }
 
 void ListBox::DoubleClick(u32 button) {
@@ -243,10 +224,6 @@ void ListBox::Draw() {
     SetFont(previous);
 }
 
-bool ListBox::SetProperty(const char* name, const void* value) {
-    return SetScrollPosition(scroll, name, value) || EventControl::SetProperty(name, value);
-}
-
 int ListBox::DescribeProperties(PropertyDesc* out) {
     static const PropertyDesc own[] = {
         {"Font", PT_FONT, nullptr, GUI_FIELD(ListBox, font), nullptr},
@@ -260,14 +237,14 @@ int ListBox::DescribeProperties(PropertyDesc* out) {
     };
     int n = CopyDescriptors(own, out);
     n += DescribeScrollProperties<ListBox>(out ? out + n : nullptr); // the layer it builds on
-    return n + EventControl::DescribeProperties(out ? out + n : nullptr);
+    return n + ScrollHost::DescribeProperties(out ? out + n : nullptr);
 }
 
 int ListBox::DescribeEvents(EventDesc* out) {
     static const EventDesc own[] = {
         {"Select", EV_SELECT}, {"Action", EV_ACTION}, {"Scroll", EV_SCROLL}};
     int n = CopyDescriptors(own, out);
-    return n + EventControl::DescribeEvents(out ? out + n : nullptr);
+    return n + ScrollHost::DescribeEvents(out ? out + n : nullptr);
 }
 
 void DescribeListBox(ClassDesc* cls) {

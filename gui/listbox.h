@@ -8,18 +8,14 @@
 #include "gui/list_host.h"
 #include "gui/scroll.h"
 
-class ListBox : public EventControl, public ListHost {
+class ListBox : public ScrollHost, public ListHost {
   public:
     ListBox();
     void Draw() override;
-    void Update(f32 dt) override;
     void MouseDown(u32 button) override;
-    void MouseMove(f32 dx, f32 dy) override;
-    void Click(u32 button) override;
     void DoubleClick(u32 button) override;
     void KeyDown(u32 key) override;
     void Char(u32 ch) override;
-    bool SetProperty(const char* name, const void* value) override;
     int DescribeProperties(PropertyDesc* out) override;
     int DescribeEvents(EventDesc* out) override;
     void SelectIndex(i32 index) override;
@@ -32,7 +28,6 @@ class ListBox : public EventControl, public ListHost {
     f32 barWidth;
     u32 selectorColor;
     u8 multiSelect = 0;
-    ScrollState scroll;
 
   protected:
     // Room above the items (MCListBox's column bar).
@@ -42,7 +37,7 @@ class ListBox : public EventControl, public ListHost {
     void DrawCutText(const std::string& text, f32 tx, f32 ty, f32 width);
     f32 ItemHeight() const;
     bool BarShown() const;
-    ScrollRect BarRect() const;
+    ScrollRect BarRect() const override;
     void Layout();
     i32 ItemAtMouse() const;
     bool MouseOnBar() const;

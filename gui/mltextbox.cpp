@@ -25,14 +25,12 @@ struct TextLine {
     i32 start, length; // bytes; a line ended by a newline includes it
 };
 
-class MLTextBox : public EventControl {
+class MLTextBox : public ScrollHost {
   public:
-    MLTextBox() : font(GetFont()) {
+    MLTextBox() : ScrollHost(EV_SCROLL), font(GetFont()) {
         editor.multiLine = true;
         editor.text = "MLTextBox";
         editor.cPos = i32(editor.text.size());
-        scroll.owner = this;
-        scroll.scrollEvent = EV_SCROLL;
     }
 
     void Draw() override {
@@ -57,16 +55,12 @@ class MLTextBox : public EventControl {
 
     void Update(f32 dt) override {
         editor.UpdateBlink(dt);
-        ScrollUpdate(scroll, dt);
+        ScrollHost::Update(dt);
         if (dragging && !IsKeyDown(KEY_MOUSE_LEFT)) dragging = false;
     }
 
     void Char(u32 ch) override {
-        std::string typed;
-        if (!EncodeTypedChar(ch, &typed)) return;
-        editor.Normalize();
-        editor.Insert(editor.cPos, typed.data(), typed.size());
-        KeepCaretVisible();
+        if (TypeChar(editor, ch)) KeepCaretVisible();
     }
 
     void KeyDown(u32 key) override {
@@ -92,14 +86,13 @@ class MLTextBox : public EventControl {
             ScrollMouseDown(scroll, BarRect(), button, mx, my);
             return;
         }
-        if (button == KEY_MOUSE_LEFT) editor.nSel = 0;
-        FireKey(EV_MOUSE_DOWN, button);
-        if (button != KEY_MOUSE_LEFT || destroyed) return;
+        if (!PressPlacesCaret(this, editor, button)) return;
         editor.cPos = PositionAt(mx, my);
         editor.RestartBlink();
         dragging = true;
     }
 
+    // ScrollHost's move, with the pointer's position kept for drag selection.
     void MouseMove(f32 dx, f32 dy) override {
         EventControl::MouseMove(dx, dy);
         f32 mx = 0, my = 0;
@@ -111,28 +104,23 @@ class MLTextBox : public EventControl {
     }
 
     void Click(u32 button) override {
-        EventControl::Click(button);
-        ScrollRelease(scroll);
+        ScrollHost::Click(button);
         if (button == KEY_MOUSE_LEFT) dragging = false;
     }
 
     void DoubleClick(u32 button) override {
-        EventControl::DoubleClick(button);
+        ScrollHost::DoubleClick(button);
         if (destroyed) return;
         editor.SelectWordAtCaret();
         dragging = false;
     }
 
     bool SetProperty(const char* name, const void* value) override {
-        if (NameIs(name, "Text")) {
-            editor.SetText(static_cast<const char*>(value));
-            Fire(EV_CHANGE);
-            editor.cPos = i32(editor.text.size());
-            editor.nSel = 0;
+        if (SetEditorText(this, editor, EV_CHANGE, name, value)) {
             scroll.cBlock = 0;
             return true;
         }
-        return SetScrollPosition(scroll, name, value) || EventControl::SetProperty(name, value);
+        return ScrollHost::SetProperty(name, value);
     }
 
     int DescribeProperties(PropertyDesc* out) override {
@@ -151,13 +139,13 @@ class MLTextBox : public EventControl {
         };
         int n = CopyDescriptors(own, out);
         n += DescribeScrollProperties<MLTextBox>(out ? out + n : nullptr);
-        return n + EventControl::DescribeProperties(out ? out + n : nullptr);
+        return n + ScrollHost::DescribeProperties(out ? out + n : nullptr);
     }
 
     int DescribeEvents(EventDesc* out) override {
         static const EventDesc own[] = {{"Change", EV_CHANGE}, {"Scroll", EV_SCROLL}};
         int n = CopyDescriptors(own, out);
-        return n + EventControl::DescribeEvents(out ? out + n : nullptr);
+        return n + ScrollHost::DescribeEvents(out ? out + n : nullptr);
     }
 
     Font* font;
@@ -168,7 +156,9 @@ class MLTextBox : public EventControl {
     u32 selectedTextColor = MakeRGB(255, 255, 255);
     u32 borderColor = MakeRGB(0, 0, 0);
     f32 barWidth = DEFAULT_BAR_WIDTH;
-    ScrollState scroll;
+
+  protected:
+    ScrollRect BarRect() const override { return ScrollRect{w - barWidth, 0, barWidth, h}; }
 
   private:
     // Lines at the full width and beside the bar, each kept with what it was made from, so
@@ -185,7 +175,6 @@ class MLTextBox : public EventControl {
     f32 wrapWidth = 0;
     bool dragging = false;
 
-    ScrollRect BarRect() const { return ScrollRect{w - barWidth, 0, barWidth, h}; }
     f32 LineHeight() const { return std::max(FontLineHeight(font), 1.0f); }
     f32 AreaHeight() const { return std::max(h - 2 * TEXT_PAD, 0.0f); }
 

@@ -120,11 +120,7 @@ class StatusBar : public Control {
 
     void Draw() override {
         Font* previous = SetFont(font);
-        glDisable(GL_TEXTURE_2D);
-        SetColor(color);
-        glFillRect(x, y, w, h);
-        SetColor(borderColor);
-        glDrawRect(x, y, w, h);
+        DrawOutlinedBox(x, y, w, h, color, borderColor);
         f32 px = x + PANEL_TEXT_X, ty = y + (h - FontLineHeight(font)) / 2;
         for (size_t i = 0; i < panels.size(); i++) {
             SetColor(textColor);

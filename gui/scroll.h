@@ -49,6 +49,23 @@ void ScrollDraw(const ScrollState& s, const ScrollRect& r, f32 ox, f32 oy);
 // "cBlock" moves the position through ScrollTo; true when the name was that.
 bool SetScrollPosition(ScrollState& s, const char* name, const void* value);
 
+// What every control with a built-in bar shares: the bar follows a held slider, lets go on
+// the release, repeats a held arrow, and "cBlock" moves it. BarRect says where it lies.
+class ScrollHost : public EventControl {
+  public:
+    explicit ScrollHost(u8 scrollEvent);
+    void Update(f32 dt) override;
+    void MouseMove(f32 dx, f32 dy) override;
+    void Click(u32 button) override;
+    bool SetProperty(const char* name, const void* value) override;
+
+    ScrollState scroll;
+
+  protected:
+    // Relative to the control's top-left corner.
+    virtual ScrollRect BarRect() const = 0;
+};
+
 // The layer's properties in table order, for a class holding its state as `scroll`.
 template <typename Host> int DescribeScrollProperties(PropertyDesc* out) {
     static const PropertyDesc own[] = {

@@ -1,5 +1,5 @@
 // ScrollBar: the bar's geometry, arrows, paging, slider dragging, held-part repeat and the
-// drawn or skinned look; also the ScrollBar control class built on it.
+// drawn or skinned look; the hosting every control with a bar shares, and the ScrollBar class.
 #include "gui/scroll.h"
 
 #include <GL/gl.h>
@@ -149,50 +149,31 @@ void DrawSkinned(const ScrollSkin& skin, const Geometry& g, f32 bx, f32 by) {
     piece(3, g.sliderStart, g.slider);
 }
 
-class ScrollBar : public EventControl {
+class ScrollBar : public ScrollHost {
   public:
-    ScrollBar() {
-        scroll.owner = this;
-        scroll.scrollEvent = EV_EXTRA_1;
-    }
+    ScrollBar() : ScrollHost(EV_EXTRA_1) {}
     void Draw() override {
         if (MouseInside(this)) SelectCursor(CURSOR_ARROW);
-        ScrollDraw(scroll, Rect(), x, y);
+        ScrollDraw(scroll, BarRect(), x, y);
     }
     void MouseDown(u32 button) override {
         EventControl::MouseDown(button);
         f32 mx = 0, my = 0;
         MouseInControl(this, &mx, &my);
-        ScrollMouseDown(scroll, Rect(), button, mx, my);
-    }
-    void MouseMove(f32 dx, f32 dy) override {
-        EventControl::MouseMove(dx, dy);
-        f32 mx = 0, my = 0;
-        MouseInControl(this, &mx, &my);
-        ScrollMouseMove(scroll, Rect(), mx, my);
-    }
-    void Click(u32 button) override {
-        EventControl::Click(button);
-        ScrollRelease(scroll);
-    }
-    void Update(f32 dt) override { ScrollUpdate(scroll, dt); }
-    bool SetProperty(const char* name, const void* value) override {
-        return SetScrollPosition(scroll, name, value) || EventControl::SetProperty(name, value);
+        ScrollMouseDown(scroll, BarRect(), button, mx, my);
     }
     int DescribeProperties(PropertyDesc* out) override {
         int n = DescribeScrollProperties<ScrollBar>(out);
-        return n + EventControl::DescribeProperties(out ? out + n : nullptr);
+        return n + ScrollHost::DescribeProperties(out ? out + n : nullptr);
     }
     int DescribeEvents(EventDesc* out) override {
         static const EventDesc own[] = {{"Scroll", EV_EXTRA_1}};
         int n = CopyDescriptors(own, out);
-        return n + EventControl::DescribeEvents(out ? out + n : nullptr);
+        return n + ScrollHost::DescribeEvents(out ? out + n : nullptr);
     }
 
-    ScrollState scroll;
-
-  private:
-    ScrollRect Rect() const { return ScrollRect{0, 0, w, h}; }
+  protected:
+    ScrollRect BarRect() const override { return ScrollRect{0, 0, w, h}; }
 };
 } // namespace
 
@@ -276,6 +257,31 @@ void ScrollDraw(const ScrollState& s, const ScrollRect& r, f32 ox, f32 oy) {
         DrawSkinned(skin, g, ox + r.x, oy + r.y);
     else
         DrawDrawn(s, g, ox + r.x, oy + r.y);
+}
+
+ScrollHost::ScrollHost(u8 scrollEvent) {
+    scroll.owner = this;
+    scroll.scrollEvent = scrollEvent;
+}
+
+void ScrollHost::Update(f32 dt) {
+    ScrollUpdate(scroll, dt);
+}
+
+void ScrollHost::MouseMove(f32 dx, f32 dy) {
+    EventControl::MouseMove(dx, dy);
+    f32 mx = 0, my = 0;
+    MouseInControl(this, &mx, &my);
+    ScrollMouseMove(scroll, BarRect(), mx, my);
+}
+
+void ScrollHost::Click(u32 button) {
+    EventControl::Click(button);
+    ScrollRelease(scroll);
+}
+
+bool ScrollHost::SetProperty(const char* name, const void* value) {
+    return SetScrollPosition(scroll, name, value) || EventControl::SetProperty(name, value);
 }
 
 void DescribeScrollBar(ClassDesc* cls) {

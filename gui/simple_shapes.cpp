@@ -86,11 +86,7 @@ class Frame : public Control {
     void Draw() override {
         Font* previous = SetFont(font);
         f32 lineH = FontLineHeight(font);
-        glDisable(GL_TEXTURE_2D);
-        SetColor(color);
-        glFillRect(x, y, w, h);
-        SetColor(borderColor);
-        glDrawRect(x, y, w, h);
+        DrawOutlinedBox(x, y, w, h, color, borderColor);
         DrawInnerBorder(y + lineH / 2, TextWidth(text.c_str()));
         SetColor(textColor);
         DrawText(x + FRAME_TITLE_X, y, text.c_str(), ALIGN_LEFT);

@@ -1,5 +1,5 @@
 // Text boxes meeting the rest of the engine: the editing keys with the clipboard, typed
-// characters, raw text measuring with the font, and colour tags switched off while drawing.
+// characters, new text and presses, raw text measuring, colour tags switched off while drawing.
 #include "gui/text_input.h"
 
 #include <algorithm>
@@ -10,6 +10,8 @@
 #include "engine/loop.h"
 #include "engine/utils.h"
 #include "graphics/font.h"
+#include "gui/control.h"
+#include "gui/gui_internal.h"
 #include "platform/platform.h"
 
 namespace {
@@ -44,15 +46,33 @@ bool HandleEditKey(TextEditor& e, u32 key) {
     return true;
 }
 
-bool EncodeTypedChar(u32 ch, std::string* out) {
+bool TypeChar(TextEditor& editor, u32 ch) {
     constexpr u32 LAST_CODE_POINT = 0x10FFFF;
     constexpr u32 SURROGATES_FIRST = 0xD800, SURROGATES_LAST = 0xDFFF;
     if (ch < ' ' || ch > LAST_CODE_POINT || (ch >= SURROGATES_FIRST && ch <= SURROGATES_LAST))
         return false;
     char buffer[8] = {};
     int n = EncodeUTF8(buffer, 0, ch);
-    out->assign(buffer, size_t(n));
-    return n > 0;
+    if (n <= 0) return false;
+    editor.Normalize();
+    editor.Insert(editor.cPos, buffer, size_t(n));
+    return true;
+}
+
+bool SetEditorText(EventControl* box, TextEditor& editor, u8 changeEvent, const char* name,
+                   const void* value) {
+    if (!NameIs(name, "Text")) return false;
+    editor.SetText(static_cast<const char*>(value));
+    box->Fire(changeEvent);
+    editor.cPos = i32(editor.text.size());
+    editor.nSel = 0;
+    return true;
+}
+
+bool PressPlacesCaret(EventControl* box, TextEditor& editor, u32 button) {
+    if (button == KEY_MOUSE_LEFT) editor.nSel = 0;
+    box->FireKey(EV_MOUSE_DOWN, button);
+    return button == KEY_MOUSE_LEFT && !box->destroyed;
 }
 
 f32 RawTextWidth(const Font* font, const char* text, size_t bytes) {

@@ -1,5 +1,5 @@
 // The text boxes' input and measuring: editing keys with the clipboard, typed characters,
-// text measured as typed, and the markup switch held off while a box draws.
+// new text, presses, text measured as typed, and the markup switch held off while drawing.
 #pragma once
 
 #include <string>
@@ -10,8 +10,18 @@
 // Backspace, Delete, Left, Right and the Ctrl combinations (A selects all, C copies, X cuts,
 // V pastes). True when the key was one of them.
 bool HandleEditKey(TextEditor& editor, u32 key);
-// A typed character (32 and up, a valid code point) as UTF-8; false for anything else.
-bool EncodeTypedChar(u32 ch, std::string* out);
+// A typed character (32 and up, a valid code point) inserted at the caret under the box's
+// rules; false for anything else, which leaves the text alone.
+bool TypeChar(TextEditor& editor, u32 ch);
+
+class EventControl;
+// "Text": the new text replaces the old, the box's Change handler runs, and the caret goes to
+// the end with nothing selected. False for any other property.
+bool SetEditorText(EventControl* box, TextEditor& editor, u8 changeEvent, const char* name,
+                   const void* value);
+// A press runs MouseDown, the left button clearing the selection first. True when it was the
+// left button and the box is still there: the caret then goes where the pointer is.
+bool PressPlacesCaret(EventControl* box, TextEditor& editor, u32 button);
 
 struct Font;
 // Text measured as typed, every character by its advance, whatever the markup switch says.

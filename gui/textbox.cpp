@@ -31,11 +31,7 @@ class TextBox : public ToolTipControl {
         if (MouseInside(this)) SelectCursor(CURSOR_IBEAM);
         Font* previous = SetFont(font);
         f32 lineH = FontLineHeight(font);
-        glDisable(GL_TEXTURE_2D);
-        SetColor(color);
-        glFillRect(x, y, w, h);
-        SetColor(borderColor);
-        glDrawRect(x, y, w, h);
+        DrawOutlinedBox(x, y, w, h, color, borderColor);
         f32 ty = y + (h - lineH) * 0.5f;
         ClipLeftRight(x, x + w);
         DrawContent(x + TEXT_PAD - scroll, ty, lineH);
@@ -50,11 +46,7 @@ class TextBox : public ToolTipControl {
     }
 
     void Char(u32 ch) override {
-        std::string typed;
-        if (!EncodeTypedChar(ch, &typed)) return;
-        editor.Normalize();
-        editor.Insert(editor.cPos, typed.data(), typed.size());
-        KeepCaretVisible();
+        if (TypeChar(editor, ch)) KeepCaretVisible();
     }
 
     void KeyDown(u32 key) override {
@@ -75,9 +67,7 @@ class TextBox : public ToolTipControl {
     }
 
     void MouseDown(u32 button) override {
-        if (button == KEY_MOUSE_LEFT) editor.nSel = 0;
-        FireKey(EV_MOUSE_DOWN, button);
-        if (button != KEY_MOUSE_LEFT || destroyed) return;
+        if (!PressPlacesCaret(this, editor, button)) return;
         editor.Normalize();
         editor.cPos = PositionAtMouse();
         editor.RestartBlink();
@@ -108,11 +98,7 @@ class TextBox : public ToolTipControl {
     }
 
     bool SetProperty(const char* name, const void* value) override {
-        if (NameIs(name, "Text")) {
-            editor.SetText(static_cast<const char*>(value));
-            Fire(EV_CHANGE);
-            editor.cPos = i32(editor.text.size());
-            editor.nSel = 0;
+        if (SetEditorText(this, editor, EV_CHANGE, name, value)) {
             scroll = 0.0f;
             return true;
         }
