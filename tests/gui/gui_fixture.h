@@ -1,8 +1,10 @@
 // Shared set-up for the windowless GUI tests: the scripted platform, engine input and loop
-// state at their start values, a fresh GUI with the in-memory test font, and helpers that
-// feed input through the engine's window procedure.
+// state at their start values, a fresh GUI with the in-memory test font, helpers that feed
+// input through the engine's window procedure, and handlers that log what they saw.
 #pragma once
 
+#include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -18,14 +20,37 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/test_dir.h"
 
+using Lines = std::vector<std::string>;
+
 // What handlers saw, in order.
 struct EventLog {
-    static std::vector<std::string>& Lines() {
-        static std::vector<std::string> lines;
+    static Lines& Get() {
+        static Lines lines;
         return lines;
     }
-    static void Add(const std::string& s) { Lines().push_back(s); }
+    static void Add(const std::string& s) { Get().push_back(s); }
 };
+
+// A handler's name as a template argument: Say<"open"> logs "open", SayKey<"click"> logs
+// "click 230" for the left button, SayIndex<"select"> "select 2", SayPair<"move"> "move 5 44.5".
+template <size_t N> struct Tag {
+    char text[N];
+    constexpr Tag(const char (&s)[N]) { std::copy_n(s, N, text); }
+};
+template <Tag T> void Say() {
+    EventLog::Add(T.text);
+}
+template <Tag T> void SayKey(u32 key) {
+    EventLog::Add(std::string(T.text) + " " + std::to_string(key));
+}
+template <Tag T> void SayIndex(i32 index) {
+    EventLog::Add(std::string(T.text) + " " + std::to_string(index));
+}
+template <Tag T> void SayPair(f32 a, f32 b) {
+    char line[64];
+    snprintf(line, sizeof line, "%s %g %g", T.text, double(a), double(b));
+    EventLog::Add(line);
+}
 
 class GUITest : public ::testing::Test {
   protected:
@@ -39,7 +64,7 @@ class GUITest : public ::testing::Test {
         SetFont(font);
         InitGUI();
         GUIError = GUI_ERROR_NONE;
-        EventLog::Lines().clear();
+        EventLog::Get().clear();
     }
     void TearDown() override {
         ShutdownGUI();
@@ -55,6 +80,18 @@ class GUITest : public ::testing::Test {
         LeftDown();
         LeftUp();
     }
+    void RightClickAt(int x, int y) {
+        MouseTo(x, y);
+        Send(fake::Button(SYSMSG_RBUTTONDOWN));
+        Send(fake::Button(SYSMSG_RBUTTONUP));
+    }
+    // Pressed at one point, released at another.
+    void Drag(int x0, int y0, int x1, int y1) {
+        MouseTo(x0, y0);
+        LeftDown();
+        MouseTo(x1, y1);
+        LeftUp();
+    }
     // The cursor block's keys arrive with the extended flag (without it they are the keypad's).
     static bool Extended(u32 vk) {
         return (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE;
@@ -62,6 +99,17 @@ class GUITest : public ::testing::Test {
     void Key(u32 vk) {
         Send(fake::KeyDown(vk, 0, Extended(vk)));
         Send(fake::KeyUp(vk, 0, Extended(vk)));
+    }
+    void Ctrl(u32 vk) {
+        Send(fake::KeyDown(VK_CONTROL));
+        Key(vk);
+        Send(fake::KeyUp(VK_CONTROL));
+    }
+    static constexpr u32 LEFT_SHIFT_SCAN = 0x2A;
+    void Shift(u32 vk) {
+        Send(fake::KeyDown(VK_SHIFT, LEFT_SHIFT_SCAN));
+        Key(vk);
+        Send(fake::KeyUp(VK_SHIFT, LEFT_SHIFT_SCAN));
     }
     // A key press as the platform delivers typing: the key, then its character.
     void Type(const std::string& text) {
@@ -77,19 +125,32 @@ class GUITest : public ::testing::Test {
         SetActiveSheet(name);
         return sheet;
     }
-    std::string Text(const char* control, const char* property = "Text") {
+    Control* Button(const char* name, f32 x, f32 y, const char* parent = "S") {
+        return CreateControl("Button", name, parent, x, y, 60, 20);
+    }
+    static std::string Text(const char* control, const char* property = "Text") {
         int n = GetProperty(control, property, nullptr);
         std::string s(size_t(n) + 1, '\0');
         GetProperty(control, property, s.data());
         s.resize(size_t(n));
         return s;
     }
-    template <typename T> T Get(const char* control, const char* property) {
+    template <typename T> static T Get(const char* control, const char* property) {
         T value{};
         GetProperty(control, property, &value);
         return value;
     }
-    std::vector<std::string>& Events() { return EventLog::Lines(); }
+    // The GUIError a refused call leaves (GUIError cleared first); -1 when it succeeded.
+    template <typename Call> static int ErrorOf(Call call) {
+        GUIError = GUI_ERROR_NONE;
+        return call() ? -1 : int(GUIError);
+    }
+    // What the handlers logged since the last call.
+    Lines TakeEvents() {
+        Lines taken;
+        taken.swap(EventLog::Get());
+        return taken;
+    }
 
     Font* font = nullptr;
     TempDir dir;

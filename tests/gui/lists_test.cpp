@@ -6,13 +6,6 @@
 #include "tests/gui/gui_fixture.h"
 
 namespace {
-std::vector<i32> selects, actions;
-void OnSelect(i32 index) {
-    selects.push_back(index);
-}
-void OnAction(i32 index) {
-    actions.push_back(index);
-}
 constexpr f32 ITEM_H = TEST_LINE_HEIGHT + 1;
 } // namespace
 
@@ -21,17 +14,22 @@ class ListTest : public GUITest {
     void SetUp() override {
         GUITest::SetUp();
         MakeSheet("S");
-        selects.clear();
-        actions.clear();
     }
     Control* List(int items, f32 h, const char* name = "list", const char* cls = "ListBox") {
         Control* list = CreateControl(cls, name, "S", 100, 100, 150, h);
         const char* names[] = {"Tessaly", "Shrike", "Meridian", "Sparrow", "Talon"};
         for (int i = 0; i < items; i++)
             AddItem(list, (std::string(names[i % 5]) + " " + std::to_string(i)).c_str(), 0);
-        SetEventFn(name, "Select", OnSelect);
-        SetEventFn(name, "Action", OnAction);
+        SetEventFn(name, "Select", SayIndex<"select">);
+        SetEventFn(name, "Action", SayIndex<"action">);
         return list;
+    }
+    // A combo box at (100, y), 150 x 20, with the given number of items.
+    Control* Combo(f32 y, int items) {
+        Control* combo = CreateControl("ComboBox", "combo", "S", 100, y, 150, 20);
+        for (int i = 0; i < items; i++) AddItem(combo, ("mode " + std::to_string(i)).c_str(), 0);
+        SetEventFn("combo", "Select", SayIndex<"select">);
+        return combo;
     }
     // The middle of item i's row when nothing is scrolled.
     int RowY(int i, f32 top = 100) { return int(top + ITEM_H * f32(i) + ITEM_H / 2); }
@@ -44,21 +42,20 @@ TEST_F(ListTest, ClicksSelectAnItemWhenEverythingFits) {
     ClickAt(120, RowY(0));
     EXPECT_EQ(GetSelected(list), 0);
     EXPECT_FALSE(IsItemSelected(list, 2)); // single selection
-    EXPECT_EQ(selects, (std::vector<i32>{2, 0}));
-    ClickAt(120, 190); // below the last item: nothing
+    ClickAt(120, 190);                     // below the last item: nothing
     EXPECT_EQ(GetSelected(list), 0);
-    EXPECT_EQ(selects.size(), 2u);
+    EXPECT_EQ(TakeEvents(), (Lines{"select 2", "select 0"}));
 }
 
-TEST_F(ListTest, SelectingTheLastItemScrollsItToTheBottomEdge) {
+TEST_F(ListTest, SelectingScrollsTheItemIntoView) {
     Control* list = List(20, 100);
-    SetSelected(list, 19);
+    SetSelected(list, 19); // the last item: to the bottom edge
     EXPECT_EQ(Get<f32>("list", "cBlock"), 20 * ITEM_H + 2 - 100);
     SetSelected(list, 3);
     EXPECT_EQ(Get<f32>("list", "cBlock"), 3 * ITEM_H);
     SetSelected(list, 99); // outside: ignored
     EXPECT_EQ(GetSelected(list), 3);
-    EXPECT_EQ(selects, (std::vector<i32>{19, 3}));
+    EXPECT_EQ(TakeEvents(), (Lines{"select 19", "select 3"}));
 }
 
 TEST_F(ListTest, ArrowKeysMoveTheSelectionAndEnterActs) {
@@ -72,51 +69,43 @@ TEST_F(ListTest, ArrowKeysMoveTheSelectionAndEnterActs) {
     EXPECT_EQ(GetSelected(list), 2);
     Key(VK_RETURN);
     Key(VK_SPACE);
-    EXPECT_EQ(actions, (std::vector<i32>{2, 2}));
     fake::AdvanceTime(1000);
     ClickAt(120, RowY(2)); // a double click on the current item acts too
     fake::AdvanceTime(100);
     ClickAt(120, RowY(2));
-    EXPECT_EQ(actions.back(), 2);
-    EXPECT_EQ(actions.size(), 3u);
+    EXPECT_EQ(TakeEvents(), (Lines{"select 1", "select 2", "select 3", "select 2", "action 2",
+                                   "action 2", "select 2", "select 2", "action 2"}));
 }
 
 TEST_F(ListTest, TypingAFirstLetterCyclesThroughItsItems) {
     Control* list = List(10, 100); // Tessaly 0, Shrike 1, ... Talon 4, Tessaly 5 ...
     ClickAt(120, RowY(1));
-    Type("t");
-    EXPECT_EQ(GetSelected(list), 4);
-    Type("T");
-    EXPECT_EQ(GetSelected(list), 5);
-    Type("tt");
-    EXPECT_EQ(GetSelected(list), 0); // round to the start
-    Type("q");                       // no match: nothing happens
-    EXPECT_EQ(GetSelected(list), 0);
+    // Either case; round to the start; no match changes nothing.
+    for (auto [typed, selected] : {std::pair{"t", 4}, {"T", 5}, {"tt", 0}, {"q", 0}}) {
+        Type(typed);
+        EXPECT_EQ(GetSelected(list), selected) << typed;
+    }
 }
 
 TEST_F(ListTest, ShiftClickMarksARangeInMultiSelectLists) {
     Control* list = List(6, 120);
     SetPropertyValue("list", "MultiSelect", 1);
     ClickAt(120, RowY(1));
-    Send(fake::KeyDown(VK_SHIFT, 0x2A));
+    Send(fake::KeyDown(VK_SHIFT, LEFT_SHIFT_SCAN));
     ClickAt(120, RowY(4));
-    Send(fake::KeyUp(VK_SHIFT, 0x2A));
+    Send(fake::KeyUp(VK_SHIFT, LEFT_SHIFT_SCAN));
     for (int i = 0; i < 6; i++) EXPECT_EQ(IsItemSelected(list, i), i >= 1 && i <= 4) << i;
-    EXPECT_EQ(selects, (std::vector<i32>{1, -1}));
+    EXPECT_EQ(TakeEvents(), (Lines{"select 1", "select -1"}));
     ClickAt(120, RowY(2)); // a plain click toggles one item
     EXPECT_FALSE(IsItemSelected(list, 2));
     EXPECT_TRUE(IsItemSelected(list, 3));
-    Send(fake::KeyDown(VK_CONTROL));
-    Key('A');
-    Send(fake::KeyUp(VK_CONTROL));
+    Ctrl('A');
     for (int i = 0; i < 6; i++) EXPECT_TRUE(IsItemSelected(list, i));
 }
 
 TEST_F(ListTest, TheScrollBarTakesClicksOnItsStrip) {
     Control* list = List(20, 100);
-    MouseTo(245, 195); // the lower arrow of the 15-wide strip
-    LeftDown();
-    LeftUp();
+    ClickAt(245, 195);                             // the lower arrow of the 15-wide strip
     EXPECT_EQ(Get<f32>("list", "cBlock"), ITEM_H); // one step is one item
     EXPECT_EQ(GetSelected(list), -1);
     ClickAt(120, 100 + 5); // the row now at the top is item 1
@@ -136,8 +125,9 @@ TEST_F(ListTest, ItemsCanBeInsertedRemovedAndCleared) {
     EXPECT_EQ(GetItemText(list, 5), nullptr);
     ClearItems(list);
     EXPECT_EQ(ItemCount(list), 0);
+    EXPECT_EQ(TakeEvents(), Lines{"select 1"});
     ClickAt(120, RowY(0)); // empty: nothing happens
-    EXPECT_TRUE(selects.size() == 1u);
+    EXPECT_TRUE(TakeEvents().empty());
     // Lists calls on other classes do nothing.
     Control* label = CreateControl("Label", "label", "S", 0, 0, 10, 10);
     EXPECT_FALSE(AddItem(label, "x", 0));
@@ -162,9 +152,7 @@ TEST_F(ListTest, MultiColumnListsKeepTheirItemsBelowTheColumnBar) {
 }
 
 TEST_F(ListTest, AComboBoxDropsDownAndPicksTheReleasedItem) {
-    Control* combo = CreateControl("ComboBox", "combo", "S", 100, 100, 150, 20);
-    for (const char* s : {"60 Hz", "70 Hz", "75 Hz"}) AddItem(combo, s, 0);
-    SetEventFn("combo", "Select", OnSelect);
+    Control* combo = Combo(100, 3);
     ClickAt(150, 110); // opens; its own release keeps it open
     EXPECT_EQ(GetCaptureControl(), combo);
     EXPECT_NE(GetGUIOverlay(), nullptr);
@@ -172,7 +160,7 @@ TEST_F(ListTest, AComboBoxDropsDownAndPicksTheReleasedItem) {
     DrawGUI();
     ClickAt(150, int(120 + ITEM_H * 1.5f)); // the second item of the list below
     EXPECT_EQ(GetSelected(combo), 1);
-    EXPECT_EQ(selects, (std::vector<i32>{1}));
+    EXPECT_EQ(TakeEvents(), Lines{"select 1"});
     EXPECT_EQ(GetCaptureControl(), nullptr);
     EXPECT_EQ(GetGUIOverlay(), nullptr);
     EXPECT_EQ(Get<f32>("combo", "h"), 20.0f);
@@ -187,8 +175,7 @@ TEST_F(ListTest, AnOpenComboBoxDrawsOverTheGamesOverlayAndGivesItBack) {
     overlays = 0;
     OverlayFunc game = [] { overlays++; };
     SetGUIOverlay(game);
-    Control* combo = CreateControl("ComboBox", "combo", "S", 100, 100, 150, 20);
-    AddItem(combo, "one", 0);
+    Combo(100, 1);
     ClickAt(150, 110);
     EXPECT_NE(GetGUIOverlay(), game);
     DrawGUI();
@@ -198,12 +185,12 @@ TEST_F(ListTest, AnOpenComboBoxDrawsOverTheGamesOverlayAndGivesItBack) {
 }
 
 TEST_F(ListTest, AComboBoxNearTheBottomOpensUpwardsAndClosesWhenLeft) {
-    Control* combo = CreateControl("ComboBox", "combo", "S", 100, 560, 150, 20);
-    for (int i = 0; i < 4; i++) AddItem(combo, ("mode " + std::to_string(i)).c_str(), 0);
-    CreateControl("Button", "elsewhere", "S", 400, 100, 60, 20);
+    Control* combo = Combo(560, 4);
+    Button("elsewhere", 400, 100);
     ClickAt(150, 570);
-    EXPECT_EQ(Get<f32>("combo", "y"), 560 - (4 * ITEM_H + 2));
-    ClickAt(150, 570 - int(4 * ITEM_H + 2) + 2); // item 0, at the top of the list above
+    const f32 drop = 4 * ITEM_H + 2;
+    EXPECT_EQ(Get<f32>("combo", "y"), 560 - drop);
+    ClickAt(150, 570 - int(drop) + 2); // item 0, at the top of the list above
     EXPECT_EQ(GetSelected(combo), 0);
     EXPECT_EQ(Get<f32>("combo", "y"), 560.0f);
     ClickAt(150, 570);
@@ -215,20 +202,16 @@ TEST_F(ListTest, AComboBoxNearTheBottomOpensUpwardsAndClosesWhenLeft) {
 TEST_F(ListTest, ALabelScrollsWhenItsTextIsTallerThanItself) {
     CreateControl("Label", "l", "S", 100, 100, 200, 40);
     SetProperty("l", "Text", "a\nb\nc\nd\ne"); // 80 high, 40 shown
-    static int scrolls;
-    scrolls = 0;
-    SetEventFn(
-        "l", "Scroll", +[]() { scrolls++; });
+    SetEventFn("l", "Scroll", Say<"scroll">);
     DrawGUI();
     MouseTo(150, 120);
-    Send(fake::Wheel(-120)); // three lines down: stops at the end, 40 further
-    EXPECT_EQ(scrolls, 1);
-    Send(fake::Wheel(-120));
-    EXPECT_EQ(scrolls, 1);
-    Send(fake::Wheel(120));
-    EXPECT_EQ(scrolls, 2);
+    // Three lines down stops at the end, 40 further; then nothing more; then back.
+    for (auto [delta, scrolls] : {std::pair{-120, 1u}, {-120, 0u}, {120, 1u}}) {
+        Send(fake::Wheel(delta));
+        EXPECT_EQ(TakeEvents().size(), scrolls) << delta;
+    }
     SetProperty("l", "Text", "short"); // fits: no bar, the wheel does nothing
     Send(fake::Wheel(-120));
-    EXPECT_EQ(scrolls, 2);
+    EXPECT_TRUE(TakeEvents().empty());
     DrawGUI();
 }

@@ -9,6 +9,12 @@
 #include "tests/gui/gui_fixture.h"
 
 namespace {
+constexpr const char* DIALOG = "VAELOR_Common_Dialog_0";
+constexpr const char* LABEL = "VAELOR_CD_Label_0";
+std::string ButtonName(int i) {
+    return "VAELOR_CD_Button_0_" + std::to_string(i);
+}
+
 std::deque<std::function<void()>> script;
 int framesRun = 0;
 constexpr int MAX_FRAMES = 1000; // a script that goes wrong ends the wait, not the test run
@@ -19,9 +25,11 @@ void RunScript() {
     script.pop_front();
     step();
 }
-void Clicked(u32) {
-    EventLog::Add("clicked");
-}
+
+// Where a one-button box put itself and its label.
+struct BoxLayout {
+    f32 x, w, h, labelW, labelH;
+};
 } // namespace
 
 class MsgBoxTest : public GUITest {
@@ -34,8 +42,8 @@ class MsgBoxTest : public GUITest {
         AddTimer(RunScript, 0.0f);
     }
     // Queues a left click at the middle of a control, delivered in the current frame.
-    static void ClickControl(const char* name) {
-        Control* c = FindControl(name);
+    static void ClickControl(const std::string& name) {
+        Control* c = FindControl(name.c_str());
         ASSERT_NE(c, nullptr) << name;
         f32 x = 0, y = 0;
         ControlScreenPos(c, &x, &y);
@@ -48,17 +56,31 @@ class MsgBoxTest : public GUITest {
         fake::PushMessage(fake::KeyUp(vk));
     }
     static void Then(std::function<void()> step) { script.push_back(std::move(step)); }
-    static f32 Prop(const char* name, const char* property) {
-        f32 v = 0;
-        GetProperty(name, property, &v);
-        return v;
+    // A step that looks at the open box, then answers it with Enter.
+    static void Inspect(std::function<void()> look) {
+        Then([look] {
+            look();
+            PushKey(VK_RETURN);
+        });
+    }
+    static f32 Prop(const std::string& name, const char* property) {
+        return Get<f32>(name.c_str(), property);
+    }
+    static BoxLayout Measure(const std::string& text) {
+        BoxLayout b{};
+        Inspect([&] {
+            b = {Prop(DIALOG, "x"), Prop(DIALOG, "w"), Prop(DIALOG, "h"), Prop(LABEL, "w"),
+                 Prop(LABEL, "h")};
+        });
+        MsgBox(text.c_str(), "C", "Ok");
+        return b;
     }
 };
 
 TEST_F(MsgBoxTest, ReturnsTheIndexOfTheClickedButton) {
-    Then([] { ClickControl("VAELOR_CD_Button_0_1"); });
+    Then([] { ClickControl(ButtonName(1)); });
     EXPECT_EQ(MsgBox("Eject the warp core?", "Engineering", "Yes|No"), 1);
-    Then([] { ClickControl("VAELOR_CD_Button_0_0"); });
+    Then([] { ClickControl(ButtonName(0)); });
     EXPECT_EQ(MsgBox("Eject the warp core?", "Engineering", "Yes|No"), 0);
     EXPECT_EQ(ControlCount(), 0); // dialog, label, buttons and root sheet are gone
 }
@@ -73,13 +95,12 @@ TEST_F(MsgBoxTest, TheKeyboardPressesTheFocusedButton) {
 
 TEST_F(MsgBoxTest, WithoutASheetItOpensItsOwnAndRemovesItAgain) {
     bool sawSheet = false;
-    Then([&] {
+    Inspect([&] {
         Control* sheet = GetActiveSheet();
         sawSheet = sheet && std::string(sheet->name) == "VAELOR_CD_RootWnd_0";
         EXPECT_TRUE(GUIShowsScene()); // the game goes on drawing under it
         EXPECT_EQ(Get<u32>("VAELOR_CD_RootWnd_0", "Background"), 0u);
-        EXPECT_EQ(Text("VAELOR_Common_Dialog_0"), "Caption");
-        PushKey(VK_RETURN);
+        EXPECT_EQ(Text(DIALOG), "Caption");
     });
     EXPECT_EQ(MsgBox("Text", "Caption", "Ok"), 0);
     EXPECT_TRUE(sawSheet);
@@ -89,18 +110,12 @@ TEST_F(MsgBoxTest, WithoutASheetItOpensItsOwnAndRemovesItAgain) {
 
 TEST_F(MsgBoxTest, PausesTheEngineWhileOpenWhenAsked) {
     bool pausedInside = false;
-    Then([&] {
-        pausedInside = IsPaused();
-        PushKey(VK_RETURN);
-    });
+    Inspect([&] { pausedInside = IsPaused(); });
     MsgBox("Text", "Caption", "Ok");
     EXPECT_TRUE(pausedInside);
     EXPECT_FALSE(IsPaused());
     DisableGUIFlag(GUI_PAUSE_FOR_DIALOGS);
-    Then([&] {
-        pausedInside = IsPaused();
-        PushKey(VK_RETURN);
-    });
+    Inspect([&] { pausedInside = IsPaused(); });
     MsgBox("Text", "Caption", "Ok");
     EXPECT_FALSE(pausedInside);
     EnableGUIFlag(GUI_PAUSE_FOR_DIALOGS);
@@ -113,16 +128,13 @@ TEST_F(MsgBoxTest, PausesTheEngineWhileOpenWhenAsked) {
 TEST_F(MsgBoxTest, InputOutsideTheBoxReachesNothingBehindIt) {
     MakeSheet("Menu");
     CreateControl("Button", "start", "Menu", 10, 10, 100, 30);
-    SetEventFn("start", "Click", Clicked);
+    SetEventFn("start", "Click", SayKey<"clicked">);
     std::string focusAfter;
     Then([] { ClickControl("start"); });
-    Then([&] {
-        focusAfter = GetFocusControl() ? GetFocusControl()->name : "";
-        PushKey(VK_RETURN);
-    });
+    Inspect([&] { focusAfter = GetFocusControl() ? GetFocusControl()->name : ""; });
     EXPECT_EQ(MsgBox("Busy", "Wait", "Ok"), 0);
-    EXPECT_EQ(focusAfter, "VAELOR_CD_Button_0_0");
-    EXPECT_TRUE(Events().empty());
+    EXPECT_EQ(focusAfter, ButtonName(0));
+    EXPECT_TRUE(TakeEvents().empty());
     EXPECT_EQ(GetActiveSheet(), FindControl("Menu")); // the game's sheet stays
     EXPECT_EQ(GetModalDialog(), nullptr);
 }
@@ -134,84 +146,47 @@ TEST_F(MsgBoxTest, TheFocusReturnsToTheControlThatHadIt) {
     PushKey(VK_RETURN);
     MsgBox("Connection lost", "Chat", "Ok");
     EXPECT_EQ(GetFocusControl(), FindControl("chat"));
-    // Unless it went away meanwhile.
-    Then([] {
-        DestroyControl("chat");
-        PushKey(VK_RETURN);
-    });
+    Inspect([] { DestroyControl("chat"); }); // unless it went away meanwhile
     MsgBox("Connection lost", "Chat", "Ok");
     EXPECT_EQ(GetFocusControl(), FindControl("Game"));
 }
 
-TEST_F(MsgBoxTest, ShortTextGetsAQuarterScreenAndLongTextThreeQuartersAtMost) {
-    f32 width = 0, x = 0;
-    Then([&] {
-        width = Prop("VAELOR_Common_Dialog_0", "w");
-        x = Prop("VAELOR_Common_Dialog_0", "x");
-        PushKey(VK_RETURN);
-    });
-    MsgBox("Hi", "C", "Ok");
-    EXPECT_EQ(width, 200.0f + 8.0f); // content 800/4, plus the left margin
-    EXPECT_EQ(x, 400.0f - 104.0f);
-    f32 labelH = 0;
-    Then([&] {
-        width = Prop("VAELOR_Common_Dialog_0", "w");
-        labelH = Prop("VAELOR_CD_Label_0", "h");
-        PushKey(VK_RETURN);
-    });
-    MsgBox(std::string(100, 'w').c_str(), "C", "Ok"); // 800 wide as one word
-    EXPECT_EQ(width, 600.0f + 8.0f);
-    EXPECT_EQ(labelH, f32(int(6 + 2 * TEST_LINE_HEIGHT + 15))); // wrapped to two lines
-}
-
-TEST_F(MsgBoxTest, TheWidestLineFitsTheLabelUnwrapped) {
-    std::string line(40, 'm'); // 320 wide: between a quarter and three quarters of the screen
-    f32 width = 0, labelW = 0, labelH = 0;
-    Then([&] {
-        width = Prop("VAELOR_Common_Dialog_0", "w");
-        labelW = Prop("VAELOR_CD_Label_0", "w");
-        labelH = Prop("VAELOR_CD_Label_0", "h");
-        PushKey(VK_RETURN);
-    });
-    MsgBox(line.c_str(), "C", "Ok");
-    EXPECT_GE(labelW, 320.0f);
-    EXPECT_EQ(width, 8.0f + 320.0f + 9.0f);
-    EXPECT_EQ(labelH, f32(int(6 + TEST_LINE_HEIGHT + 15))); // one line
-}
-
-TEST_F(MsgBoxTest, AVeryLongMessageIsCappedAtThreeQuartersOfTheHeight) {
-    std::string text;
-    for (int i = 0; i < 100; i++) text += "line\n";
-    f32 height = 0;
-    Then([&] {
-        height = Prop("VAELOR_Common_Dialog_0", "h");
-        PushKey(VK_RETURN);
-    });
-    MsgBox(text.c_str(), "C", "Ok");
-    f32 top = 6 + 6 + 6 + TEST_LINE_HEIGHT; // margin, then the content origin below the title
-    EXPECT_EQ(height, top + 450.0f);
+TEST_F(MsgBoxTest, TheBoxFitsItsTextBetweenAQuarterAndThreeQuartersOfTheScreen) {
+    BoxLayout hi = Measure("Hi");
+    EXPECT_EQ(hi.w, 200.0f + 8.0f); // content 800/4, plus the left margin
+    EXPECT_EQ(hi.x, 400.0f - 104.0f);
+    BoxLayout word = Measure(std::string(100, 'w')); // 800 wide as one word
+    EXPECT_EQ(word.w, 600.0f + 8.0f);
+    EXPECT_EQ(word.labelH, f32(int(6 + 2 * TEST_LINE_HEIGHT + 15))); // wrapped to two lines
+    // The widest line (320, between the two limits) fits the label unwrapped.
+    BoxLayout line = Measure(std::string(40, 'm'));
+    EXPECT_GE(line.labelW, 320.0f);
+    EXPECT_EQ(line.w, 8.0f + 320.0f + 9.0f);
+    EXPECT_EQ(line.labelH, f32(int(6 + TEST_LINE_HEIGHT + 15))); // one line
+    // A very long message is capped at three quarters of the height below the title.
+    std::string lines;
+    for (int i = 0; i < 100; i++) lines += "line\n";
+    EXPECT_EQ(Measure(lines).h, 6 + 6 + 6 + TEST_LINE_HEIGHT + 450.0f);
 }
 
 TEST_F(MsgBoxTest, ManyButtonsWrapIntoCentredRows) {
     std::string labels;
     for (int i = 0; i < 6; i++) labels += std::string(i ? "|" : "") + "Option " + char('A' + i);
     std::vector<f32> xs, ys;
-    Then([&] {
+    Inspect([&] {
         for (int i = 0; i < 6; i++) {
-            std::string name = "VAELOR_CD_Button_0_" + std::to_string(i);
-            xs.push_back(Prop(name.c_str(), "x"));
-            ys.push_back(Prop(name.c_str(), "y"));
+            xs.push_back(Prop(ButtonName(i), "x"));
+            ys.push_back(Prop(ButtonName(i), "y"));
         }
-        PushKey(VK_RETURN);
     });
     MsgBox("Choose", "C", labels.c_str());
     // Each button is 8 x 8 + 16 = 80 wide: two fit a row of 200 (80 + 8 + 80 + 8 + 80 does
     // not); the row's 176 units (with a 16 gap) are centred: 12 + 8 margin.
     ASSERT_EQ(xs.size(), 6u);
-    for (int row = 0; row < 3; row++) {
-        EXPECT_EQ(xs[size_t(row * 2)], 20.0f);
-        EXPECT_EQ(xs[size_t(row * 2 + 1)], 20.0f + 96.0f);
-        EXPECT_EQ(ys[size_t(row * 2)], ys[size_t(row * 2 + 1)]);
+    for (size_t row = 0; row < 3; row++) {
+        EXPECT_EQ(xs[row * 2], 20.0f);
+        EXPECT_EQ(xs[row * 2 + 1], 20.0f + 96.0f);
+        EXPECT_EQ(ys[row * 2], ys[row * 2 + 1]);
     }
     EXPECT_EQ(ys[2] - ys[0], 12.0f + TEST_LINE_HEIGHT);
     EXPECT_EQ(ys[4] - ys[2], 12.0f + TEST_LINE_HEIGHT);
@@ -222,11 +197,10 @@ TEST_F(MsgBoxTest, LongLabelsAreCutAndButtonsPastThe32ndLeftOut) {
     for (int i = 1; i < 40; i++) labels += "|b";
     bool has31 = false, has32 = true;
     std::string first;
-    Then([&] {
-        has31 = FindControl("VAELOR_CD_Button_0_31") != nullptr;
-        has32 = FindControl("VAELOR_CD_Button_0_32") != nullptr;
-        first = Text("VAELOR_CD_Button_0_0");
-        PushKey(VK_RETURN);
+    Inspect([&] {
+        has31 = FindControl(ButtonName(31).c_str()) != nullptr;
+        has32 = FindControl(ButtonName(32).c_str()) != nullptr;
+        first = Text(ButtonName(0).c_str());
     });
     EXPECT_EQ(MsgBox("Many", "C", labels.c_str()), 0);
     EXPECT_TRUE(has31);
@@ -244,7 +218,7 @@ TEST_F(MsgBoxTest, WhenTheProgramEndsTheWaitEnds) {
 }
 
 TEST_F(MsgBoxTest, ABoxWhoseDialogIsDestroyedStopsWaiting) {
-    Then([] { DestroyControl("VAELOR_Common_Dialog_0"); });
+    Then([] { DestroyControl(DIALOG); });
     EXPECT_EQ(MsgBox("Text", "Caption", "Ok"), MSGBOX_CLOSED);
     EXPECT_EQ(ControlCount(), 0);
     EXPECT_EQ(GetModalDialog(), nullptr);
@@ -257,7 +231,6 @@ TEST_F(MsgBoxTest, WhenAll128BoxesAreOpenTheNextOneIsRefused) {
     static std::vector<int> results;
     results.clear();
     // Every frame's timer opens one more box inside the waiting one.
-    script.clear();
     static bool opening;
     opening = true;
     AddTimer(
@@ -272,9 +245,7 @@ TEST_F(MsgBoxTest, WhenAll128BoxesAreOpenTheNextOneIsRefused) {
         },
         0.0f);
     Then([] {});
-    opening = true;
-    int outer = MsgBox("Outer", "C", "Ok");
-    results.push_back(outer);
+    results.push_back(MsgBox("Outer", "C", "Ok"));
     ASSERT_EQ(results.size(), 129u);
     EXPECT_EQ(results.front(), MSGBOX_UNAVAILABLE);
     for (size_t i = 1; i < results.size(); i++) EXPECT_EQ(results[i], MSGBOX_CLOSED);
@@ -288,10 +259,10 @@ TEST_F(MsgBoxTest, NestedBoxesGiveTheFocusBackToTheOuterOne) {
     Then([&] {
         script.push_front([] { PushKey(VK_RETURN); }); // the inner box's first frame
         inner = MsgBox("Inner", "C", "Ok|Cancel");
-        EXPECT_EQ(GetModalDialog(), FindControl("VAELOR_Common_Dialog_0"));
-        EXPECT_EQ(GetFocusControl(), FindControl("VAELOR_Common_Dialog_0"));
+        EXPECT_EQ(GetModalDialog(), FindControl(DIALOG));
+        EXPECT_EQ(GetFocusControl(), FindControl(DIALOG));
     });
-    Then([] { ClickControl("VAELOR_CD_Button_0_1"); });
+    Then([] { ClickControl(ButtonName(1)); });
     EXPECT_EQ(MsgBox("Outer", "C", "Ok|Cancel"), 1);
     EXPECT_EQ(inner, 0);
 }
@@ -326,10 +297,7 @@ TEST_F(MsgBoxTest, WithoutAFontOfItsOwnItBorrowsTheCurrentOneForTheCallOnly) {
 
 TEST_F(MsgBoxTest, ReportErrorShowsItsBoxThroughTheGUI) {
     std::string caption;
-    Then([&] {
-        caption = Text("VAELOR_Common_Dialog_0");
-        PushKey(VK_RETURN);
-    });
+    Inspect([&] { caption = Text(DIALOG); });
     EXPECT_EQ(ReportError("File 'x.dsx' not found", "glLoadTexture"), 0);
     EXPECT_EQ(caption, "Error( glLoadTexture )");
     EXPECT_TRUE(fake::MessageBoxes().empty());
