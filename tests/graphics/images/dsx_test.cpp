@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <string>
 
 #include "tests/graphics/images/image_bytes.h"
 
@@ -13,6 +13,7 @@ constexpr u8 RGB_BITS = 24;
 constexpr u8 RGBA_BITS = 32;
 const ByteVector RED = Rgb(200, 10, 10);
 const ByteVector BLUE = Rgb(10, 10, 200);
+const ByteVector GLOBAL_PALETTE = {1, 1, 1, 2, 2, 2, 3, 3, 3};
 
 // A header and global palette; entries defaults to what the palette bytes hold.
 Bytes DsxFile(u16 width, u16 height, u8 bits, const ByteVector& palette = {}, int entries = -1) {
@@ -28,110 +29,82 @@ Bytes SolidRgb(u16 width, u16 height, const ByteVector& colour) {
     return DsxFile(width, height, RGB_BITS).U8(1).Raw(colour);
 }
 
+// n pixels of one colour.
+std::vector<ByteVector> Times(size_t n, const ByteVector& colour) {
+    return std::vector<ByteVector>(n, colour);
+}
+
+ByteVector Grey(u8 g) {
+    return Rgb(g, g, g);
+}
+
 bool Accepts(const ByteVector& bytes) {
     return Decoded(DecodeDSX, bytes).Ok();
 }
 
-TEST(DsxDecode, SolidCodingFillsThePictureInTheHeaderFormat) {
-    Decoded rgb(DecodeDSX, SolidRgb(4, 3, RED));
-    ASSERT_TRUE(rgb.Ok());
-    EXPECT_EQ(rgb.Image().width, 4);
-    EXPECT_EQ(rgb.Image().height, 3);
-    EXPECT_EQ(rgb.Image().format, u32(GL_RGB));
-    for (u32 y = 0; y < 3; y++)
-        for (u32 x = 0; x < 4; x++) EXPECT_EQ(rgb.Pixel(x, y), RED);
-
-    Decoded rgba(DecodeDSX, DsxFile(2, 2, RGBA_BITS).U8(1).Raw({1, 2, 3, 4}));
-    ASSERT_TRUE(rgba.Ok());
-    EXPECT_EQ(rgba.Image().format, u32(GL_RGBA));
-    EXPECT_EQ(rgba.Pixel(1, 1), Rgba(1, 2, 3, 4));
-}
-
-TEST(DsxDecode, ReversedMagicIsAccepted) {
-    ByteVector file = SolidRgb(1, 1, RED);
-    file[0] = 'x';
-    file[2] = 'd';
-    Decoded d(DecodeDSX, file);
-    ASSERT_TRUE(d.Ok());
-    EXPECT_EQ(d.Pixel(0, 0), RED);
-}
-
-TEST(DsxDecode, RawAndGreyCodings) {
-    Decoded raw(DecodeDSX, DsxFile(2, 2, RGBA_BITS)
-                               .U8(2)
-                               .Raw({1, 2, 3, 4, 5, 6, 7, 8})
-                               .Raw({9, 10, 11, 12, 13, 14, 15, 16}));
-    ASSERT_TRUE(raw.Ok());
-    EXPECT_EQ(raw.Pixel(1, 0), Rgba(5, 6, 7, 8));
-    EXPECT_EQ(raw.Pixel(0, 1), Rgba(9, 10, 11, 12));
-
+TEST(DsxDecode, SolidRawAndGreyCodings) {
+    ExpectPicture("solid RGB", DecodeDSX, SolidRgb(4, 3, RED), 4, 3, Times(12, RED));
+    ExpectPicture("solid RGBA", DecodeDSX, DsxFile(2, 2, RGBA_BITS).U8(1).Raw({1, 2, 3, 4}), 2, 2,
+                  Times(4, Rgba(1, 2, 3, 4)));
+    ByteVector reversed = SolidRgb(1, 1, RED);
+    std::swap(reversed[0], reversed[2]);
+    ExpectPicture("reversed magic", DecodeDSX, reversed, 1, 1, {RED});
+    ExpectPicture(
+        "raw", DecodeDSX,
+        DsxFile(2, 2, RGBA_BITS).Raw({2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}), 2,
+        2, {Rgba(1, 2, 3, 4), Rgba(5, 6, 7, 8), Rgba(9, 10, 11, 12), Rgba(13, 14, 15, 16)});
     // Grey pixels of an RGBA picture take the grey value as alpha too.
-    Decoded greyRgba(DecodeDSX, DsxFile(2, 1, RGBA_BITS).U8(3).Raw({7, 200}));
-    ASSERT_TRUE(greyRgba.Ok());
-    EXPECT_EQ(greyRgba.Pixel(0, 0), Rgba(7, 7, 7, 7));
-    EXPECT_EQ(greyRgba.Pixel(1, 0), Rgba(200, 200, 200, 200));
-    Decoded greyRgb(DecodeDSX, DsxFile(2, 1, RGB_BITS).U8(3).Raw({7, 200}));
-    ASSERT_TRUE(greyRgb.Ok());
-    EXPECT_EQ(greyRgb.Pixel(1, 0), Rgb(200, 200, 200));
+    ExpectPicture("grey RGBA", DecodeDSX, DsxFile(2, 1, RGBA_BITS).U8(3).Raw({7, 200}), 2, 1,
+                  {Rgba(7, 7, 7, 7), Rgba(200, 200, 200, 200)});
+    ExpectPicture("grey RGB", DecodeDSX, DsxFile(2, 1, RGB_BITS).U8(3).Raw({7, 200}), 2, 1,
+                  {Grey(7), Grey(200)});
 }
 
-TEST(DsxDecode, GreyPaletteIndexesRunOnAcrossRows) {
+TEST(DsxDecode, PaletteCodingsRunOnAcrossRows) {
     // 3 x 3 pixels, two grey entries: nine 1-bit indexes in two bytes.
     const std::vector<u32> indexes = {1, 0, 0, 1, 1, 0, 0, 0, 1};
-    Decoded d(DecodeDSX,
-              DsxFile(3, 3, RGBA_BITS).U8(4).U8(1).Raw({30, 250}).Raw(PackIndexes(indexes, 1)));
-    ASSERT_TRUE(d.Ok());
-    for (u32 i = 0; i < indexes.size(); i++) {
-        u8 g = indexes[i] ? 250 : 30;
-        EXPECT_EQ(d.Pixel(i % 3, i / 3), Rgba(g, g, g, g)) << "pixel " << i;
-    }
-}
-
-TEST(DsxDecode, TwoBitIndexesHandPacked) {
+    std::vector<ByteVector> greys;
+    for (u32 i : indexes) greys.push_back(i ? Rgba(250, 250, 250, 250) : Rgba(30, 30, 30, 30));
+    ExpectPicture("grey palette", DecodeDSX,
+                  DsxFile(3, 3, RGBA_BITS).Raw({4, 1, 30, 250}).Raw(PackIndexes(indexes, 1)), 3, 3,
+                  greys);
     // Indexes 0 1 2 / 2 1 0 of a 3-entry palette: 00 01 10 10 | 01 00 (padding).
-    Decoded d(
-        DecodeDSX,
-        DsxFile(3, 2, RGB_BITS).U8(5).U8(2).Raw({1, 1, 1, 2, 2, 2, 3, 3, 3}).Raw({0x1A, 0x40}));
-    ASSERT_TRUE(d.Ok());
-    EXPECT_EQ(d.Pixel(0, 0), Rgb(1, 1, 1));
-    EXPECT_EQ(d.Pixel(2, 0), Rgb(3, 3, 3));
-    EXPECT_EQ(d.Pixel(0, 1), Rgb(3, 3, 3));
-    EXPECT_EQ(d.Pixel(1, 1), Rgb(2, 2, 2));
-    EXPECT_EQ(d.Pixel(2, 1), Rgb(1, 1, 1));
-}
-
-struct PackingCase {
-    u32 entries;
-    u32 bits;
-};
-
-class DsxPacking : public ::testing::TestWithParam<PackingCase> {};
-
-ByteVector Entry(u32 i) {
-    return Rgb(u8(i), u8(2 * i), u8(255 - i));
+    ExpectPicture("2-bit local palette, hand packed", DecodeDSX,
+                  DsxFile(3, 2, RGB_BITS).U8(5).U8(2).Raw(GLOBAL_PALETTE).Raw({0x1A, 0x40}), 3, 2,
+                  {Grey(1), Grey(2), Grey(3), Grey(3), Grey(2), Grey(1)});
+    // Coding 7: one full byte per pixel.
+    ExpectPicture("global indexes", DecodeDSX,
+                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).U8(7).Raw({2, 0, 1, 2}), 2, 2,
+                  {Grey(3), Grey(1), Grey(2), Grey(3)});
+    // Coding 8: a two-entry palette picked from the global one, then 1-bit indexes.
+    ExpectPicture("global subset", DecodeDSX,
+                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).Raw({8, 1, 2, 0, 0b1001'0000}), 2, 2,
+                  {Grey(1), Grey(3), Grey(3), Grey(1)});
 }
 
 // A 3 x 3 region with a local palette: the index width follows the entry count, and the
-// indexes of one row continue in the bits the previous row left over.
-TEST_P(DsxPacking, LocalPaletteIndexWidthFollowsTheEntryCount) {
-    const PackingCase c = GetParam();
-    Bytes file = DsxFile(3, 3, RGB_BITS).U8(5).U8(c.entries - 1);
-    for (u32 i = 0; i < c.entries; i++) file.Raw(Entry(i));
-    std::vector<u32> indexes;
-    for (u32 i = 0; i < 9; i++) indexes.push_back((i * 5 + 1) % c.entries);
-    file.Raw(PackIndexes(indexes, c.bits));
-
-    Decoded d(DecodeDSX, file);
-    ASSERT_TRUE(d.Ok());
-    for (u32 i = 0; i < 9; i++) EXPECT_EQ(d.Pixel(i % 3, i / 3), Entry(indexes[i])) << i;
-    // The file holds exactly the bytes of that width: any shorter one is refused.
-    EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, file), 0);
+// indexes of one row continue in the bits the previous row left over. The file holds exactly
+// the bytes of that width: any shorter one is refused.
+TEST(DsxDecode, LocalPaletteIndexWidthFollowsTheEntryCount) {
+    const struct {
+        u32 entries, bits;
+    } cases[] = {{2, 1}, {3, 2}, {4, 2}, {5, 4}, {16, 4}, {17, 8}, {256, 8}};
+    auto entry = [](u32 i) { return Rgb(u8(i), u8(2 * i), u8(255 - i)); };
+    for (const auto& c : cases) {
+        Bytes file = DsxFile(3, 3, RGB_BITS).U8(5).U8(c.entries - 1);
+        for (u32 i = 0; i < c.entries; i++) file.Raw(entry(i));
+        std::vector<u32> indexes;
+        std::vector<ByteVector> pixels;
+        for (u32 i = 0; i < 9; i++) {
+            indexes.push_back((i * 5 + 1) % c.entries);
+            pixels.push_back(entry(indexes.back()));
+        }
+        file.Raw(PackIndexes(indexes, c.bits));
+        std::string what = std::to_string(c.entries) + " entries";
+        ExpectPicture(what.c_str(), DecodeDSX, file, 3, 3, pixels);
+        EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, file), 0) << what;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Widths, DsxPacking,
-                         ::testing::Values(PackingCase{2, 1}, PackingCase{3, 2}, PackingCase{4, 2},
-                                           PackingCase{5, 4}, PackingCase{16, 4},
-                                           PackingCase{17, 8}, PackingCase{256, 8}));
 
 TEST(DsxDecode, PerChannelCoding) {
     // 3 x 2 RGBA: red one value, green two values (1-bit), blue 17 values (raw bytes), alpha
@@ -143,121 +116,66 @@ TEST(DsxDecode, PerChannelCoding) {
     file.U8(15);
     for (u32 i = 0; i < 16; i++) file.U8(u8(i * 16));
     file.Raw(PackIndexes({15, 0, 1, 2, 3, 4}, 4));
-
-    Decoded d(DecodeDSX, file);
-    ASSERT_TRUE(d.Ok());
-    EXPECT_EQ(d.Pixel(0, 0), Rgba(9, 10, 100, 240));
-    EXPECT_EQ(d.Pixel(1, 0), Rgba(9, 20, 101, 0));
-    EXPECT_EQ(d.Pixel(2, 1), Rgba(9, 20, 105, 64));
+    ExpectPicture("per channel", DecodeDSX, file, 3, 2,
+                  {Rgba(9, 10, 100, 240), Rgba(9, 20, 101, 0), Rgba(9, 20, 102, 16),
+                   Rgba(9, 10, 103, 32), Rgba(9, 10, 104, 48), Rgba(9, 20, 105, 64)});
     EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, file), 0);
 }
 
-TEST(DsxDecode, GlobalPaletteCodings) {
-    const ByteVector palette = {1, 1, 1, 2, 2, 2, 3, 3, 3};
-    // Coding 7: one full byte per pixel.
-    Decoded direct(DecodeDSX, DsxFile(2, 2, RGB_BITS, palette).U8(7).Raw({2, 0, 1, 2}));
-    ASSERT_TRUE(direct.Ok());
-    EXPECT_EQ(direct.Pixel(0, 0), Rgb(3, 3, 3));
-    EXPECT_EQ(direct.Pixel(0, 1), Rgb(2, 2, 2));
-
-    // Coding 8: a two-entry palette picked from the global one, then 1-bit indexes.
-    Decoded subset(
-        DecodeDSX,
-        DsxFile(2, 2, RGB_BITS, palette).U8(8).U8(1).Raw({2, 0}).Raw(PackIndexes({1, 0, 0, 1}, 1)));
-    ASSERT_TRUE(subset.Ok());
-    EXPECT_EQ(subset.Pixel(0, 0), Rgb(1, 1, 1));
-    EXPECT_EQ(subset.Pixel(1, 0), Rgb(3, 3, 3));
-    EXPECT_EQ(subset.Pixel(1, 1), Rgb(1, 1, 1));
-}
-
-TEST(DsxRuns, ControlBytesGiveRunsOfOneOf127AndOfNothing) {
+TEST(DsxRuns, ControlBytesLiteralsAndRunsRunOnAcrossRows) {
     // 16 x 8 = 128 pixels: 0xFE is a run of 1, 0xFF (its colour never drawn) nothing, 0x80 127.
-    Bytes file = DsxFile(16, 8, RGB_BITS).U8(9);
-    file.U8(0xFE).Raw(RED).U8(0xFF).Raw(Rgb(7, 7, 7)).U8(0x80).Raw(BLUE);
-    Decoded d(DecodeDSX, file);
-    ASSERT_TRUE(d.Ok());
-    EXPECT_EQ(d.Pixel(0, 0), RED);
-    for (u32 i = 1; i < 128; i++) EXPECT_EQ(d.Pixel(i % 16, i / 16), BLUE) << i;
-}
+    std::vector<ByteVector> pixels = Times(128, BLUE);
+    pixels[0] = RED;
+    ExpectPicture(
+        "run lengths", DecodeDSX,
+        DsxFile(16, 8, RGB_BITS).U8(9).U8(0xFE).Raw(RED).U8(0xFF).Raw(Grey(7)).U8(0x80).Raw(BLUE),
+        16, 8, pixels);
 
-TEST(DsxRuns, RawLiteralsAndRunsRunOnAcrossRows) {
     // 3 x 2: two literals, a run of three (crossing the row end), one literal.
     Bytes file = DsxFile(3, 2, RGB_BITS).U8(9);
-    file.U8(2).Raw(RED).Raw(BLUE).U8(0xFC).Raw(Rgb(5, 5, 5)).U8(1).Raw(Rgb(6, 6, 6));
-    Decoded d(DecodeDSX, file);
-    ASSERT_TRUE(d.Ok());
-    EXPECT_EQ(d.Pixel(1, 0), BLUE);
-    EXPECT_EQ(d.Pixel(2, 0), Rgb(5, 5, 5));
-    EXPECT_EQ(d.Pixel(1, 1), Rgb(5, 5, 5));
-    EXPECT_EQ(d.Pixel(2, 1), Rgb(6, 6, 6));
+    file.U8(2).Raw(RED).Raw(BLUE).U8(0xFC).Raw(Grey(5)).U8(1).Raw(Grey(6));
+    ExpectPicture("across rows", DecodeDSX, file, 3, 2,
+                  {RED, BLUE, Grey(5), Grey(5), Grey(5), Grey(6)});
     EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, file), 0);
+
+    // 3 x 2: left 2 x 2 solid, right 1 x 2 a run of two moving down every pixel.
+    ExpectPicture("one pixel wide", DecodeDSX,
+                  DsxFile(3, 2, RGB_BITS).U8(0).U8(1).Raw(RED).U8(9).U8(0xFD).Raw(BLUE), 3, 2,
+                  {RED, RED, BLUE, RED, RED, BLUE});
 }
 
-TEST(DsxRuns, OnePixelWideRegionsMoveDownEveryPixel) {
-    // 3 x 2: left 2 x 2 solid, right 1 x 2 a run of two.
-    Decoded d(DecodeDSX, DsxFile(3, 2, RGB_BITS).U8(0).U8(1).Raw(RED).U8(9).U8(0xFD).Raw(BLUE));
-    ASSERT_TRUE(d.Ok());
-    EXPECT_EQ(d.Pixel(0, 1), RED);
-    EXPECT_EQ(d.Pixel(1, 1), RED);
-    EXPECT_EQ(d.Pixel(2, 0), BLUE);
-    EXPECT_EQ(d.Pixel(2, 1), BLUE);
-}
-
-TEST(DsxRuns, LiteralPacketsRestartTheBitPacking) {
+TEST(DsxRuns, PaletteRuns) {
     // Coding 10, three entries (2-bit): literals [0 1 2] fill 6 bits of one byte, then
     // literals [2 1] begin a new byte, then a run of one pixel of entry 0.
-    Bytes file = DsxFile(3, 2, RGBA_BITS).U8(10).U8(2);
-    file.Raw({1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3});
-    file.U8(3).U8(0x18).U8(2).U8(0x90).U8(0xFE).U8(0);
-    Decoded d(DecodeDSX, file);
-    ASSERT_TRUE(d.Ok());
-    EXPECT_EQ(d.Pixel(0, 0), Rgba(1, 1, 1, 1));
-    EXPECT_EQ(d.Pixel(2, 0), Rgba(3, 3, 3, 3));
-    EXPECT_EQ(d.Pixel(0, 1), Rgba(3, 3, 3, 3));
-    EXPECT_EQ(d.Pixel(1, 1), Rgba(2, 2, 2, 2));
-    EXPECT_EQ(d.Pixel(2, 1), Rgba(1, 1, 1, 1));
-}
-
-TEST(DsxRuns, GlobalPaletteRunsUseFullIndexBytes) {
-    const ByteVector palette = {1, 1, 1, 2, 2, 2, 3, 3, 3};
+    const ByteVector e0 = Rgba(1, 1, 1, 1), e1 = Rgba(2, 2, 2, 2), e2 = Rgba(3, 3, 3, 3);
+    Bytes local = DsxFile(3, 2, RGBA_BITS).Raw({10, 2}).Raw(e0).Raw(e1).Raw(e2);
+    ExpectPicture("local palette: literal packets restart the bit packing", DecodeDSX,
+                  local.Raw({3, 0x18, 2, 0x90, 0xFE, 0}), 3, 2, {e0, e1, e2, e2, e1, e0});
     // Coding 11: literal indexes are whole bytes although three entries would fit in 2 bits.
-    Decoded global(DecodeDSX, DsxFile(2, 2, RGB_BITS, palette).U8(11).Raw({2, 2, 1, 0xFD, 0}));
-    ASSERT_TRUE(global.Ok());
-    EXPECT_EQ(global.Pixel(0, 0), Rgb(3, 3, 3));
-    EXPECT_EQ(global.Pixel(1, 0), Rgb(2, 2, 2));
-    EXPECT_EQ(global.Pixel(1, 1), Rgb(1, 1, 1));
-
+    ExpectPicture("global palette: full index bytes", DecodeDSX,
+                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).U8(11).Raw({2, 2, 1, 0xFD, 0}), 2, 2,
+                  {Grey(3), Grey(2), Grey(1), Grey(1)});
     // Coding 12: entries {global 1, global 2}, then four 1-bit literals.
-    Decoded subset(DecodeDSX, DsxFile(2, 2, RGB_BITS, palette)
-                                  .U8(12)
-                                  .U8(1)
-                                  .Raw({1, 2})
-                                  .U8(4)
-                                  .Raw(PackIndexes({1, 1, 0, 1}, 1)));
-    ASSERT_TRUE(subset.Ok());
-    EXPECT_EQ(subset.Pixel(0, 0), Rgb(3, 3, 3));
-    EXPECT_EQ(subset.Pixel(0, 1), Rgb(2, 2, 2));
-}
-
-// Which of the two colours a split of a region width x height put where.
-void ExpectSplit(u16 width, u16 height, u32 firstWidth, u32 firstHeight) {
-    Decoded d(DecodeDSX, DsxFile(width, height, RGB_BITS).U8(0).U8(1).Raw(RED).U8(1).Raw(BLUE));
-    ASSERT_TRUE(d.Ok());
-    for (u32 y = 0; y < height; y++) {
-        for (u32 x = 0; x < width; x++) {
-            bool first = x < firstWidth && y < firstHeight;
-            EXPECT_EQ(d.Pixel(x, y), first ? RED : BLUE)
-                << width << "x" << height << " at " << x << "," << y;
-        }
-    }
+    ExpectPicture("global subset", DecodeDSX,
+                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).Raw({12, 1, 1, 2, 4, 0b1101'0000}), 2, 2,
+                  {Grey(3), Grey(3), Grey(2), Grey(3)});
 }
 
 TEST(DsxSplit, WiderRegionsSplitLeftRightOthersTopBottom) {
-    ExpectSplit(5, 3, 3, 3); // left 3 x 3, right 2 x 3
-    ExpectSplit(3, 5, 3, 3); // top 3 x 3, bottom 3 x 2
-    ExpectSplit(4, 4, 4, 2); // square: top and bottom
-    ExpectSplit(2, 1, 1, 1);
-    ExpectSplit(1, 2, 1, 1);
+    const struct {
+        u16 width, height;
+        u32 firstWidth, firstHeight;
+    } cases[] = {{5, 3, 3, 3}, {3, 5, 3, 3}, {4, 4, 4, 2}, {2, 1, 1, 1}, {1, 2, 1, 1}};
+    for (const auto& c : cases) {
+        std::vector<ByteVector> pixels;
+        for (u32 y = 0; y < c.height; y++)
+            for (u32 x = 0; x < c.width; x++)
+                pixels.push_back(x < c.firstWidth && y < c.firstHeight ? RED : BLUE);
+        std::string what = std::to_string(c.width) + "x" + std::to_string(c.height);
+        ExpectPicture(what.c_str(), DecodeDSX,
+                      DsxFile(c.width, c.height, RGB_BITS).U8(0).U8(1).Raw(RED).U8(1).Raw(BLUE),
+                      c.width, c.height, pixels);
+    }
 }
 
 // 6 x 4, split into four quarters of four different codings.
@@ -274,20 +192,12 @@ Bytes MixedFile() {
 }
 
 TEST(DsxSplit, NestedSplitsCarryTheirOwnCodings) {
-    Decoded d(DecodeDSX, MixedFile());
-    ASSERT_TRUE(d.Ok());
-    EXPECT_EQ(d.Pixel(0, 0), RED);
-    EXPECT_EQ(d.Pixel(0, 1), RED);
-    EXPECT_EQ(d.Pixel(1, 1), BLUE);
-    EXPECT_EQ(d.Pixel(2, 1), Rgb(1, 2, 3));
-    EXPECT_EQ(d.Pixel(0, 2), RED);
-    EXPECT_EQ(d.Pixel(1, 2), BLUE);
-    EXPECT_EQ(d.Pixel(3, 0), Rgb(50, 60, 90)); // green bits 0x54: 0 1 0 1 0 1
-    EXPECT_EQ(d.Pixel(4, 0), Rgb(50, 70, 90));
-    EXPECT_EQ(d.Pixel(3, 1), Rgb(50, 70, 90));
-    EXPECT_EQ(d.Pixel(4, 1), Rgb(50, 60, 90));
-    EXPECT_EQ(d.Pixel(3, 2), Rgb(8, 8, 8));
-    EXPECT_EQ(d.Pixel(5, 3), Rgb(9, 9, 9));
+    const ByteVector a = Rgb(50, 60, 90), b = Rgb(50, 70, 90); // green bits 0x54: 0 1 0 1 0 1
+    ExpectPicture("mixed", DecodeDSX, MixedFile(), 6, 4,
+                  {RED,  RED,  RED,          a,       b,       a,       //
+                   RED,  BLUE, Rgb(1, 2, 3), b,       a,       b,       //
+                   RED,  BLUE, RED,          Grey(8), Grey(8), Grey(8), //
+                   BLUE, RED,  BLUE,         Grey(9), Grey(9), Grey(9)});
 }
 
 TEST(DsxRejects, TruncatedStreamsAtEveryLength) {
@@ -312,91 +222,66 @@ TEST(DsxRejects, WrongMagicOrVersion) {
     }
 }
 
-TEST(DsxRejects, HeaderFieldsOutsideTheLimits) {
-    for (u8 bits : {0, 8, 16, 31, 33, 48}) {
-        EXPECT_FALSE(Accepts(DsxFile(2, 2, bits).U8(1).Raw({1, 2, 3, 4}))) << int(bits);
-    }
-    EXPECT_FALSE(Accepts(SolidRgb(0, 5, RED)));
-    EXPECT_FALSE(Accepts(SolidRgb(5, 0, RED)));
-    EXPECT_FALSE(Accepts(SolidRgb(16385, 1, RED)));
-    EXPECT_FALSE(Accepts(SolidRgb(16384, 16384, RED))); // beyond the total pixel cap
-
-    // Global palettes hold at most 256 entries, and never a negative count.
-    ByteVector entries257(257 * 3, 1);
-    EXPECT_FALSE(Accepts(DsxFile(1, 1, RGB_BITS, entries257).U8(7).U8(0)));
-    ByteVector entries256(256 * 3, 1);
-    EXPECT_TRUE(Accepts(DsxFile(1, 1, RGB_BITS, entries256).U8(7).U8(255)));
-    EXPECT_FALSE(Accepts(DsxFile(1, 1, RGB_BITS, {}, -1 & 0xFFFF).U8(1).Raw(RED)));
+TEST(DsxRejects, HeaderLimitsUnknownOpcodesAndPacketsPastTheirRegion) {
+    std::vector<std::pair<std::string, ByteVector>> cases = {
+        {"zero width", SolidRgb(0, 5, RED)},
+        {"zero height", SolidRgb(5, 0, RED)},
+        {"wider than the limit", SolidRgb(16385, 1, RED)},
+        {"beyond the total pixel cap", SolidRgb(16384, 16384, RED)},
+        {"257 palette entries", DsxFile(1, 1, RGB_BITS, ByteVector(257 * 3, 1)).U8(7).U8(0)},
+        {"negative palette count", DsxFile(1, 1, RGB_BITS, {}, -1 & 0xFFFF).U8(1).Raw(RED)},
+        {"opcode 13", DsxFile(1, 1, RGB_BITS).U8(13).Raw(RED)},
+        {"opcode 255", DsxFile(1, 1, RGB_BITS).U8(255).Raw(RED)},
+        {"opcode 14 in a split", DsxFile(2, 1, RGB_BITS).U8(0).U8(1).Raw(RED).U8(14)},
+        // 2 x 2 regions: a run of 5, literals of 5, a run of 3 after 2 literals.
+        {"run of 5", DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFA).Raw(RED)},
+        {"5 literals", DsxFile(2, 2, RGB_BITS).U8(9).U8(5).Raw(ByteVector(15, 1))},
+        {"run of 3 after 2 literals",
+         DsxFile(2, 2, RGB_BITS).U8(10).U8(0).Raw(RED).U8(2).U8(0).U8(0xFC).U8(0)},
+        // The left half's runs must not spill into the right half.
+        {"run into the next region",
+         DsxFile(4, 1, RGB_BITS).U8(0).U8(9).U8(0xFC).Raw(RED).U8(1).Raw(BLUE)},
+        {"split of a single pixel",
+         DsxFile(1, 1, RGB_BITS).Fill(1000, 0).U8(1).Raw(RED).U8(1).Raw(RED)},
+        {"split of a split single pixel",
+         DsxFile(2, 1, RGB_BITS).U8(0).U8(0).U8(1).Raw(RED).U8(1).Raw(RED)},
+    };
+    for (u8 bits : {0, 8, 16, 31, 33, 48})
+        cases.push_back(
+            {"bits " + std::to_string(bits), DsxFile(2, 2, bits).U8(1).Raw({1, 2, 3, 4})});
+    for (const auto& [what, file] : cases) EXPECT_FALSE(Accepts(file)) << what;
+    EXPECT_TRUE(Accepts(DsxFile(1, 1, RGB_BITS, ByteVector(256 * 3, 1)).U8(7).U8(255)));
+    EXPECT_TRUE(Accepts(DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFB).Raw(RED))); // a run of 4 fits
 }
 
-TEST(DsxRejects, UnknownOpcodes) {
-    EXPECT_FALSE(Accepts(DsxFile(1, 1, RGB_BITS).U8(13).Raw(RED)));
-    EXPECT_FALSE(Accepts(DsxFile(1, 1, RGB_BITS).U8(255).Raw(RED)));
-    EXPECT_FALSE(Accepts(DsxFile(2, 1, RGB_BITS).U8(0).U8(1).Raw(RED).U8(14)));
-}
-
-// Each file is complete; only its index decides whether it is valid.
+// Each file is complete; only its index decides whether it is valid: the index byte (shifted
+// into the top bits of a packed byte) between the given bytes, a 2-pixel region.
 TEST(DsxRejects, IndexesPastTheirPalette) {
-    const ByteVector palette = {1, 1, 1, 2, 2, 2, 3, 3, 3};
-    auto local = [](u8 index) { // three entries, 2-bit indexes
-        return DsxFile(2, 1, RGB_BITS).U8(5).U8(2).Fill(9, 1).U8(u8(index << 4)).Data();
-    };
-    auto direct = [&](u8 index) {
-        return DsxFile(2, 1, RGB_BITS, palette).U8(7).U8(0).U8(index).Data();
-    };
-    auto subset = [&](u8 index) {
-        return DsxFile(2, 1, RGB_BITS, palette).U8(8).U8(0).U8(index).U8(0).Data();
-    };
-    auto runs = [&](u8 index) {
-        return DsxFile(2, 1, RGB_BITS, palette).U8(11).U8(0xFD).U8(index).Data();
-    };
-    auto runsSubset = [&](u8 index) {
-        return DsxFile(2, 1, RGB_BITS, palette).U8(12).U8(0).U8(index).U8(0xFD).U8(0).Data();
-    };
-    auto runsLocal = [](u8 index) {
-        return DsxFile(2, 1, RGB_BITS).U8(10).U8(0).Raw(RED).U8(0xFD).U8(index).Data();
-    };
-    auto channel = [](u8 index) { // three red values, 2-bit indexes
-        return DsxFile(2, 1, RGB_BITS)
-            .U8(6)
-            .U8(2)
-            .Raw({1, 2, 3})
-            .U8(u8(index << 4))
-            .Raw({0, 1, 0, 1})
-            .Data();
-    };
-    struct Case {
+    const struct {
         const char* name;
-        std::function<ByteVector(u8)> file;
+        bool global; // over the three-entry global palette
+        ByteVector before;
+        u8 shift;
+        ByteVector after;
         u8 last;
+    } cases[] = {
+        {"local, three entries", false, {5, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 4, {}, 2},
+        {"global indexes", true, {7, 0}, 0, {}, 2},
+        {"global subset", true, {8, 0}, 0, {0}, 2},
+        {"global runs", true, {11, 0xFD}, 0, {}, 2},
+        {"global subset runs", true, {12, 0}, 0, {0xFD, 0}, 2},
+        {"local runs, one entry", false, {10, 0, 200, 10, 10, 0xFD}, 0, {}, 0},
+        {"per channel, three red values", false, {6, 2, 1, 2, 3}, 4, {0, 1, 0, 1}, 2},
     };
-    for (const Case& c :
-         {Case{"local", local, 2}, Case{"direct", direct, 2}, Case{"subset", subset, 2},
-          Case{"runs", runs, 2}, Case{"runsSubset", runsSubset, 2}, Case{"runsLocal", runsLocal, 0},
-          Case{"channel", channel, 2}}) {
-        EXPECT_TRUE(Accepts(c.file(c.last))) << c.name;
-        EXPECT_FALSE(Accepts(c.file(u8(c.last + 1)))) << c.name;
+    for (const auto& c : cases) {
+        for (u32 index : {u32(c.last), c.last + 1u}) {
+            Bytes file = DsxFile(2, 1, RGB_BITS, c.global ? GLOBAL_PALETTE : ByteVector{});
+            file.Raw(c.before).U8(index << c.shift).Raw(c.after);
+            EXPECT_EQ(Accepts(file), index == c.last) << c.name << " index " << index;
+        }
     }
     // Any global index into an empty global palette.
     EXPECT_FALSE(Accepts(DsxFile(1, 1, RGB_BITS).U8(7).U8(0)));
-}
-
-TEST(DsxRejects, PacketsPastTheirRegion) {
-    // 2 x 2 regions: a run of 5, literals of 5, a run of 3 after 2 literals.
-    EXPECT_TRUE(Accepts(DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFB).Raw(RED)));
-    EXPECT_FALSE(Accepts(DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFA).Raw(RED)));
-    Bytes literals = DsxFile(2, 2, RGB_BITS).U8(9).U8(5);
-    for (int i = 0; i < 5; i++) literals.Raw(RED);
-    EXPECT_FALSE(Accepts(literals));
-    EXPECT_FALSE(Accepts(DsxFile(2, 2, RGB_BITS).U8(10).U8(0).Raw(RED).U8(2).U8(0).U8(0xFC).U8(0)));
-    // The left half's runs must not spill into the right half.
-    EXPECT_FALSE(Accepts(DsxFile(4, 1, RGB_BITS).U8(0).U8(9).U8(0xFC).Raw(RED).U8(1).Raw(BLUE)));
-}
-
-TEST(DsxRejects, SplittingASinglePixel) {
-    Bytes file = DsxFile(1, 1, RGB_BITS).Fill(1000, 0).U8(1).Raw(RED).U8(1).Raw(RED);
-    EXPECT_FALSE(Accepts(file));
-    EXPECT_FALSE(Accepts(DsxFile(2, 1, RGB_BITS).U8(0).U8(0).U8(1).Raw(RED).U8(1).Raw(RED)));
 }
 
 } // namespace

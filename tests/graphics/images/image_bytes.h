@@ -3,6 +3,7 @@
 #pragma once
 
 #include <GL/gl.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <initializer_list>
@@ -86,15 +87,26 @@ class Decoded {
         const u8* at = image_.pixels + (size_t(y) * image_.width + x) * PixelBytes();
         return ByteVector(at, at + PixelBytes());
     }
-    ByteVector All() const {
-        return ByteVector(image_.pixels,
-                          image_.pixels + size_t(image_.width) * image_.height * PixelBytes());
-    }
 
   private:
     ImageData image_;
     bool ok_ = false;
 };
+
+// The bytes must decode to a width x height picture of exactly these pixels, top row first,
+// in the format their size implies (3 bytes RGB, 4 RGBA).
+inline void ExpectPicture(const char* what, DecodeProc decode, const ByteVector& bytes, u32 width,
+                          u32 height, const std::vector<ByteVector>& pixels) {
+    SCOPED_TRACE(what);
+    Decoded d(decode, bytes);
+    ASSERT_TRUE(d.Ok());
+    ASSERT_EQ(d.Image().width, width);
+    ASSERT_EQ(d.Image().height, height);
+    ASSERT_EQ(pixels.size(), size_t(width) * height) << "every pixel is listed";
+    EXPECT_EQ(d.Image().format, u32(pixels[0].size() == RGBA_BYTES ? GL_RGBA : GL_RGB));
+    for (u32 i = 0; i < pixels.size(); i++)
+        EXPECT_EQ(d.Pixel(i % width, i / width), pixels[i]) << "pixel " << i;
+}
 
 // Every strict prefix of a valid file must be refused.
 inline int CountAcceptedPrefixes(DecodeProc decode, const ByteVector& bytes) {

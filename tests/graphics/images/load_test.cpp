@@ -5,32 +5,25 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "tests/graphics/images/image_bytes.h"
 
 namespace {
 
-// An anonymous temporary file holding junk and then the given bytes, positioned after the junk.
-class OpenedFile {
-  public:
-    OpenedFile(const ByteVector& junk, const ByteVector& bytes) : file_(tmpfile()) {
-        if (!file_) return;
-        fwrite(junk.data(), 1, junk.size(), file_);
-        fwrite(bytes.data(), 1, bytes.size(), file_);
-        fflush(file_);
-        fseek(file_, long(junk.size()), SEEK_SET);
-    }
-    ~OpenedFile() {
-        if (file_) fclose(file_);
-    }
-    OpenedFile(const OpenedFile&) = delete;
-    OpenedFile& operator=(const OpenedFile&) = delete;
-    FILE* Get() const { return file_; }
+using File = std::unique_ptr<FILE, int (*)(FILE*)>;
 
-  private:
-    FILE* file_;
-};
+// An anonymous temporary file holding junk and then the given bytes, positioned after the junk.
+File Opened(const ByteVector& junk, const ByteVector& bytes) {
+    File file(tmpfile(), fclose);
+    if (!file) return file;
+    fwrite(junk.data(), 1, junk.size(), file.get());
+    fwrite(bytes.data(), 1, bytes.size(), file.get());
+    fflush(file.get());
+    fseek(file.get(), long(junk.size()), SEEK_SET);
+    return file;
+}
 
 struct Loaded {
     ImageData image;
@@ -45,29 +38,35 @@ const ByteVector TGA_GREY_2X1 = {0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0,
 const ByteVector JUNK = {'j', 'u', 'n', 'k'};
 
 TEST(ImageLoad, EachLoadProcReadsFromTheCurrentPosition) {
-    OpenedFile tga(JUNK, TGA_GREY_2X1);
-    ASSERT_NE(tga.Get(), nullptr);
-    Loaded fromTga(LoadTGA, tga.Get());
-    ASSERT_TRUE(fromTga.ok);
-    EXPECT_EQ(fromTga.image.width, 2);
-    EXPECT_EQ(fromTga.image.pixels[3], 80);
-
     Bytes dsx;
     dsx.Raw({'d', 's', 'x', 0}).F32(1.0f).U16(1).U16(1).U8(32).U8(0).U16(0).U8(1);
     dsx.Raw({1, 2, 3, 4});
-    OpenedFile dsxFile(JUNK, dsx);
-    Loaded fromDsx(LoadDSX, dsxFile.Get());
-    ASSERT_TRUE(fromDsx.ok);
-    EXPECT_EQ(fromDsx.image.format, u32(GL_RGBA));
-    EXPECT_EQ(fromDsx.image.pixels[3], 4);
-
     Bytes bmp;
     bmp.Raw({'B', 'M'}).Fill(12, 0).U32(40).U32(1).U32(1).U16(1).U16(24).Fill(24, 0);
     bmp.Raw({9, 8, 7, 0});
-    OpenedFile bmpFile(JUNK, bmp);
-    Loaded fromBmp(LoadBMP, bmpFile.Get());
-    ASSERT_TRUE(fromBmp.ok);
-    EXPECT_EQ(fromBmp.image.pixels[0], 7);
+    const struct {
+        const char* kind;
+        LoadProc load;
+        ByteVector file;
+        size_t byte;
+        u8 value;
+    } cases[] = {{"TGA", LoadTGA, TGA_GREY_2X1, 3, 80},
+                 {"DSX", LoadDSX, dsx, 3, 4},
+                 {"BMP", LoadBMP, bmp, 0, 7}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        File file = Opened(JUNK, c.file);
+        ASSERT_NE(file, nullptr);
+        Loaded loaded(c.load, file.get());
+        ASSERT_TRUE(loaded.ok);
+        EXPECT_EQ(loaded.image.pixels[c.byte], c.value);
+    }
+
+    // Damage and no file at all are failures that leave no pixels.
+    Loaded bad(LoadTGA, Opened({}, JUNK).get());
+    EXPECT_FALSE(bad.ok);
+    EXPECT_EQ(bad.image.pixels, nullptr);
+    EXPECT_FALSE(Loaded(LoadDSX, nullptr).ok);
 }
 
 TEST(ImageLoad, StreamsThatCannotSeekAreReadToTheirEnd) {
@@ -76,10 +75,9 @@ TEST(ImageLoad, StreamsThatCannotSeekAreReadToTheirEnd) {
     ASSERT_EQ(write(ends[1], TGA_GREY_2X1.data(), TGA_GREY_2X1.size()),
               ssize_t(TGA_GREY_2X1.size()));
     close(ends[1]);
-    FILE* stream = fdopen(ends[0], "rb");
+    File stream(fdopen(ends[0], "rb"), fclose);
     ASSERT_NE(stream, nullptr);
-    Loaded fromPipe(LoadTGA, stream);
-    fclose(stream);
+    Loaded fromPipe(LoadTGA, stream.get());
     ASSERT_TRUE(fromPipe.ok);
     EXPECT_EQ(fromPipe.image.pixels[0], 40);
 }
@@ -94,36 +92,23 @@ TEST(ImageLoad, EverySeedFileDecodes) {
         const std::string folder = std::string(IMAGE_SEED_DIR) + "/" + kind.folder;
         int files = 0;
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            FILE* file = fopen(entry.path().c_str(), "rb");
+            File file(fopen(entry.path().c_str(), "rb"), fclose);
             ASSERT_NE(file, nullptr) << entry.path();
-            Loaded loaded(kind.load, file);
-            fclose(file);
-            EXPECT_TRUE(loaded.ok) << entry.path();
+            EXPECT_TRUE(Loaded(kind.load, file.get()).ok) << entry.path();
             files++;
         }
         EXPECT_GE(files, 4) << folder;
     }
 }
 
-TEST(ImageLoad, FailuresLeaveNoPixels) {
-    OpenedFile junkOnly({}, JUNK);
-    Loaded bad(LoadTGA, junkOnly.Get());
-    EXPECT_FALSE(bad.ok);
-    EXPECT_EQ(bad.image.pixels, nullptr);
-    Loaded none(LoadDSX, nullptr);
-    EXPECT_FALSE(none.ok);
-}
-
 TEST(ImageLoad, FilesBeyondTheSizeLimitAreRefused) {
     // A valid picture followed by zeros: the decoder would accept the bytes, the size not.
-    OpenedFile small({}, TGA_GREY_2X1);
-    EXPECT_TRUE(Loaded(LoadTGA, small.Get()).ok);
-    OpenedFile huge({}, TGA_GREY_2X1);
-    ASSERT_EQ(ftruncate(fileno(huge.Get()), off_t(IMAGE_MAX_FILE_BYTES) + 1), 0);
-    EXPECT_FALSE(Loaded(LoadTGA, huge.Get()).ok);
-    ASSERT_EQ(ftruncate(fileno(huge.Get()), off_t(IMAGE_MAX_FILE_BYTES)), 0);
-    rewind(huge.Get());
-    EXPECT_TRUE(Loaded(LoadTGA, huge.Get()).ok);
+    File huge = Opened({}, TGA_GREY_2X1);
+    ASSERT_EQ(ftruncate(fileno(huge.get()), off_t(IMAGE_MAX_FILE_BYTES) + 1), 0);
+    EXPECT_FALSE(Loaded(LoadTGA, huge.get()).ok);
+    ASSERT_EQ(ftruncate(fileno(huge.get()), off_t(IMAGE_MAX_FILE_BYTES)), 0);
+    rewind(huge.get());
+    EXPECT_TRUE(Loaded(LoadTGA, huge.get()).ok);
 }
 
 } // namespace
