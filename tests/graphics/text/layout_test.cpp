@@ -2,6 +2,7 @@
 // font whose glyphs all advance 10 units and whose lines are 16 units high.
 #include <cstring>
 #include <memory>
+#include <tuple>
 
 #include "graphics/font.h"
 #include "tests/graphics/text/font_fixture.h"
@@ -27,17 +28,12 @@ Fitted Fit(const char* text, f32 width, const Font* font, int count = -1) {
 
 using GlyphLookup = FontFixture;
 
+// Entries 0..95 are ASCII, then U+00E9, U+00F6, U+0160; a stray byte 0xC3 arrives as -61.
 TEST_F(GlyphLookup, AsciiIsDirectAndTheRestIsSearched) {
-    EXPECT_EQ(FindGlyph('A', font), 33);
-    EXPECT_EQ(FindGlyph(' ', font), 0);
-    EXPECT_EQ(FindGlyph(127, font), 95);
-    EXPECT_EQ(FindGlyph(0xE9, font), 96);
-    EXPECT_EQ(FindGlyph(0x160, font), 98);
-    EXPECT_EQ(FindGlyph(0x161, font), -1); // above the largest in the table
-    EXPECT_EQ(FindGlyph(0xE0, font), -1);  // between entries
-    EXPECT_EQ(FindGlyph('\t', font), -1);
-    EXPECT_EQ(FindGlyph(-1, font), -1);
-    EXPECT_EQ(FindGlyph(-61, font), -1); // a stray byte 0xC3
+    const std::pair<i32, int> cases[] = {{'A', 33},   {' ', 0},    {127, 95},  {0xE9, 96},
+                                         {0x160, 98}, {0x161, -1}, {0xE0, -1}, {'\t', -1},
+                                         {-1, -1},    {-61, -1}};
+    for (auto [codePoint, index] : cases) EXPECT_EQ(FindGlyph(codePoint, font), index) << codePoint;
     EXPECT_EQ(FindGlyph('A', nullptr), -1);
 }
 
@@ -70,103 +66,104 @@ TEST_F(GlyphLookup, AdvanceUsesTheScaleAndTheLineHeightForMissingGlyphs) {
     EXPECT_FLOAT_EQ(GlyphAdvance('A', nullptr), 0);
 }
 
-TEST(Utf8, WellFormedSequences) {
-    int step = 0;
-    EXPECT_EQ(DecodeUTF8("A", &step), 'A');
-    EXPECT_EQ(step, 1);
-    EXPECT_EQ(DecodeUTF8("\xC3\xA9", &step), 0xE9);
-    EXPECT_EQ(step, 2);
-    EXPECT_EQ(DecodeUTF8("\xE2\x82\xAC", &step), 0x20AC);
-    EXPECT_EQ(step, 3);
-    EXPECT_EQ(DecodeUTF8("\xF0\x9F\x98\x80", &step), 0x1F600);
-    EXPECT_EQ(step, 4);
-}
-
-TEST(Utf8, InvalidSequencesConsumeWhatTheLeadByteAnnounced) {
-    int step = 0;
-    EXPECT_EQ(DecodeUTF8("\xC3\x28", &step), -1);
-    EXPECT_EQ(step, 2);
-    EXPECT_EQ(DecodeUTF8("\xE2\x28\xA1", &step), -1);
-    EXPECT_EQ(step, 3);
-    EXPECT_EQ(DecodeUTF8("\x80", &step), -128); // stray continuation, sign-extended
-    EXPECT_EQ(step, 1);
-    EXPECT_EQ(DecodeUTF8("\xFF", &step), -1);
-    EXPECT_EQ(step, 1);
-}
-
-TEST(Utf8, TruncatedSequencesStopAtTheTerminatorAndTheByteCount) {
-    int step = 0;
-    EXPECT_EQ(DecodeUTF8("\xE2\x82", &step), -1);
-    EXPECT_EQ(step, 2); // not over the terminator
-    EXPECT_EQ(DecodeUTF8("\xF0", &step), -1);
-    EXPECT_EQ(step, 1);
-    EXPECT_EQ(DecodeUTF8N("\xE2\x82\xAC", 2, &step), -1);
-    EXPECT_EQ(step, 2);
+// Invalid sequences consume what the lead byte announced (a stray continuation byte comes back
+// sign-extended); truncated ones stop at the terminator or the byte count. An available count
+// of -1 decodes with DecodeUTF8.
+TEST(Utf8, DecodesAndStepsOverWhatTheLeadByteAnnounced) {
+    const std::tuple<const char*, int, i32, int> cases[] = {{"A", -1, 'A', 1},
+                                                            {"\xC3\xA9", -1, 0xE9, 2},
+                                                            {"\xE2\x82\xAC", -1, 0x20AC, 3},
+                                                            {"\xF0\x9F\x98\x80", -1, 0x1F600, 4},
+                                                            {"\xC3\x28", -1, -1, 2},
+                                                            {"\xE2\x28\xA1", -1, -1, 3},
+                                                            {"\x80", -1, -128, 1},
+                                                            {"\xFF", -1, -1, 1},
+                                                            {"\xE2\x82", -1, -1, 2},
+                                                            {"\xF0", -1, -1, 1},
+                                                            {"\xE2\x82\xAC", 2, -1, 2},
+                                                            {"abc", 0, 0, 0}};
+    for (auto [text, available, codePoint, step] : cases) {
+        SCOPED_TRACE(testing::PrintToString(text) + " in " + std::to_string(available));
+        int stepped = -7;
+        EXPECT_EQ(available < 0 ? DecodeUTF8(text, &stepped)
+                                : DecodeUTF8N(text, available, &stepped),
+                  codePoint);
+        EXPECT_EQ(stepped, step);
+    }
     // A lead byte at the very end of a buffer with no terminator after it.
     std::unique_ptr<char[]> exact(new char[2]{'a', '\xF0'});
+    int step = 0;
     EXPECT_EQ(DecodeUTF8N(exact.get() + 1, 1, &step), -1);
     EXPECT_EQ(step, 1);
-    EXPECT_EQ(DecodeUTF8N("abc", 0, &step), 0);
-    EXPECT_EQ(step, 0);
 }
 
 using TextWidths = FontFixture;
 
-TEST_F(TextWidths, WidestLineCounts) {
-    EXPECT_FLOAT_EQ(TextWidth("ab\nabcd"), 40);
-    EXPECT_FLOAT_EQ(TextWidth("abcd\nab"), 40);
-    EXPECT_FLOAT_EQ(TextWidth(""), 0);
-    EXPECT_FLOAT_EQ(TextWidth("\xC3\xA9t\xC3\xA9"), 30);
-    EXPECT_FLOAT_EQ(TextWidth("a\xE2\x82\xAC"), ADVANCE + LINE);
-    EXPECT_FLOAT_EQ(TextWidthN("abcdef", 3), 30);
-    EXPECT_FLOAT_EQ(TextWidthN("abc", -1), 30);
-    EXPECT_FLOAT_EQ(TextWidthN("a\xC3\xA9", 2), ADVANCE + LINE); // sequence cut by the count
-    EXPECT_FLOAT_EQ(TextWidthN("ab\0cd", 5), 20);                // ends at the terminator
+// A count of -1 measures with TextWidth as well as TextWidthN.
+TEST_F(TextWidths, WidestLineCountsAndTagsTakeNoRoom) {
+    const std::tuple<const char*, int, f32> cases[] = {
+        {"ab\nabcd", -1, 40},
+        {"abcd\nab", -1, 40},
+        {"", -1, 0},
+        {"\xC3\xA9t\xC3\xA9", -1, 30},
+        {"a\xE2\x82\xAC", -1, ADVANCE + LINE},
+        {"abcdef", 3, 30},
+        {"a\xC3\xA9", 2, ADVANCE + LINE}, // sequence cut by the count
+        {"ab\0cd", 5, 20},                // ends at the terminator
+        {"<c red>ab</c>", -1, 20},
+        {"<color 255,255,0>F2<color default>", -1, 20},
+        {"<color 1000>", -1, 12 * ADVANCE}, // not a tag
+        {"<c red>ab", 5, 5 * ADVANCE}};     // tag cut by the count
+    for (auto [text, count, width] : cases) {
+        EXPECT_FLOAT_EQ(TextWidthN(text, count), width) << text << " " << count;
+        if (count < 0) {
+            EXPECT_FLOAT_EQ(TextWidth(text), width) << text;
+        }
+    }
     EXPECT_FLOAT_EQ(TextWidthFont("abc", font), 30);
     EXPECT_FLOAT_EQ(TextWidthFont("abc", nullptr), 0);
+    EngineDisable(ENGINE_TEXT_MARKUP);
+    EXPECT_FLOAT_EQ(TextWidth("<c red>"), 7 * ADVANCE);
     SetFont(nullptr);
     EXPECT_FLOAT_EQ(TextWidth("abc"), 0);
 }
 
-TEST_F(TextWidths, TagsTakeNoRoomUnlessMarkupIsOff) {
-    EXPECT_FLOAT_EQ(TextWidth("<c red>ab</c>"), 20);
-    EXPECT_FLOAT_EQ(TextWidth("<color 255,255,0>F2<color default>"), 20);
-    EXPECT_FLOAT_EQ(TextWidth("<color 1000>"), 12 * ADVANCE); // not a tag
-    EXPECT_FLOAT_EQ(TextWidthN("<c red>ab", 5), 5 * ADVANCE); // tag cut by the count
-    EngineDisable(ENGINE_TEXT_MARKUP);
-    EXPECT_FLOAT_EQ(TextWidth("<c red>"), 7 * ADVANCE);
-}
-
 using LineFitting = FontFixture;
 
-TEST_F(LineFitting, BreaksAfterTheLastBreakCharacter) {
-    Fitted f = Fit("abc def", 45, font);
-    EXPECT_EQ(f.consumed, 4); // the space stays on the first line
-    EXPECT_EQ(f.entries, 4);
-    EXPECT_FLOAT_EQ(f.width, 40);
-    EXPECT_EQ(f.buffer, (std::vector<i32>{'a' - 32, 'b' - 32, 'c' - 32, 0}));
-
+// A line breaks after its last break character, else at the character that does not fit; a
+// newline ends it and is consumed; however narrow, a line takes one character, so wrapping
+// always moves on. A count of -1 lets the whole text be consumed.
+TEST_F(LineFitting, BreaksCutsNewlinesAndByteLimits) {
+    const std::tuple<const char*, f32, int, int, int, f32> cases[] = {
+        {"abc def", 45, -1, 4, 4, 40},
+        {"ab/cdef", 45, -1, 4, 4, 40}, // '/' is no break
+        {"abcdefgh", 35, -1, 3, 3, 30},
+        {"abc", 30, -1, 3, 3, 30}, // exactly full fits
+        {"ab\ncd", 1000, -1, 3, 2, 20},
+        {"\n", 1000, -1, 1, 0, 0},
+        {"abcdef", 1000, 2, 2, 2, 20},
+        {"abcdef", 1000, 0, 0, 0, 0},
+        {"abc", 5, -1, 1, 1, ADVANCE},
+        {"abc", -3, -1, 1, 1, ADVANCE},
+        {"\xC3\xA9\xC3\xA9", 1000, 3, 3, 2, ADVANCE + LINE}}; // ends on a cut sequence
+    for (auto [text, width, count, consumed, entries, lineWidth] : cases) {
+        SCOPED_TRACE(testing::PrintToString(text) + " in " + std::to_string(width));
+        Fitted f = Fit(text, width, font, count);
+        EXPECT_EQ(f.consumed, consumed);
+        EXPECT_EQ(f.entries, entries);
+        EXPECT_FLOAT_EQ(f.width, lineWidth);
+    }
+    // The space stays on the first line; entries are glyph indexes.
+    EXPECT_EQ(Fit("abc def", 45, font).buffer, (std::vector<i32>{'a' - 32, 'b' - 32, 'c' - 32, 0}));
     for (char breaker : std::string(" ,.?!;:()&%-+")) {
         std::string text = std::string("ab") + breaker + "cdef";
         EXPECT_EQ(Fit(text.c_str(), 45, font).consumed, 3) << breaker;
     }
-    EXPECT_EQ(Fit("ab/cdef", 45, font).consumed, 4); // '/' is no break: cut where it is full
-}
-
-TEST_F(LineFitting, AWordWiderThanTheLineIsCutAtTheCharacterThatDoesNotFit) {
-    Fitted f = Fit("abcdefgh", 35, font);
-    EXPECT_EQ(f.consumed, 3);
-    EXPECT_EQ(f.entries, 3);
-    EXPECT_FLOAT_EQ(f.width, 30);
-    EXPECT_EQ(Fit("abc", 30, font).consumed, 3); // exactly full still fits
-}
-
-TEST_F(LineFitting, NewlinesEndTheLineAndAreConsumed) {
-    Fitted f = Fit("ab\ncd", 1000, font);
-    EXPECT_EQ(f.consumed, 3);
-    EXPECT_EQ(f.entries, 2);
-    EXPECT_FLOAT_EQ(f.width, 20);
-    EXPECT_EQ(Fit("\n", 1000, font).consumed, 1);
+    int count = -1;
+    f32 width = -1;
+    EXPECT_EQ(FitLine("abc", 100, nullptr, nullptr, &count, &width), 0);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(width, 0);
 }
 
 TEST_F(LineFitting, TagsAreCarriedThroughTheBufferAndMissingGlyphsAreMinusOne) {
@@ -175,22 +172,6 @@ TEST_F(LineFitting, TagsAreCarriedThroughTheBufferAndMissingGlyphsAreMinusOne) {
     EXPECT_EQ(f.consumed, 7 + 1 + 3 + 1);
     EXPECT_EQ(f.buffer, expected);
     EXPECT_FLOAT_EQ(f.width, ADVANCE + LINE + ADVANCE);
-}
-
-TEST_F(LineFitting, ByteLimitAndNarrowLines) {
-    EXPECT_EQ(Fit("abcdef", 1000, font, 2).consumed, 2);
-    EXPECT_EQ(Fit("abcdef", 1000, font, 0).consumed, 0);
-    EXPECT_EQ(Fit("\xC3\xA9\xC3\xA9", 1000, font, 3).consumed, 3); // ends on a cut sequence
-    // However narrow, a line takes one character, so wrapping always moves on.
-    Fitted narrow = Fit("abc", 5, font);
-    EXPECT_EQ(narrow.consumed, 1);
-    EXPECT_FLOAT_EQ(narrow.width, ADVANCE);
-    EXPECT_EQ(Fit("abc", -3, font).consumed, 1);
-    int count = -1;
-    f32 width = -1;
-    EXPECT_EQ(FitLine("abc", 100, nullptr, nullptr, &count, &width), 0);
-    EXPECT_EQ(count, 0);
-    EXPECT_EQ(width, 0);
 }
 
 TEST_F(LineFitting, NeverWritesMoreEntriesThanTheBytesItMayConsume) {
@@ -213,45 +194,34 @@ TEST_F(LineFitting, NeverWritesMoreEntriesThanTheBytesItMayConsume) {
 
 using WrappedText = FontFixture;
 
-TEST_F(WrappedText, HeightCountsLinesAndATrailingNewline) {
-    EXPECT_EQ(TextHeight(45, 0, "abc def", 0, -1), 32);
-    EXPECT_EQ(TextHeight(1000, 0, "ab\n", 0, -1), 32);
-    EXPECT_EQ(TextHeight(1000, 0, "\n", 0, -1), 32);
-    EXPECT_EQ(TextHeight(1000, 0, "", 0, -1), 0);
-    EXPECT_EQ(TextHeight(1000, 0, "ab\ncd\nef", 0, 3), 32);   // "ab\n" and the line after it
+// "a\nb\nc\nd" is 64 high; a negative scroll counts as 0, a visible height of 0 is unlimited.
+TEST_F(WrappedText, HeightCountsLinesLimitedByScrollAndVisibleHeight) {
+    const std::tuple<f32, f32, const char*, f32, int, int> cases[] = {
+        {45, 0, "abc def", 0, -1, 32},        {1000, 0, "ab\n", 0, -1, 32},
+        {1000, 0, "\n", 0, -1, 32},           {1000, 0, "", 0, -1, 0},
+        {1000, 0, "ab\ncd\nef", 0, 3, 32}, // "ab\n" and the line after it
+        {1000, 20, "a\nb\nc\nd", 0, -1, 20},  {1000, 0, "a\nb\nc\nd", 10, -1, 54},
+        {1000, 0, "a\nb\nc\nd", -10, -1, 64}, {1000, 0, "a\nb\nc\nd", 100, -1, 0},
+        {1000, 40, "a\nb\nc\nd", 30, -1, 34}};
+    for (auto [wrap, visible, text, scroll, count, height] : cases)
+        EXPECT_EQ(TextHeight(wrap, visible, text, scroll, count), height)
+            << text << " scroll " << scroll << " visible " << visible;
     EXPECT_EQ(TextHeightFont(font, 5, 0, "abcd", 0, -1), 64); // one character per line
     SetFont(nullptr);
     EXPECT_EQ(TextHeight(45, 0, "abc def", 0, -1), 0);
 }
 
-TEST_F(WrappedText, HeightIsLimitedByScrollAndVisibleHeight) {
-    const char* text = "a\nb\nc\nd"; // 64 high
-    EXPECT_EQ(TextHeight(1000, 20, text, 0, -1), 20);
-    EXPECT_EQ(TextHeight(1000, 0, text, 10, -1), 54);
-    EXPECT_EQ(TextHeight(1000, 0, text, -10, -1), 64); // negative scroll counts as 0
-    EXPECT_EQ(TextHeight(1000, 0, text, 100, -1), 0);
-    EXPECT_EQ(TextHeight(1000, 40, text, 30, -1), 34);
-}
-
 TEST_F(WrappedText, EndPositionIsAfterTheLastCharacter) {
+    const std::tuple<f32, const char*, int, f32, f32> cases[] = {
+        {45, "abc def", -1, 30, 16}, {1000, "ab", -1, 20, 0},        {1000, "ab\n", -1, 0, 16},
+        {1000, "ab\ncd", 4, 10, 16}, {1000, "<c red>ab", -1, 20, 0}, {1000, "", -1, 0, 0}};
+    for (auto [wrap, text, count, endX, endY] : cases) {
+        f32 x = -1, y = -1;
+        TextEnd(font, wrap, text, count, &x, &y);
+        EXPECT_FLOAT_EQ(x, endX) << text;
+        EXPECT_FLOAT_EQ(y, endY) << text;
+    }
     f32 x = -1, y = -1;
-    TextEnd(font, 45, "abc def", -1, &x, &y);
-    EXPECT_FLOAT_EQ(x, 30);
-    EXPECT_FLOAT_EQ(y, 16);
-    TextEnd(font, 1000, "ab", -1, &x, &y);
-    EXPECT_FLOAT_EQ(x, 20);
-    EXPECT_FLOAT_EQ(y, 0);
-    TextEnd(font, 1000, "ab\n", -1, &x, &y);
-    EXPECT_FLOAT_EQ(x, 0);
-    EXPECT_FLOAT_EQ(y, 16);
-    TextEnd(font, 1000, "ab\ncd", 4, &x, &y);
-    EXPECT_FLOAT_EQ(x, 10);
-    EXPECT_FLOAT_EQ(y, 16);
-    TextEnd(font, 1000, "<c red>ab", -1, &x, &y);
-    EXPECT_FLOAT_EQ(x, 20);
-    TextEnd(font, 1000, "", -1, &x, &y);
-    EXPECT_FLOAT_EQ(x, 0);
-    EXPECT_FLOAT_EQ(y, 0);
     TextEnd(nullptr, 1000, "abc", -1, &x, &y);
     EXPECT_FLOAT_EQ(x, 0);
 }

@@ -25,10 +25,8 @@ Parsed Parse(const std::string& text, const f32* defaultColor = DEFAULT_COLOR) {
 }
 
 void ExpectColor(const Parsed& p, int r, int g, int b, int a, const std::string& text) {
-    EXPECT_NEAR(p.color[0] * 255, r, 0.01) << text;
-    EXPECT_NEAR(p.color[1] * 255, g, 0.01) << text;
-    EXPECT_NEAR(p.color[2] * 255, b, 0.01) << text;
-    EXPECT_NEAR(p.color[3] * 255, a, 0.01) << text;
+    const int want[4] = {r, g, b, a};
+    for (int i = 0; i < 4; i++) EXPECT_NEAR(p.color[i] * 255, want[i], 0.01) << text << " " << i;
 }
 
 std::vector<i32> Entries(const std::string& text) {

@@ -2,6 +2,9 @@
 // alignment, the missing-glyph cross, wrapped boxes with scrolling, clipping and box mode,
 // and font pages that survive the loss of the GL context.
 #include <GL/gl.h>
+#include <gmock/gmock.h>
+
+#include <array>
 #include <cstring>
 
 #include "engine/utils.h"
@@ -20,6 +23,10 @@ constexpr int TOLERANCE = 2;
 // The half glyph 'H' is transparent in its top 8 rows and opaque in the bottom 8.
 constexpr int HALF_BLOCK_X = 16;
 
+struct Point {
+    int x, y;
+};
+
 TestFont GLTestFont() {
     TestFont font = AsciiTestFont(TestFontExtras());
     TestGlyph& half = font.glyphs['H' - 32];
@@ -27,6 +34,22 @@ TestFont GLTestFont() {
     TestPage& page = font.pages[0];
     for (int y = 8; y < 16; y++) memset(&page.alpha[size_t(y) * page.width + HALF_BLOCK_X], 255, 8);
     return font;
+}
+
+// The current GL colour is this one (within float rounding).
+void ExpectCurrentColour(std::array<f32, 4> colour) {
+    std::array<f32, 4> current;
+    glGetFloatv(GL_CURRENT_COLOR, current.data());
+    EXPECT_THAT(current, testing::Pointwise(testing::FloatEq(), colour));
+}
+
+// Level 0 of a 128 x 16 font page, luminance and alpha.
+std::vector<u8> ReadPage(u32 name) {
+    std::vector<u8> texels(128 * 16 * 2);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, texels.data());
+    return texels;
 }
 
 class TextGL : public FontFixture {
@@ -40,18 +63,27 @@ class TextGL : public FontFixture {
         font = Load(GLTestFont());
         ASSERT_NE(font, nullptr);
         SetFont(font);
+        ResetDrawing();
+    }
+    static void ResetDrawing() {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glDisable(GL_LINE_SMOOTH);
         GLTestClear(0, 0, 0);
         glColor4f(1, 1, 1, 1);
     }
-    static bool Is(int x, int y, RGBA expected) {
-        return ColorNear(GLTestPixel(x, y), expected, TOLERANCE);
-    }
     static bool Lit(int x, int y) {
         RGBA p = GLTestPixel(x, y);
         return p.r > 100 || p.g > 100 || p.b > 100;
+    }
+    static void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark) {
+        for (Point p : lit) EXPECT_TRUE(Lit(p.x, p.y)) << "lit at " << p.x << "," << p.y;
+        for (Point p : dark) EXPECT_FALSE(Lit(p.x, p.y)) << "dark at " << p.x << "," << p.y;
+    }
+    static void ExpectColour(RGBA colour, std::initializer_list<Point> points) {
+        for (Point p : points)
+            EXPECT_TRUE(ColorNear(GLTestPixel(p.x, p.y), colour, TOLERANCE))
+                << GLTestPixel(p.x, p.y) << " at " << p.x << "," << p.y << ", not " << colour;
     }
     // Lit columns of a row between x0 and x1 (exclusive), as a string of '#' and '.'.
     static std::string Row(int y, int x0, int x1) {
@@ -67,47 +99,31 @@ TEST_F(TextGL, GlyphsAppearInTheCurrentColourAndTheColourIsKept) {
     glColor4f(1, 0, 0, 1);
     EXPECT_EQ(DrawText(100, 50, "AB", ALIGN_LEFT), 20);
     EXPECT_EQ(Row(50, 98, 122), "..########..########....");
-    EXPECT_TRUE(Is(100, 50, RED));
-    EXPECT_TRUE(Is(107, 65, RED));
-    EXPECT_TRUE(Is(107, 66, BLACK));
-    EXPECT_TRUE(Is(100, 49, BLACK));
-    f32 color[4];
-    glGetFloatv(GL_CURRENT_COLOR, color);
-    EXPECT_FLOAT_EQ(color[0], 1);
-    EXPECT_FLOAT_EQ(color[1], 0);
+    ExpectColour(RED, {{100, 50}, {107, 65}});
+    ExpectColour(BLACK, {{107, 66}, {100, 49}});
+    ExpectCurrentColour({1, 0, 0, 1});
     EXPECT_FALSE(Is2DMode());
 }
 
-TEST_F(TextGL, ColourTagsChangeTheColourMidLine) {
+TEST_F(TextGL, ColourTagsChangeTheColourMidLineUnlessMarkupIsOff) {
     glColor4f(0, 1, 0, 1);
     DrawText(100, 50, "<c red>x</c>y", ALIGN_LEFT);
-    EXPECT_TRUE(Is(103, 58, RED));
-    EXPECT_TRUE(Is(113, 58, GREEN));
     DrawText(100, 100, "<c red><c blue>x</c>y", ALIGN_LEFT);
-    EXPECT_TRUE(Is(103, 108, BLUE));
-    EXPECT_TRUE(Is(113, 108, GREEN)); // the default colour, not red
     DrawText(100, 150, "<color 255,255,255>a<c FF0000FF>b", ALIGN_LEFT);
-    EXPECT_TRUE(Is(103, 158, WHITE));
-    EXPECT_TRUE(Is(113, 158, RED));
-    f32 color[4];
-    glGetFloatv(GL_CURRENT_COLOR, color);
-    EXPECT_FLOAT_EQ(color[0], 0); // the caller's colour comes back
-    EXPECT_FLOAT_EQ(color[1], 1);
-}
+    ExpectColour(RED, {{103, 58}, {113, 158}});
+    ExpectColour(GREEN, {{113, 58}, {113, 108}}); // a close returns to the default, not red
+    ExpectColour(BLUE, {{103, 108}});
+    ExpectColour(WHITE, {{103, 158}});
+    ExpectCurrentColour({0, 1, 0, 1}); // the caller's colour is back
 
-TEST_F(TextGL, WithMarkupOffTagsAreDrawnAsCharacters) {
     EngineDisable(ENGINE_TEXT_MARKUP);
-    EXPECT_EQ(DrawText(100, 50, "<c red>", ALIGN_LEFT), 70);
-    EXPECT_TRUE(Is(163, 58, WHITE));
+    EXPECT_EQ(DrawText(100, 200, "<c red>", ALIGN_LEFT), 70);
+    ExpectColour(GREEN, {{163, 208}});
 }
 
 TEST_F(TextGL, PositionsSnapToDisplayPixels) {
     DrawText(10.7f, 20.6f, "A", ALIGN_LEFT);
-    EXPECT_TRUE(Lit(10, 20));
-    EXPECT_TRUE(Lit(17, 35));
-    EXPECT_FALSE(Lit(18, 20));
-    EXPECT_FALSE(Lit(10, 36));
-    EXPECT_FALSE(Lit(9, 25));
+    ExpectLit({{10, 20}, {17, 35}}, {{18, 20}, {10, 36}, {9, 25}});
 }
 
 TEST_F(TextGL, RightAndCentredLinesEndAtOrAroundX) {
@@ -124,26 +140,23 @@ TEST_F(TextGL, RightAndCentredLinesEndAtOrAroundX) {
 
 TEST_F(TextGL, MissingGlyphIsALineHighCross) {
     EXPECT_EQ(DrawText(100, 100, "\xE2\x82\xAC", ALIGN_LEFT), 16);
-    auto litNear = [](int x, int y) {
-        for (int dy = -1; dy <= 1; dy++)
-            for (int dx = -1; dx <= 1; dx++)
-                if (Lit(x + dx, y + dy)) return true;
-        return false;
-    };
-    EXPECT_TRUE(litNear(104, 104));
-    EXPECT_TRUE(litNear(112, 112));
-    EXPECT_TRUE(litNear(112, 104)); // the other diagonal
-    EXPECT_TRUE(litNear(104, 112));
-    EXPECT_FALSE(Lit(108, 102)); // between the arms
-    EXPECT_FALSE(Lit(102, 108));
-    EXPECT_FALSE(litNear(120, 108));
     // A code point above the table, then a glyph after the cross.
     DrawText(100, 200,
              "\xC5\xA1"
              "A",
              ALIGN_LEFT);
-    EXPECT_TRUE(litNear(108, 208));
-    EXPECT_TRUE(Is(118, 208, WHITE));
+    auto litNear = [](Point p) {
+        for (int dy = -1; dy <= 1; dy++)
+            for (int dx = -1; dx <= 1; dx++)
+                if (Lit(p.x + dx, p.y + dy)) return true;
+        return false;
+    };
+    // Both diagonals, not between the arms nor past the cell.
+    for (Point p : {Point{104, 104}, {112, 112}, {112, 104}, {104, 112}, {108, 208}})
+        EXPECT_TRUE(litNear(p)) << p.x << "," << p.y;
+    EXPECT_FALSE(litNear({120, 108}));
+    ExpectLit({}, {{108, 102}, {102, 108}});
+    ExpectColour(WHITE, {{118, 208}});
 }
 
 TEST_F(TextGL, NoFontDrawsNothing) {
@@ -156,11 +169,7 @@ TEST_F(TextGL, NoFontDrawsNothing) {
 TEST_F(TextGL, BoxWrapsScrollsAndClipsCutLines) {
     // Lines at 192, 208, 224; the band is 200..220.
     EXPECT_EQ(DrawTextBox(100, 200, 1000, 20, "A\nB\nC", 8, ALIGN_LEFT, -1, 0), 20);
-    EXPECT_FALSE(Lit(103, 199));
-    EXPECT_TRUE(Lit(103, 200));
-    EXPECT_TRUE(Lit(103, 219));
-    EXPECT_FALSE(Lit(103, 220));
-    EXPECT_FALSE(Lit(103, 230));
+    ExpectLit({{103, 200}, {103, 219}}, {{103, 199}, {103, 220}, {103, 230}});
 
     // Wrapping at the break: "AB " on the first line, "CD" on the second.
     EXPECT_EQ(DrawTextBox(300, 300, 35, 0, "AB CD", 0, ALIGN_LEFT, -1, 0), 32);
@@ -168,21 +177,14 @@ TEST_F(TextGL, BoxWrapsScrollsAndClipsCutLines) {
     EXPECT_EQ(Row(321, 298, 322), "..########..########....");
 }
 
-TEST_F(TextGL, CutLinesShowTheMatchingPartOfTheGlyph) {
+TEST_F(TextGL, ScrolledLinesShowTheMatchingPartOfTheGlyphAndKeepTheirTags) {
     // 'H' is opaque only in its lower half; with 4 rows scrolled away its opaque part must
     // still start 8 rows below the line's top.
     DrawTextBox(100, 100, 1000, 0, "H", 4, ALIGN_LEFT, -1, 0);
-    EXPECT_FALSE(Lit(103, 100));
-    EXPECT_FALSE(Lit(103, 103));
-    EXPECT_TRUE(Lit(103, 104));
-    EXPECT_TRUE(Lit(103, 111));
-    EXPECT_FALSE(Lit(103, 112));
-}
-
-TEST_F(TextGL, TagsOnLinesScrolledAwayStillApply) {
-    DrawTextBox(100, 100, 1000, 0, "<c red>A\nB", 16, ALIGN_LEFT, -1, 0);
-    EXPECT_TRUE(Is(103, 108, RED));
-    EXPECT_FALSE(Lit(103, 120));
+    ExpectLit({{103, 104}, {103, 111}}, {{103, 100}, {103, 103}, {103, 112}});
+    DrawTextBox(300, 100, 1000, 0, "<c red>A\nB", 16, ALIGN_LEFT, -1, 0);
+    ExpectColour(RED, {{303, 108}});
+    EXPECT_FALSE(Lit(303, 120));
 }
 
 TEST_F(TextGL, BoxLinesAlign) {
@@ -190,8 +192,7 @@ TEST_F(TextGL, BoxLinesAlign) {
     EXPECT_EQ(Row(105, 278, 302), "..########..########....");
     EXPECT_EQ(Row(121, 278, 302), "............########....");
     DrawTextBox(300, 200, 1000, 0, "AB", 0, ALIGN_CENTER, -1, 0);
-    EXPECT_TRUE(Lit(290, 205));
-    EXPECT_FALSE(Lit(289, 205));
+    ExpectLit({{290, 205}}, {{289, 205}});
 }
 
 TEST_F(TextGL, SkippedGlyphsAdvanceButAreNotDrawn) {
@@ -202,24 +203,16 @@ TEST_F(TextGL, SkippedGlyphsAdvanceButAreNotDrawn) {
     EXPECT_EQ(Row(205, 98, 122), "............########....");
 }
 
+// Cells are whole advances with no gaps; a newline is a box half a line wide after the line's
+// last cell.
 TEST_F(TextGL, BoxModePaintsGlyphCellsAndNewlines) {
     glColor4f(0, 0, 1, 1);
     glEnable(GL_TEXTURE_2D);
-    // Cells of C and D only: A and B are skipped.
-    DrawTextBox(100, 100, 1000, 0, "ABCD", 0, ALIGN_LEFT, ~4, 2);
-    EXPECT_FALSE(Lit(110, 108));
-    EXPECT_TRUE(Is(125, 108, BLUE));
-    EXPECT_TRUE(Is(129, 108, BLUE)); // cells are whole advances, no gaps
-    EXPECT_TRUE(Is(135, 115, BLUE));
-    EXPECT_FALSE(Lit(143, 108));
-    EXPECT_FALSE(Lit(125, 118));
-    // A newline is a box half a line wide after the line's last cell.
+    DrawTextBox(100, 100, 1000, 0, "ABCD", 0, ALIGN_LEFT, ~4, 2); // cells of C and D only
     DrawTextBox(100, 200, 1000, 0, "A\nB", 0, ALIGN_LEFT, ~3, 0);
-    EXPECT_TRUE(Is(114, 208, BLUE));
-    EXPECT_FALSE(Lit(121, 208));
-    EXPECT_TRUE(Is(105, 224, BLUE));
-    // Box mode leaves texturing as the caller had it.
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    ExpectColour(BLUE, {{125, 108}, {129, 108}, {135, 115}, {114, 208}, {105, 224}});
+    ExpectLit({}, {{110, 108}, {143, 108}, {125, 118}, {121, 208}});
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D)); // texturing left as the caller had it
 }
 
 TEST_F(TextGL, PagesAreLuminanceAlphaAndRegistered) {
@@ -228,10 +221,7 @@ TEST_F(TextGL, PagesAreLuminanceAlphaAndRegistered) {
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(RegisteredTextureCount(), before + 1);
     ASSERT_NE(second->pages[0].name, 0u);
-    std::vector<u8> texels(128 * 16 * 2);
-    glBindTexture(GL_TEXTURE_2D, second->pages[0].name);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, texels.data());
+    std::vector<u8> texels = ReadPage(second->pages[0].name);
     EXPECT_EQ(texels[0], 255);
     EXPECT_EQ(texels[1], 255);       // the opaque block
     EXPECT_EQ(texels[8 * 2 + 1], 0); // just right of it
@@ -244,28 +234,17 @@ TEST_F(TextGL, PagesAreLuminanceAlphaAndRegistered) {
 }
 
 TEST_F(TextGL, PagesSurviveALostContext) {
-    auto readPage = [&] {
-        std::vector<u8> texels(128 * 16 * 2);
-        glBindTexture(GL_TEXTURE_2D, font->pages[0].name);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, texels.data());
-        return texels;
-    };
-    std::vector<u8> original = readPage();
+    std::vector<u8> original = ReadPage(font->pages[0].name);
     glDownload();
     DestroyGL();
     InitGL(0);
     glUpload();
-    EXPECT_EQ(readPage(), original);
+    EXPECT_EQ(ReadPage(font->pages[0].name), original);
 
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    GLTestClear(0, 0, 0);
-    glColor4f(1, 1, 1, 1);
+    ResetDrawing();
     DrawText(100, 50, "AH", ALIGN_LEFT);
-    EXPECT_TRUE(Is(103, 55, WHITE));
+    ExpectColour(WHITE, {{103, 55}, {113, 60}});
     EXPECT_FALSE(Lit(113, 55));
-    EXPECT_TRUE(Is(113, 60, WHITE));
 }
 
 TEST(ColorStack, PushPopRestoresAndAnEmptyPopIsHarmless) {
@@ -273,21 +252,15 @@ TEST(ColorStack, PushPopRestoresAndAnEmptyPopIsHarmless) {
     glColor4f(0.25f, 0.5f, 0.75f, 1);
     PushColor();
     SetColor(MakeRGBA(255, 0, 0, 128));
-    f32 c[4];
-    glGetFloatv(GL_CURRENT_COLOR, c);
-    EXPECT_FLOAT_EQ(c[0], 1);
-    EXPECT_NEAR(c[3], 128 / 255.0f, 1e-6);
+    ExpectCurrentColour({1, 0, 0, 128 / 255.0f});
     PopColor();
-    glGetFloatv(GL_CURRENT_COLOR, c);
-    EXPECT_FLOAT_EQ(c[1], 0.5f);
+    ExpectCurrentColour({0.25f, 0.5f, 0.75f, 1});
     PopColor(); // empty: nothing changes
-    glGetFloatv(GL_CURRENT_COLOR, c);
-    EXPECT_FLOAT_EQ(c[2], 0.75f);
+    ExpectCurrentColour({0.25f, 0.5f, 0.75f, 1});
 
     // Pushes past the stack's depth stay paired with their pops.
     for (int i = 0; i < COLOR_STACK_DEPTH + 5; i++) PushColor();
     glColor4f(0, 0, 0, 1);
     for (int i = 0; i < COLOR_STACK_DEPTH + 5; i++) PopColor();
-    glGetFloatv(GL_CURRENT_COLOR, c);
-    EXPECT_FLOAT_EQ(c[0], 0.25f);
+    ExpectCurrentColour({0.25f, 0.5f, 0.75f, 1});
 }
