@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "engine/window.h"
 #include "graphics/draw2d.h"
@@ -16,34 +17,26 @@ const RGBA BLACK{0, 0, 0, 255};
 const RGBA WHITE{255, 255, 255, 255};
 
 using Matrix = std::array<GLfloat, 16>;
+// The matrices, stack depths, matrix mode, texture binding, texturing and depth test.
+using GLState = std::tuple<Matrix, Matrix, GLint, GLint, GLint, GLint, bool, bool>;
 
-struct MatrixState {
+GLState CurrentState() {
     Matrix projection, modelview;
     GLint projectionDepth, modelviewDepth, mode, binding;
-    bool texturing, depthTest;
-    bool operator==(const MatrixState& o) const {
-        return projection == o.projection && modelview == o.modelview &&
-               projectionDepth == o.projectionDepth && modelviewDepth == o.modelviewDepth &&
-               mode == o.mode && binding == o.binding && texturing == o.texturing &&
-               depthTest == o.depthTest;
-    }
-};
-
-MatrixState CurrentState() {
-    MatrixState s{};
-    glGetFloatv(GL_PROJECTION_MATRIX, s.projection.data());
-    glGetFloatv(GL_MODELVIEW_MATRIX, s.modelview.data());
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &s.projectionDepth);
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &s.modelviewDepth);
-    glGetIntegerv(GL_MATRIX_MODE, &s.mode);
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &s.binding);
-    s.texturing = glIsEnabled(GL_TEXTURE_2D);
-    s.depthTest = glIsEnabled(GL_DEPTH_TEST);
-    return s;
-}
-
-bool Lit(int x, int y) {
-    return GLTestPixel(x, y) != BLACK;
+    glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview.data());
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &projectionDepth);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &modelviewDepth);
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &binding);
+    return {projection,
+            modelview,
+            projectionDepth,
+            modelviewDepth,
+            mode,
+            binding,
+            glIsEnabled(GL_TEXTURE_2D),
+            glIsEnabled(GL_DEPTH_TEST)};
 }
 
 // Every primitive, with arguments that draw something on screen.
@@ -96,16 +89,11 @@ TEST_F(Draw2DStateTest, PrimitivesOutside2DModeLeaveMatricesAndTexturingAsFound)
         texturing ? glEnable(GL_TEXTURE_2D) : glDisable(GL_TEXTURE_2D);
         for (auto& [name, draw] : Primitives(texture, surface)) {
             GLTestClear(0, 0, 0);
-            MatrixState before = CurrentState();
+            GLState before = CurrentState();
             draw();
-            EXPECT_TRUE(CurrentState() == before) << name << " texturing " << texturing;
+            EXPECT_EQ(CurrentState(), before) << name << " texturing " << texturing;
             EXPECT_FALSE(Is2DMode()) << name;
-            // Drawn in the 2D projection despite the caller's matrices.
-            int w = 0, h = 0;
-            std::vector<u8> screen = GLTestReadAll(&w, &h);
-            int lit = 0;
-            for (size_t i = 0; i < screen.size(); i += 4) lit += screen[i] | screen[i + 1];
-            EXPECT_GT(lit, 0) << name;
+            EXPECT_GT(LitPixelCount(), 0) << name; // in the 2D projection despite the matrices
         }
     }
     glEnable(GL_TEXTURE_2D);
@@ -115,37 +103,36 @@ TEST_F(Draw2DStateTest, PrimitivesInside2DModeStayInIt) {
     glEnter2D();
     glTranslatef(5, 5, 0);
     for (auto& [name, draw] : Primitives(texture, surface)) {
-        MatrixState before = CurrentState();
+        GLState before = CurrentState();
         draw();
-        EXPECT_TRUE(CurrentState() == before) << name;
+        EXPECT_EQ(CurrentState(), before) << name;
         EXPECT_TRUE(Is2DMode()) << name;
     }
     glLeave2D();
 }
 
 TEST_F(Draw2DTest, Enter2DSetsTheScreenProjectionOnce) {
-    MatrixState outside = CurrentState();
+    GLState outside = CurrentState();
     glEnable(GL_DEPTH_TEST);
     glEnter2D();
     EXPECT_TRUE(Is2DMode());
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
-    Matrix projection;
-    glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
     // Maps (0, 0) to the top-left and (800, 600) to the bottom-right corner.
+    const Matrix& projection = std::get<0>(CurrentState());
     EXPECT_FLOAT_EQ(projection[0], 2.0f / 800);
     EXPECT_FLOAT_EQ(projection[5], -2.0f / 600);
     EXPECT_FLOAT_EQ(projection[12], -1.0f);
     EXPECT_FLOAT_EQ(projection[13], 1.0f);
-    MatrixState inside = CurrentState();
+    GLState inside = CurrentState();
     glEnter2D(); // already in: nothing is pushed again
-    EXPECT_TRUE(CurrentState() == inside);
+    EXPECT_EQ(CurrentState(), inside);
     glLeave2D();
     EXPECT_FALSE(Is2DMode());
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     glDisable(GL_DEPTH_TEST);
-    EXPECT_TRUE(CurrentState() == outside);
+    EXPECT_EQ(CurrentState(), outside);
     glLeave2D(); // not in: nothing is popped
-    EXPECT_TRUE(CurrentState() == outside);
+    EXPECT_EQ(CurrentState(), outside);
 }
 
 TEST_F(Draw2DTest, TempRectPoolsRotateThroughNineSlots) {
@@ -163,54 +150,34 @@ TEST_F(Draw2DTest, TempRectPoolsRotateThroughNineSlots) {
     EXPECT_EQ(glTempRectF(9, 9, 9, 9), firstF);
 }
 
-TEST_F(Draw2DTest, RectanglesCoverTheirCorners) {
+TEST_F(Draw2DTest, RectanglesLinesAndPointsInTheCurrentColour) {
     glFillRect(10, 20, 30, 40);
-    EXPECT_EQ(GLTestPixel(10, 20), WHITE);
-    EXPECT_EQ(GLTestPixel(39, 59), WHITE);
-    EXPECT_EQ(GLTestPixel(40, 59), BLACK);
-    EXPECT_EQ(GLTestPixel(39, 60), BLACK);
-    EXPECT_EQ(GLTestPixel(9, 20), BLACK);
-
-    GLTestClear(0, 0, 0);
+    ExpectColour(WHITE, {{10, 20}, {39, 59}});
+    ExpectColour(BLACK, {{40, 59}, {39, 60}, {9, 20}});
     glDrawRect(100.5f, 100.5f, 50, 50);
-    EXPECT_TRUE(Lit(100, 125));
-    EXPECT_TRUE(Lit(150, 125));
-    EXPECT_TRUE(Lit(125, 100));
-    EXPECT_TRUE(Lit(125, 150));
-    EXPECT_FALSE(Lit(125, 125));
-
-    GLTestClear(0, 0, 0);
+    ExpectLit({{100, 125}, {150, 125}, {125, 100}, {125, 150}}, {{125, 125}});
     glDrawLine(200, 300.5f, 400, 300.5f);
     glDrawPoint(500.5f, 500.5f);
-    EXPECT_TRUE(Lit(300, 300));
-    EXPECT_FALSE(Lit(300, 310));
-    EXPECT_TRUE(Lit(500, 500));
-    EXPECT_FALSE(Lit(505, 500));
+    ExpectLit({{300, 300}, {500, 500}}, {{300, 310}, {505, 500}});
+
+    glColor4f(0, 0, 1, 1);
+    glFillRect(600, 0, 10, 10);
+    glFillCircle(700, 100, 20, 0);
+    ExpectColour(RGBA{0, 0, 255, 255}, {{605, 5}, {700, 100}});
 }
 
-TEST_F(Draw2DTest, RoundRectCornerRadiusFollowsTheShorterSide) {
-    // 100 x 20 with roundness 1: w * 0.5 = 50 is more than half the height, so r = 10.
+// The corner radius is roundness times the shorter side's half, roundness clamped to 0..1.
+TEST_F(Draw2DTest, RoundRectCornersFollowTheShorterSide) {
+    // 100 x 20 with roundness 1: w * 0.5 = 50 is more than half the height, so r = 10; the
+    // straight top edge starts 10 units in, the side band is lit at mid-height.
     glFillRoundRect(100, 100, 100, 20, 1.0f);
-    EXPECT_TRUE(Lit(150, 110));
-    EXPECT_FALSE(Lit(100, 100)); // corner cut away
-    EXPECT_FALSE(Lit(199, 119));
-    EXPECT_TRUE(Lit(112, 101)); // straight top edge starts 10 units in
-    EXPECT_TRUE(Lit(187, 118));
-    EXPECT_TRUE(Lit(100, 110)); // the side band at mid-height
-
+    ExpectLit({{150, 110}, {112, 101}, {187, 118}, {100, 110}}, {{100, 100}, {199, 119}});
     // A tall box takes r from its width: 40 x 200 with roundness 0.5 gives r = 10.
-    GLTestClear(0, 0, 0);
     glFillRoundRect(300, 100, 40, 200, 0.5f);
-    EXPECT_FALSE(Lit(301, 101));
-    EXPECT_TRUE(Lit(312, 101));
-    EXPECT_TRUE(Lit(300, 112));
-    EXPECT_FALSE(Lit(300, 104));
-}
-
-TEST_F(Draw2DTest, RoundnessIsClampedToZeroAndOne) {
-    glFillRoundRect(100, 100, 100, 20, -1.0f);
-    EXPECT_TRUE(Lit(100, 100)); // sharp corners
-    EXPECT_TRUE(Lit(199, 119));
+    ExpectLit({{312, 101}, {300, 112}}, {{301, 101}, {300, 104}});
+    // Below 0: sharp corners.
+    glFillRoundRect(500, 100, 100, 20, -1.0f);
+    ExpectLit({{500, 100}, {599, 119}});
 
     int w = 0, h = 0;
     GLTestClear(0, 0, 0);
@@ -219,66 +186,42 @@ TEST_F(Draw2DTest, RoundnessIsClampedToZeroAndOne) {
     GLTestClear(0, 0, 0);
     glFillRoundRect(100, 100, 100, 60, 3.0f);
     EXPECT_EQ(GLTestReadAll(&w, &h), one);
-}
 
-TEST_F(Draw2DTest, RoundRectOutlineFollowsTheFill) {
+    // The outline follows the fill: hollow, its corner an arc of r = 20, lit on the top-left
+    // arc 45 degrees from its centre (120.5, 120.5).
+    GLTestClear(0, 0, 0);
     glDrawRoundRect(100.5f, 100.5f, 100, 40, 1.0f);
-    EXPECT_TRUE(Lit(150, 100));  // top edge
-    EXPECT_TRUE(Lit(100, 120));  // left edge
-    EXPECT_FALSE(Lit(150, 120)); // hollow
-    EXPECT_FALSE(Lit(101, 101)); // the corner is an arc, r = 20
-    // On the top-left arc, 45 degrees from its centre (120.5, 120.5).
-    EXPECT_TRUE(Lit(106, 106));
+    ExpectLit({{150, 100}, {100, 120}, {106, 106}}, {{150, 120}, {101, 101}});
 }
 
-// Five segments for radius 10 (0 asks for radius / 2): a pentagon with a corner at the top,
-// so its bottom edge lies above where a round disc would end.
 TEST_F(Draw2DTest, CircleSegmentsFollowTheRadiusWhenNotGiven) {
+    // Five segments for radius 10 (0 asks for radius / 2): a pentagon with a corner at the
+    // top, so its bottom edge lies above where a round disc would end.
     glFillCircle(400, 300, 10, 0);
-    EXPECT_TRUE(Lit(399, 290));  // below the top corner
-    EXPECT_FALSE(Lit(399, 309)); // a disc would reach here, the pentagon does not
-    EXPECT_TRUE(Lit(399, 306));
-
-    // Six given segments: a hexagon, corners at the top and bottom, flat sides left and right.
-    GLTestClear(0, 0, 0);
-    glFillCircle(400, 300, 100, 6);
-    EXPECT_TRUE(Lit(399, 202));
-    EXPECT_TRUE(Lit(399, 397));
-    EXPECT_FALSE(Lit(492, 300)); // the side is at 86.6
-    EXPECT_TRUE(Lit(484, 300));
-
+    ExpectLit({{399, 290}, {399, 306}}, {{399, 309}});
+    // Six given segments: a hexagon, corners at the top and bottom, flat sides at 86.6.
+    glFillCircle(200, 300, 100, 6);
+    ExpectLit({{199, 202}, {199, 397}, {284, 300}}, {{292, 300}});
     // Tiny circles still have three corners rather than none.
-    GLTestClear(0, 0, 0);
-    glFillCircle(400, 300, 4, 0);
-    EXPECT_TRUE(Lit(399, 300));
-}
-
-TEST_F(Draw2DTest, CircleOutlineIsARing) {
-    glDrawCircle(400.5f, 300.5f, 50, 64);
-    EXPECT_TRUE(Lit(400, 250));
-    EXPECT_TRUE(Lit(450, 300));
-    EXPECT_TRUE(Lit(400, 350));
-    EXPECT_FALSE(Lit(400, 300));
-    EXPECT_FALSE(Lit(400, 240));
+    glFillCircle(600, 100, 4, 0);
+    ExpectLit({{599, 100}});
+    // The outline is a ring.
+    glDrawCircle(600.5f, 400.5f, 50, 64);
+    ExpectLit({{600, 350}, {650, 400}, {600, 450}}, {{600, 400}, {600, 340}});
 }
 
 TEST_F(Draw2DTest, EllipsesHaveAtLeast32Segments) {
     // Asked for 8: a point 96 units out between two octagon corners would be outside.
     glFillEllipse(400, 300, 100, 100, 8);
-    EXPECT_TRUE(Lit(436, 211));
+    ExpectLit({{436, 211}});
 
     GLTestClear(0, 0, 0);
     glFillEllipse(400, 300, 150, 50, 40);
-    EXPECT_TRUE(Lit(540, 300));
-    EXPECT_FALSE(Lit(555, 300));
-    EXPECT_TRUE(Lit(400, 255));
-    EXPECT_FALSE(Lit(400, 245));
+    ExpectLit({{540, 300}, {400, 255}}, {{555, 300}, {400, 245}});
 
     GLTestClear(0, 0, 0);
     glDrawEllipse(400.5f, 300.5f, 150, 50, 0);
-    EXPECT_TRUE(Lit(550, 300));
-    EXPECT_TRUE(Lit(400, 250));
-    EXPECT_FALSE(Lit(400, 300));
+    ExpectLit({{550, 300}, {400, 250}}, {{400, 300}});
 }
 
 TEST_F(Draw2DTest, GlowFadesToTheRimAndKeepsTheColour) {
@@ -289,20 +232,12 @@ TEST_F(Draw2DTest, GlowFadesToTheRimAndKeepsTheColour) {
     EXPECT_EQ(centre.g, 0);
     EXPECT_NEAR(mid.r, 128, 12);
     EXPECT_LT(rim.r, 20);
-    EXPECT_EQ(GLTestPixel(400, 150), BLACK);
+    ExpectColour(BLACK, {{400, 150}});
     GLfloat colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_EQ(colour[0], 0.0f);
     EXPECT_EQ(colour[1], 1.0f);
     EXPECT_EQ(colour[3], 1.0f);
-}
-
-TEST_F(Draw2DTest, PrimitivesDrawInTheCurrentColour) {
-    glColor4f(0, 0, 1, 1);
-    glFillRect(0, 0, 10, 10);
-    glFillCircle(100, 100, 20, 0);
-    EXPECT_EQ(GLTestPixel(5, 5), (RGBA{0, 0, 255, 255}));
-    EXPECT_EQ(GLTestPixel(100, 100), (RGBA{0, 0, 255, 255}));
 }
 
 } // namespace

@@ -2,17 +2,18 @@
 #include "tests/graphics/gl_fixture.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "graphics/images/decoders.h"
 
 namespace {
-bool Decodes(const std::string& path) {
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return false;
-    ImageData image;
-    bool ok = LoadTGA(f, &image);
-    fclose(f);
-    FreeImageData(&image);
+bool WriteDecodable(const std::string& path, const TestImage& image) {
+    FILE* f = WriteTGA(path, image) ? fopen(path.c_str(), "rb") : nullptr;
+    ImageData decoded;
+    bool ok = f && LoadTGA(f, &decoded);
+    if (f) fclose(f);
+    FreeImageData(&decoded);
+    if (!ok) ADD_FAILURE() << path << " cannot be written or decoded";
     return ok;
 }
 } // namespace
@@ -26,26 +27,61 @@ void GraphicsGLTest::SetUp() {
 }
 
 Texture* GraphicsGLTest::LoadTexture(const std::string& name, const TestImage& image, u32 filter) {
-    if (!WriteTGA(name, image) || !Decodes(name)) {
-        ADD_FAILURE() << name << " cannot be written or decoded";
-        return nullptr;
-    }
-    return glLoadTexture(name.c_str(), filter);
+    return WriteDecodable(name, image) ? glLoadTexture(name.c_str(), filter) : nullptr;
 }
 
 Surface* GraphicsGLTest::LoadSurface(const std::string& name, const TestImage& image, u32 filter) {
-    if (!WriteTGA(name, image) || !Decodes(name)) {
-        ADD_FAILURE() << name << " cannot be written or decoded";
-        return nullptr;
-    }
-    return glLoadSurface(name.c_str(), filter);
+    return WriteDecodable(name, image) ? glLoadSurface(name.c_str(), filter) : nullptr;
 }
 
 int GraphicsGLTest::LogCount(const std::string& text) const {
-    std::string log = Log();
+    std::string log = dir.Read("vaelor.log");
     int count = 0;
     for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) count++;
     return count;
+}
+
+bool Lit(int x, int y) {
+    return !(GLTestPixel(x, y) == RGBA{0, 0, 0, 255});
+}
+
+void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark) {
+    for (Point p : lit) EXPECT_TRUE(Lit(p.x, p.y)) << "lit at " << p.x << "," << p.y;
+    for (Point p : dark) EXPECT_FALSE(Lit(p.x, p.y)) << "dark at " << p.x << "," << p.y;
+}
+
+void ExpectColour(RGBA colour, std::initializer_list<Point> points) {
+    for (Point p : points) EXPECT_EQ(GLTestPixel(p.x, p.y), colour) << "at " << p.x << "," << p.y;
+}
+
+int LitPixelCount() {
+    int w = 0, h = 0, lit = 0;
+    std::vector<u8> screen = GLTestReadAll(&w, &h);
+    for (size_t i = 0; i < screen.size(); i += 4)
+        lit += (screen[i] | screen[i + 1] | screen[i + 2]) != 0;
+    return lit;
+}
+
+int CompareArea(int x, int y, int w, int h, const std::function<TestPixel(int, int)>& want,
+                int tolerance) {
+    int screenW = 0, screenH = 0, differing = 0;
+    std::vector<u8> screen = GLTestReadAll(&screenW, &screenH);
+    for (int j = 0; j < h; j++) {
+        for (int i = 0; i < w; i++) {
+            const u8* p = &screen[(size_t(y + j) * screenW + x + i) * 4];
+            RGBA got{p[0], p[1], p[2], 255};
+            if (ColorNear(got, ToRGBA(want(i, j)), tolerance)) continue;
+            if (differing++ < 5)
+                ADD_FAILURE() << "pixel (" << i << "," << j << ") is " << got << ", not "
+                              << ToRGBA(want(i, j));
+        }
+    }
+    return differing;
+}
+
+int CompareWithImage(int x, int y, const TestImage& image, int tolerance) {
+    return CompareArea(
+        x, y, image.width, image.height, [&](int i, int j) { return image.At(i, j); }, tolerance);
 }
 
 std::vector<u8> ReadTexture(u32 name, u32 format) {
@@ -73,20 +109,11 @@ GLint TextureParameter(u32 name, GLenum parameter) {
     return value;
 }
 
-int CompareWithImage(int x, int y, const TestImage& image, int tolerance) {
-    int w = 0, h = 0;
-    std::vector<u8> screen = GLTestReadAll(&w, &h);
-    int differing = 0;
-    for (int j = 0; j < image.height; j++) {
-        for (int i = 0; i < image.width; i++) {
-            const u8* p = &screen[(size_t(y + j) * w + x + i) * 4];
-            RGBA got{p[0], p[1], p[2], 255};
-            TestPixel want = image.At(i, j);
-            if (ColorNear(got, RGBA{want.r, want.g, want.b, 255}, tolerance)) continue;
-            if (differing++ < 5)
-                ADD_FAILURE() << "pixel (" << i << "," << j << ") is " << got << ", image has "
-                              << ToRGBA(want);
-        }
-    }
-    return differing;
+::testing::AssertionResult HoldsImage(u32 name, const TestImage& image) {
+    std::vector<u8> texels = ReadTexture(name, GL_RGBA);
+    if (texels.size() != image.pixels.size() * sizeof(TestPixel))
+        return ::testing::AssertionFailure() << "texture of " << texels.size() << " bytes";
+    if (memcmp(texels.data(), image.pixels.data(), texels.size()) != 0)
+        return ::testing::AssertionFailure() << "texels differ from the image";
+    return ::testing::AssertionSuccess();
 }

@@ -1,9 +1,11 @@
 // Shared set-up for the graphics GL tests: the engine's window and context, a temporary
-// working folder (log and image files), a black frame, and texture read-back helpers.
+// working folder (log and image files), a black frame, and pixel and texture read-back helpers.
 #pragma once
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -22,21 +24,35 @@ class GraphicsGLTest : public ::testing::Test {
     Texture* LoadTexture(const std::string& name, const TestImage& image, u32 filter);
     Surface* LoadSurface(const std::string& name, const TestImage& image, u32 filter);
 
-    std::string Log() const { return dir.Read("vaelor.log"); }
     int LogCount(const std::string& text) const;
 
     TempDir dir;
 };
 
+struct Point {
+    int x, y;
+};
+
+inline RGBA ToRGBA(const TestPixel& p) {
+    return RGBA{p.r, p.g, p.b, 255};
+}
+
+// Lit: anything but the black the fixture clears to.
+bool Lit(int x, int y);
+void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark = {});
+void ExpectColour(RGBA colour, std::initializer_list<Point> points);
+// Pixels of the whole client area with any colour in them.
+int LitPixelCount();
+
+// Compares the w x h client area at (x, y) with want(i, j), pixel by pixel; returns the number
+// of pixels that differ by more than tolerance and reports the first few.
+int CompareArea(int x, int y, int w, int h, const std::function<TestPixel(int, int)>& want,
+                int tolerance);
+int CompareWithImage(int x, int y, const TestImage& image, int tolerance);
+
 // Level 0 of a texture in the given pixel format, rows top first.
 std::vector<u8> ReadTexture(u32 name, u32 format);
 GLint TextureLevelParameter(u32 name, int level, GLenum parameter);
 GLint TextureParameter(u32 name, GLenum parameter);
-
-inline RGBA ToRGBA(const TestPixel& p) {
-    return RGBA{p.r, p.g, p.b, p.a};
-}
-
-// Compares the client area at (x, y) with the image, pixel by pixel; returns the number of
-// pixels that differ by more than tolerance and reports the first few.
-int CompareWithImage(int x, int y, const TestImage& image, int tolerance);
+// The texture's level 0 holds exactly the image (RGBA).
+::testing::AssertionResult HoldsImage(u32 name, const TestImage& image);

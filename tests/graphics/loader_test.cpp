@@ -1,5 +1,5 @@
 // Windowless checks of the texture and surface loaders: every failure's log line and error
-// report, the choice of decoder by extension, NextPow2 and the surface layout arithmetic.
+// report, the choice of decoder by extension, NextPow2, and freeing a surface.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -25,6 +25,11 @@ class LoaderTest : public ::testing::Test {
     bool Reported(const std::string& location, const std::string& text) const {
         return Logged("[ERROR] Error in '" + location + "': " + text);
     }
+    // A loader's failure: its own log line and the same text reported.
+    void ExpectFailure(const std::string& loader, const std::string& text) const {
+        EXPECT_TRUE(Logged("[ERROR]<" + loader + "> " + text)) << text;
+        EXPECT_TRUE(Reported(loader, text)) << text;
+    }
     TempDir dir;
 };
 
@@ -40,33 +45,27 @@ TEST_F(LoaderTest, NullPathIsReportedByEachLoader) {
 TEST_F(LoaderTest, UnsupportedExtensionsAreNamed) {
     ASSERT_TRUE(WriteTGA("picture.png", SolidImage(4, 4, {1, 2, 3, 255})));
     EXPECT_EQ(glLoadTexture("picture.png", GL_LINEAR), nullptr);
-    const std::string text =
-        "Failed to load 'picture.png', '*.png' files aren't supported by the Vaelor Engine";
-    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> " + text));
-    EXPECT_TRUE(Reported("glLoadTexture", text));
+    ExpectFailure("glLoadTexture",
+                  "Failed to load 'picture.png', '*.png' files aren't supported by the Vaelor "
+                  "Engine");
 
     // No dot: the whole path is the extension.
     EXPECT_EQ(glLoadSurface("Data/README", GL_LINEAR), nullptr);
-    const std::string whole =
-        "Failed to load 'Data/README', '*.data/readme' files aren't supported by the Vaelor "
-        "Engine";
-    EXPECT_TRUE(Logged("[ERROR]<glLoadSurface> " + whole));
+    ExpectFailure("glLoadSurface", "Failed to load 'Data/README', '*.data/readme' files aren't "
+                                   "supported by the Vaelor Engine");
 }
 
 TEST_F(LoaderTest, MissingFilesAreNotFound) {
     EXPECT_EQ(glLoadTexture("Data/absent.dsx", GL_LINEAR), nullptr);
-    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> File 'Data/absent.dsx' not found"));
-    EXPECT_TRUE(Reported("glLoadTexture", "File 'Data/absent.dsx' not found"));
+    ExpectFailure("glLoadTexture", "File 'Data/absent.dsx' not found");
     EXPECT_EQ(glLoadSurface("absent.TGA", GL_LINEAR), nullptr);
-    EXPECT_TRUE(Logged("[ERROR]<glLoadSurface> File 'absent.TGA' not found"));
-    EXPECT_TRUE(Reported("glLoadSurface", "File 'absent.TGA' not found"));
+    ExpectFailure("glLoadSurface", "File 'absent.TGA' not found");
 }
 
 TEST_F(LoaderTest, JpgIsAcceptedButHasNoDecoder) {
     ASSERT_TRUE(WriteBytes("photo.jpg", {0xFF, 0xD8, 0xFF, 0xE0}));
     EXPECT_EQ(glLoadTexture("photo.jpg", GL_LINEAR), nullptr);
-    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> Failed to load 'photo.jpg'"));
-    EXPECT_TRUE(Reported("glLoadTexture", "Failed to load 'photo.jpg'"));
+    ExpectFailure("glLoadTexture", "Failed to load 'photo.jpg'");
     EXPECT_FALSE(Logged("[ERROR]<glLoadTexture> LoadProc returned NULL"));
     EXPECT_EQ(Log().find("aren't supported"), std::string::npos);
 }
@@ -147,60 +146,17 @@ TEST_F(LoaderTest, FailedLoadsLeaveNoTrackedRecords) {
 }
 
 TEST(NextPow2, SmallestPowerOfTwoNotBelow) {
-    EXPECT_EQ(NextPow2(-5), 1);
-    EXPECT_EQ(NextPow2(0), 1);
-    EXPECT_EQ(NextPow2(1), 1);
-    EXPECT_EQ(NextPow2(2), 2);
-    EXPECT_EQ(NextPow2(3), 4);
-    EXPECT_EQ(NextPow2(100), 128);
-    EXPECT_EQ(NextPow2(256), 256);
-    EXPECT_EQ(NextPow2(257), 512);
-    EXPECT_EQ(NextPow2(16384), 16384);
     // 32768 does not fit the type; the largest power of two that does is the answer.
-    EXPECT_EQ(NextPow2(16385), 16384);
-    EXPECT_EQ(NextPow2(32767), 16384);
+    const std::pair<i16, i16> cases[] = {{-5, 1},        {0, 1},         {1, 1},        {2, 2},
+                                         {3, 4},         {100, 128},     {256, 256},    {257, 512},
+                                         {16384, 16384}, {16385, 16384}, {32767, 16384}};
+    for (auto [n, pow2] : cases) EXPECT_EQ(NextPow2(n), pow2) << n;
 }
 
-class SurfaceLayoutTest : public LoaderTest {
-  protected:
-    Surface* Load(int width, int height) {
-        std::string name = "s" + std::to_string(width) + "x" + std::to_string(height) + ".tga";
-        EXPECT_TRUE(WriteTGA(name, SolidImage(width, height, {9, 9, 9, 255})));
-        return glLoadSurface(name.c_str(), GL_LINEAR);
-    }
-};
-
-TEST_F(SurfaceLayoutTest, TileCountsAndLastTileSizes) {
-    Surface* one = Load(254, 254);
-    ASSERT_NE(one, nullptr);
-    EXPECT_EQ(one->columns, 1);
-    EXPECT_EQ(one->rows, 1);
-    EXPECT_EQ(one->lastColumnPixels, 254);
-    EXPECT_EQ(one->lastColumnWidth, 256);
-    EXPECT_EQ(one->lastRowHeight, 256);
-
-    Surface* thin = Load(255, 10);
-    ASSERT_NE(thin, nullptr);
-    EXPECT_EQ(thin->columns, 2);
-    EXPECT_EQ(thin->rows, 1);
-    EXPECT_EQ(thin->lastColumnPixels, 1);
-    EXPECT_EQ(thin->lastColumnWidth, 4);
-    EXPECT_EQ(thin->lastRowPixels, 10);
-    EXPECT_EQ(thin->lastRowHeight, 16);
-
-    Surface* big = Load(600, 300);
-    ASSERT_NE(big, nullptr);
-    EXPECT_EQ(big->columns, 3);
-    EXPECT_EQ(big->rows, 2);
-    EXPECT_EQ(big->lastColumnPixels, 92);
-    EXPECT_EQ(big->lastColumnWidth, 128);
-    EXPECT_EQ(big->lastRowPixels, 46);
-    EXPECT_EQ(big->lastRowHeight, 64);
-}
-
-TEST_F(SurfaceLayoutTest, FreeingASurfaceReleasesRecordsAndRegistryEntries) {
+TEST_F(LoaderTest, FreeingASurfaceReleasesRecordsAndRegistryEntries) {
+    ASSERT_TRUE(WriteTGA("big.tga", SolidImage(600, 300, {9, 9, 9, 255})));
     u32 allocs = TrackedAllocCount(), entries = RegisteredTextureCount();
-    Surface* surface = Load(600, 300);
+    Surface* surface = glLoadSurface("big.tga", GL_LINEAR);
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(TrackedAllocCount(), allocs + 2); // the record and its names
     EXPECT_EQ(RegisteredTextureCount(), entries + 6);
