@@ -1,5 +1,6 @@
 // The console layout tables: outlines that fan correctly, lie on their sheets and on the areas the
-// consoles hit-test, keep clear of the icon regions, and cover art on the built sheets.
+// consoles hit-test, keep clear of the icon regions; and the built sheets hold art in every
+// region and under every outline the consoles draw.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,21 +14,30 @@ namespace {
 
 using Poly = std::vector<ArtPoint>;
 constexpr f64 EPS = 0.01;
+// The consoles' hit areas: the bottom band of the screen, outside the dial.
+constexpr f64 HIT_TOP = 464;
+constexpr f64 SCREEN_BOTTOM = 600;
+constexpr f64 DIAL_RADIUS = 75;
+constexpr f64 PRESS_SHIFT = 2;
 
 f64 Cross(ArtPoint o, ArtPoint a, ArtPoint b) {
     return f64(a.x - o.x) * (b.y - o.y) - f64(a.y - o.y) * (b.x - o.x);
 }
 
 // A triangle fan from the first point covers the outline only when no triangle folds back.
-void ExpectValidFan(const Poly& p, const char* what) {
+void ExpectFanOnSheet(const Poly& p) {
     int positive = 0, negative = 0;
     for (size_t i = 1; i + 1 < p.size(); ++i) {
         const f64 c = Cross(p[0], p[i], p[i + 1]);
         positive += c > EPS;
         negative += c < -EPS;
     }
-    EXPECT_TRUE(positive == 0 || negative == 0) << what << " folds over itself";
-    EXPECT_GT(positive + negative, 0) << what << " is empty";
+    EXPECT_TRUE(positive == 0 || negative == 0) << "folds over itself";
+    EXPECT_GT(positive + negative, 0) << "is empty";
+    for (const ArtPoint& q : p) {
+        EXPECT_GE(std::min(q.x, q.y), -0.5f);
+        EXPECT_LE(std::max(q.x, q.y), CONSOLE_SHEET_SIZE + 0.5f);
+    }
 }
 
 bool Inside(const Poly& p, ArtPoint q) {
@@ -45,10 +55,6 @@ ArtPoint Centroid(const Poly& p) {
     return {f32(x / p.size()), f32(y / p.size())};
 }
 
-Poly Outline(const ButtonArt& b, int state) {
-    return Poly(b.points + state * b.pointCount, b.points + (state + 1) * b.pointCount);
-}
-
 Poly ToScreen(const Poly& p, ArtPoint offset, f32 scale, ArtPoint origin) {
     Poly out;
     for (const ArtPoint& q : p) out.push_back(ArtToScreen(q, offset, scale, origin));
@@ -59,61 +65,131 @@ f64 Distance(ArtPoint a, ArtPoint b) {
     return std::hypot(a.x - b.x, a.y - b.y);
 }
 
+// A button outline in sheet pixels; counts past the array are cut (and fail elsewhere).
+Poly Outline(const ButtonArt& b, int state) {
+    const int n = std::min<int>(b.pointCount, OUTLINE_MAX_POINTS);
+    return Poly(b.points + state * n, b.points + (state + 1) * n);
+}
+
+// A console sheet: the shapes drawn from it (buttons in their normal state, the power frame),
+// its big fan with the points of it that must hold art, and the regions sampled as pictures.
+struct Sheet {
+    const char* file;
+    std::vector<Poly> shapes;
+    Poly fan;
+    std::vector<ArtPoint> fanProbes;
+    std::vector<ArtRect> icons;
+};
+
+Sheet NavSheet() {
+    const ArtPoint* face = DialFaceFan();
+    Sheet s{"Data/Graphics/Navigations/nav.dsx",
+            {},
+            Poly(face, face + DIAL_FACE_POINTS),
+            {face[0]},
+            {NAV_LEVER_ICON, NAV_HELP_ICON, PLATING_ICON, WARP_ICON}};
+    for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
+        s.shapes.push_back(Outline(NavButtonArt()[i], 0));
+        s.icons.push_back(NavButtonArt()[i].icon);
+    }
+    for (int k = 0; k < RIM_BUTTON_COUNT; ++k)
+        s.shapes.push_back(Poly(NavRimButtonArt()[k].points, NavRimButtonArt()[k].points + 4));
+    return s;
+}
+
+Sheet TacticalSheet() {
+    const ArtPoint* body = TacticalBodyFan();
+    // The body's centre is the weapon ring's window: its art is on the outer ring.
+    Sheet s{"Data/Graphics/Tactical/tactical.dsx",
+            {},
+            Poly(body, body + TACTICAL_BODY_POINTS),
+            {{body[0].x + 155, body[0].y}},
+            {TACTICAL_TORPEDO_ICON, TACTICAL_BADGE, RACK_PIP_FRAME, RACK_PIP, STATUS_PIP,
+             CLOAK_ICON, WARP_ICON, PLATING_ICON}};
+    for (const SystemIconArt& icon : SYSTEM_ICONS) s.icons.push_back(icon.region);
+    for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
+        const ButtonArt& b = TacticalButtonArt()[i];
+        s.shapes.push_back(Outline(b, 0));
+        if (b.icon.w) s.icons.push_back(b.icon);
+    }
+    return s;
+}
+
+Sheet PowerSheet() {
+    Sheet s{"Data/Graphics/Power Display/power.dsx",
+            {},
+            {},
+            {},
+            {POWER_BAR_LEFT, POWER_BAR_MIDDLE, POWER_BAR_RIGHT, POWER_HEALTH_ICON, MARKER_WARP,
+             MARKER_RESERVE, MARKER_CLOAK, MARKER_POLARIZE}};
+    for (const FramePolygon& f : POWER_FRAME)
+        s.shapes.push_back(
+            Poly(f.points, f.points + std::min<int>(f.pointCount, FRAME_MAX_POINTS)));
+    return s;
+}
+
 // The corner regions as the consoles assign them (navigation; tactical mirrors x).
 int NavCorner(f64 x, f64 y) {
-    if (x < 662 || y < 464 || Distance({f32(x), f32(y)}, NAV_DIAL_CENTRE) < 75) return 0;
+    if (x < 662 || y < HIT_TOP || Distance({f32(x), f32(y)}, NAV_DIAL_CENTRE) < DIAL_RADIUS)
+        return 0;
     if (y <= 509) return 2;
     if (x <= 709) return 6;
     if ((x >= 783 && y >= 552) || (x >= 758 && y >= 583)) return 4;
     if (y >= 552 && x > 752 && 31 - (583 - y) >= 783 - x) return 4;
-    if (600 - y <= 800 - x) return 5;
+    if (SCREEN_BOTTOM - y <= 800 - x) return 5;
     return 3;
 }
 int TacticalCorner(f64 x, f64 y) {
-    if (x > 138 || y < 464 || Distance({f32(x), f32(y)}, TACTICAL_DIAL_CENTRE) < 75) return 0;
+    if (x > 138 || y < HIT_TOP || Distance({f32(x), f32(y)}, TACTICAL_DIAL_CENTRE) < DIAL_RADIUS)
+        return 0;
     if (y <= 509) return 25;
     if (x >= 91) return 29;
     if ((x <= 17 && y >= 552) || (x <= 48 && y >= 583)) return 27;
     if (y >= 552 && x <= 48 && 31 - (583 - y) >= x - 17) return 27;
-    if (600 - y <= x) return 28;
+    if (SCREEN_BOTTOM - y <= x) return 28;
     return 26;
 }
 
-void ExpectOnSheet(const Poly& p, const char* what) {
-    for (const ArtPoint& q : p) {
-        EXPECT_GE(q.x, -0.5f) << what;
-        EXPECT_GE(q.y, -0.5f) << what;
-        EXPECT_LE(q.x, CONSOLE_SHEET_SIZE + 0.5f) << what;
-        EXPECT_LE(q.y, CONSOLE_SHEET_SIZE + 0.5f) << what;
+} // namespace
+
+TEST(ConsoleLayout, EveryOutlineIsAFanOnItsSheet) {
+    std::vector<Poly> all;
+    for (const Sheet& sheet : {NavSheet(), TacticalSheet(), PowerSheet()}) {
+        all.insert(all.end(), sheet.shapes.begin(), sheet.shapes.end());
+        if (!sheet.fan.empty()) all.push_back(sheet.fan);
+    }
+    for (const ButtonArt* side : {NavButtonArt(), TacticalButtonArt()})
+        for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
+            EXPECT_LE(side[i].pointCount, OUTLINE_MAX_POINTS) << side[i].id;
+            all.push_back(Outline(side[i], 1));
+        }
+    for (const FramePolygon& f : POWER_FRAME) EXPECT_LE(f.pointCount, FRAME_MAX_POINTS);
+    for (const Poly& outline : all) {
+        SCOPED_TRACE(testing::Message() << "outline from " << outline[0].x << "," << outline[0].y);
+        ExpectFanOnSheet(outline);
     }
 }
 
 TEST(ConsoleLayout, CornerButtonsFanOverTheirOwnHitAreas) {
-    const ButtonArt* consoles[2] = {NavButtonArt(), TacticalButtonArt()};
     for (int side = 0; side < 2; ++side)
         for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
-            const ButtonArt& b = consoles[side][i];
+            const ButtonArt& b = (side ? TacticalButtonArt() : NavButtonArt())[i];
+            SCOPED_TRACE(b.id);
             const ArtPoint origin = side ? TACTICAL_ORIGIN : NAV_ORIGIN;
-            ASSERT_LE(b.pointCount, OUTLINE_MAX_POINTS);
-            for (int state = 0; state < 2; ++state) {
-                const Poly sheet = Outline(b, state);
-                ExpectValidFan(sheet, ("corner button " + std::to_string(b.id)).c_str());
-                ExpectOnSheet(sheet, "corner button");
-            }
             const Poly screen = ToScreen(Outline(b, 0), b.offset[0], CONSOLE_SCALE, origin);
             const ArtPoint c = Centroid(screen);
             EXPECT_EQ(side ? TacticalCorner(c.x, c.y) : NavCorner(c.x, c.y), b.id);
             for (const ArtPoint& q : screen) {
-                EXPECT_GE(q.y, 464 - EPS) << b.id;
-                EXPECT_LE(q.y, 600 + EPS) << b.id;
-                EXPECT_GE(Distance(q, side ? TACTICAL_DIAL_CENTRE : NAV_DIAL_CENTRE), 75.0) << b.id;
+                EXPECT_GE(q.y, HIT_TOP - EPS);
+                EXPECT_LE(q.y, SCREEN_BOTTOM + EPS);
+                EXPECT_GE(Distance(q, side ? TACTICAL_DIAL_CENTRE : NAV_DIAL_CENTRE), DIAL_RADIUS);
             }
             // Pressed: the same art two units right and down, like the icon.
             const Poly pressed = ToScreen(Outline(b, 1), b.offset[1], CONSOLE_SCALE, origin);
-            EXPECT_NEAR(pressed[0].x - screen[0].x, 2.0, 1e-3);
-            EXPECT_NEAR(pressed[0].y - screen[0].y, 2.0, 1e-3);
+            EXPECT_NEAR(pressed[0].x - screen[0].x, PRESS_SHIFT, 1e-3);
+            EXPECT_NEAR(pressed[0].y - screen[0].y, PRESS_SHIFT, 1e-3);
             if (b.icon.w) {
-                EXPECT_FLOAT_EQ(b.iconPos[1].x - b.iconPos[0].x, 2.0f);
+                EXPECT_FLOAT_EQ(b.iconPos[1].x - b.iconPos[0].x, PRESS_SHIFT);
             }
         }
 }
@@ -122,9 +198,8 @@ TEST(ConsoleLayout, RimButtonsSitOnTheRimInOrder) {
     const RimButtonArt* rim = NavRimButtonArt();
     for (int k = 0; k < RIM_BUTTON_COUNT; ++k) {
         EXPECT_EQ(rim[k].id, 7 + k);
-        const Poly quad(rim[k].points, rim[k].points + 4);
-        ExpectValidFan(quad, "rim button");
-        const Poly screen = ToScreen(quad, rim[k].offset[0], CONSOLE_SCALE, NAV_ORIGIN);
+        const Poly screen = ToScreen(Poly(rim[k].points, rim[k].points + 4), rim[k].offset[0],
+                                     CONSOLE_SCALE, NAV_ORIGIN);
         for (const ArtPoint& q : screen) {
             EXPECT_GE(Distance(q, NAV_DIAL_CENTRE), DIAL_RIM_INNER - 0.5);
             EXPECT_LE(Distance(q, NAV_DIAL_CENTRE), DIAL_RIM_OUTER + 0.5);
@@ -140,105 +215,70 @@ TEST(ConsoleLayout, RimButtonsSitOnTheRimInOrder) {
     }
 }
 
-TEST(ConsoleLayout, DialFaceAndBodyFansCloseAndStayOnTheirSheets) {
-    const Poly face(DialFaceFan(), DialFaceFan() + DIAL_FACE_POINTS);
-    ExpectValidFan(face, "dial face");
-    ExpectOnSheet(face, "dial face");
+TEST(ConsoleLayout, DialFaceAndBodyFansCloseOnTheirCentres) {
+    const Poly face = NavSheet().fan;
     EXPECT_FLOAT_EQ(face.back().x, face[1].x);
     EXPECT_FLOAT_EQ(face.back().y, face[1].y);
     const ArtPoint centre = ArtToScreen(face[0], DIAL_FACE_OFFSET, CONSOLE_SCALE, NAV_ORIGIN);
     EXPECT_NEAR(centre.x, NAV_DIAL_CENTRE.x, 0.01);
     EXPECT_NEAR(centre.y, NAV_DIAL_CENTRE.y, 0.01);
-
-    const Poly body(TacticalBodyFan(), TacticalBodyFan() + TACTICAL_BODY_POINTS);
-    ExpectValidFan(body, "tactical body");
-    ExpectOnSheet(body, "tactical body");
     const ArtPoint ring =
-        ArtToScreen(body[0], TACTICAL_BODY_OFFSET, CONSOLE_SCALE, TACTICAL_ORIGIN);
+        ArtToScreen(TacticalBodyFan()[0], TACTICAL_BODY_OFFSET, CONSOLE_SCALE, TACTICAL_ORIGIN);
     EXPECT_NEAR(ring.x, 101.0, 0.5); // the weapon ring's centre
     EXPECT_NEAR(ring.y, 498.5, 0.5);
 }
 
-TEST(ConsoleLayout, PowerFrameCoversTheMetersAndStaysOnItsSheet) {
-    for (const FramePolygon& f : POWER_FRAME) {
-        ASSERT_LE(f.pointCount, FRAME_MAX_POINTS);
-        const Poly p(f.points, f.points + f.pointCount);
-        ExpectValidFan(p, "power frame");
-        ExpectOnSheet(p, "power frame");
-    }
-    const FramePolygon& main = POWER_FRAME[0];
-    const Poly screen = ToScreen(Poly(main.points, main.points + main.pointCount),
-                                 POWER_FRAME_OFFSET, POWER_FRAME_SCALE, POWER_FRAME_ORIGIN);
+TEST(ConsoleLayout, PowerFrameCoversTheMeters) {
+    const Poly screen =
+        ToScreen(PowerSheet().shapes[0], POWER_FRAME_OFFSET, POWER_FRAME_SCALE, POWER_FRAME_ORIGIN);
     for (const ArtPoint& m : POWER_SLIDER_START)
         EXPECT_TRUE(Inside(screen, {m.x + POWER_METER_SIZE.x / 2, m.y + POWER_METER_SIZE.y / 2}));
     EXPECT_TRUE(Inside(screen, {RESERVE_BAR_POS.x + RESERVE_BAR_FULL / 2, RESERVE_BAR_POS.y + 5}));
 }
 
 // An icon drawn at its own place must not also show through a button or fan of the same sheet.
-void ExpectIconsClear(const std::vector<Poly>& shapes, const std::vector<ArtRect>& icons) {
-    for (const ArtRect& r : icons)
-        for (const Poly& s : shapes) {
-            const ArtPoint probes[5] = {{f32(r.x + 1), f32(r.y + 1)},
-                                        {f32(r.x + r.w - 1), f32(r.y + 1)},
-                                        {f32(r.x + 1), f32(r.y + r.h - 1)},
-                                        {f32(r.x + r.w - 1), f32(r.y + r.h - 1)},
-                                        {f32(r.x + r.w / 2.0), f32(r.y + r.h / 2.0)}};
-            for (const ArtPoint& q : probes)
-                EXPECT_FALSE(Inside(s, q))
-                    << "icon at " << r.x << "," << r.y << " lies under a shape";
-        }
-}
-
 TEST(ConsoleLayout, IconRegionsKeepClearOfSampledShapes) {
-    std::vector<Poly> nav = {Poly(DialFaceFan(), DialFaceFan() + DIAL_FACE_POINTS)};
-    std::vector<ArtRect> navIcons = {NAV_LEVER_ICON, NAV_HELP_ICON, PLATING_ICON, WARP_ICON};
-    for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
-        nav.push_back(Outline(NavButtonArt()[i], 0));
-        navIcons.push_back(NavButtonArt()[i].icon);
+    for (Sheet sheet : {NavSheet(), TacticalSheet(), PowerSheet()}) {
+        SCOPED_TRACE(sheet.file);
+        if (!sheet.fan.empty()) sheet.shapes.push_back(sheet.fan);
+        for (const ArtRect& r : sheet.icons)
+            for (const Poly& s : sheet.shapes) {
+                const ArtPoint probes[5] = {{f32(r.x + 1), f32(r.y + 1)},
+                                            {f32(r.x + r.w - 1), f32(r.y + 1)},
+                                            {f32(r.x + 1), f32(r.y + r.h - 1)},
+                                            {f32(r.x + r.w - 1), f32(r.y + r.h - 1)},
+                                            {f32(r.x + r.w / 2.0), f32(r.y + r.h / 2.0)}};
+                for (const ArtPoint& q : probes)
+                    EXPECT_FALSE(Inside(s, q))
+                        << "icon at " << r.x << "," << r.y << " lies under a shape";
+            }
     }
-    for (int k = 0; k < RIM_BUTTON_COUNT; ++k)
-        nav.push_back(Poly(NavRimButtonArt()[k].points, NavRimButtonArt()[k].points + 4));
-    ExpectIconsClear(nav, navIcons);
-
-    std::vector<Poly> tactical = {
-        Poly(TacticalBodyFan(), TacticalBodyFan() + TACTICAL_BODY_POINTS)};
-    std::vector<ArtRect> tacticalIcons = {TACTICAL_TORPEDO_ICON,
-                                          TACTICAL_BADGE,
-                                          RACK_PIP_FRAME,
-                                          RACK_PIP,
-                                          STATUS_PIP,
-                                          CLOAK_ICON,
-                                          WARP_ICON,
-                                          PLATING_ICON};
-    for (const SystemIconArt& s : SYSTEM_ICONS) tacticalIcons.push_back(s.region);
-    for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
-        tactical.push_back(Outline(TacticalButtonArt()[i], 0));
-        if (TacticalButtonArt()[i].icon.w) tacticalIcons.push_back(TacticalButtonArt()[i].icon);
-    }
-    ExpectIconsClear(tactical, tacticalIcons);
 }
 
-TEST(ConsoleLayout, BuiltSheetsHaveArtUnderEveryOutline) {
-    LoadedImage nav, tactical, power;
-    ASSERT_TRUE(LoadDistImage("Data/Graphics/Navigations/nav.dsx", &nav));
-    ASSERT_TRUE(LoadDistImage("Data/Graphics/Tactical/tactical.dsx", &tactical));
-    ASSERT_TRUE(LoadDistImage("Data/Graphics/Power Display/power.dsx", &power));
-    auto drawnAt = [](const LoadedImage& img, ArtPoint p) {
-        return img.Alpha(int(p.x), int(p.y)) > 0;
-    };
-    for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
-        EXPECT_TRUE(drawnAt(nav, Centroid(Outline(NavButtonArt()[i], 0)))) << NavButtonArt()[i].id;
-        EXPECT_TRUE(drawnAt(tactical, Centroid(Outline(TacticalButtonArt()[i], 0))))
-            << TacticalButtonArt()[i].id;
-    }
-    for (int k = 0; k < RIM_BUTTON_COUNT; ++k)
-        EXPECT_TRUE(drawnAt(
-            nav, Centroid(Poly(NavRimButtonArt()[k].points, NavRimButtonArt()[k].points + 4))));
-    EXPECT_TRUE(drawnAt(nav, DialFaceFan()[0]));
-    const ArtPoint bezel{TacticalBodyFan()[0].x + 155, TacticalBodyFan()[0].y}; // outer ring
-    EXPECT_TRUE(drawnAt(tactical, bezel));
-    for (const FramePolygon& f : POWER_FRAME)
-        EXPECT_TRUE(drawnAt(power, Centroid(Poly(f.points, f.points + f.pointCount))));
+// Share of the region's pixels that are not fully transparent.
+double Coverage(const LoadedImage& img, const ArtRect& r) {
+    int covered = 0;
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x; x < r.x + r.w; ++x) covered += img.Alpha(x, y) > 0;
+    return double(covered) / (r.w * r.h);
 }
 
-} // namespace
+// Every region of a built sheet holds art, and so do the middle of every shape and the fan's
+// probes.
+TEST(ConsoleLayout, BuiltSheetsHoldArtInEveryRegionAndUnderEveryOutline) {
+    for (const Sheet& sheet : {NavSheet(), TacticalSheet(), PowerSheet()}) {
+        SCOPED_TRACE(sheet.file);
+        LoadedImage img;
+        ASSERT_TRUE(LoadDistImage(sheet.file, &img));
+        for (const ArtRect& r : sheet.icons) {
+            ASSERT_LE(r.x + r.w, img.image.width);
+            ASSERT_LE(r.y + r.h, img.image.height);
+            EXPECT_GT(Coverage(img, r), 0.1)
+                << "region " << r.x << "," << r.y << " " << r.w << "x" << r.h << " is empty";
+        }
+        std::vector<ArtPoint> probes = sheet.fanProbes;
+        for (const Poly& s : sheet.shapes) probes.push_back(Centroid(s));
+        for (const ArtPoint& p : probes)
+            EXPECT_GT(img.Alpha(int(p.x), int(p.y)), 0) << "nothing drawn at " << p.x << "," << p.y;
+    }
+}

@@ -9,7 +9,7 @@ add_dependencies(asset_art_tests assets)
 
 vaelor_test(asset_sound_tests
   SOURCES sound_files_test.cpp art_test_support.cpp
-  LIBS vaelor_images PkgConfig::VORBIS OpenGL::GL)
+  LIBS vaelor_images vaelor_audio OpenGL::GL)
 target_compile_definitions(asset_sound_tests PRIVATE ASSET_DIST_DIR="${DIST_DIR}")
 add_dependencies(asset_sound_tests assets)
 

@@ -1,9 +1,8 @@
-// Every sound the game loads is in the program folder, parses as the format its name says, has
-// the expected rate and length and is not silent; loops meet seamlessly; the music folder holds
-// at least two Ogg tracks of a minute or more.
+// Every sound the game loads is in the program folder, reads with the engine's own WAV and Ogg
+// Vorbis readers at the expected rate and length and is not silent; loops meet seamlessly; the
+// music folder holds at least two Ogg tracks of a minute or more.
 #include <dirent.h>
 #include <gtest/gtest.h>
-#include <vorbis/vorbisfile.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -13,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "audio/vorbis.h"
+#include "audio/wav.h"
 #include "tests/assets/art_test_support.h"
 
 namespace {
@@ -20,100 +21,94 @@ namespace {
 constexpr int EFFECT_RATE = 22050;
 constexpr double MIN_MUSIC_SECONDS = 60.0;
 
-struct Wav {
-    int channels = 0, rate = 0, bits = 0;
-    std::vector<int16_t> samples;
+// What the checks measure of a sound read with the engine's own readers, gathered while
+// reading so that no track is held whole.
+struct Sound {
+    int channels = 0, rate = 0, bits = 0; // bits: WAV only
+    double announcedSeconds = 0;          // Ogg: the length the stream announces
+    size_t samples = 0;
+    int peak = 0, biggestStep = 0, first = 0, last = 0; // biggestStep: mono only
+    double side = 0; // |left - right| summed over the frames: zero for a mono image
+
+    // Whole frames at a time.
+    void Add(const int16_t* s, size_t count) {
+        if (count == 0) return;
+        if (samples == 0) first = last = s[0];
+        for (size_t i = 0; i < count; ++i) peak = std::max(peak, std::abs(int(s[i])));
+        if (channels == 2) {
+            for (size_t i = 0; i + 1 < count; i += 2) side += std::fabs(s[i] - s[i + 1]) / 32768.0;
+        } else {
+            for (size_t i = 0; i < count; ++i)
+                biggestStep = std::max(biggestStep, std::abs(s[i] - (i ? s[i - 1] : last)));
+        }
+        last = s[count - 1];
+        samples += count;
+    }
+    size_t Frames() const { return samples / channels; }
+    double Seconds() const { return double(Frames()) / rate; }
 };
 
-u32 U32(const std::vector<u8>& b, size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | u32(b[at + 3]) << 24;
-}
-
-// A strict reader of the RIFF chunks the game's WAV loader looks at.
-bool ReadWav(const std::string& path, Wav* out) {
+bool LoadWav(const std::string& path, Sound* out) {
     std::ifstream f(path, std::ios::binary);
     std::vector<u8> b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (b.size() < 12 || std::memcmp(&b[0], "RIFF", 4) || std::memcmp(&b[8], "WAVE", 4))
-        return false;
-    bool fmt = false;
-    for (size_t at = 12; at + 8 <= b.size();) {
-        const u32 size = U32(b, at + 4);
-        if (size > b.size() - at - 8) return false;
-        if (!std::memcmp(&b[at], "fmt ", 4) && size >= 16) {
-            fmt = b[at + 8] == 1 && b[at + 9] == 0; // PCM
-            out->channels = b[at + 10];
-            out->rate = int(U32(b, at + 12));
-            out->bits = b[at + 22];
-        } else if (!std::memcmp(&b[at], "data", 4)) {
-            out->samples.resize(size / 2);
-            std::memcpy(out->samples.data(), &b[at + 8], out->samples.size() * 2);
-        }
-        at += 8 + size + (size & 1);
-    }
-    return fmt && !out->samples.empty();
+    WavInfo info;
+    if (ParseWAV(b.data(), b.size(), &info) || info.coding != WAV_PCM) return false;
+    out->channels = info.channels;
+    out->rate = int(info.frequency);
+    out->bits = info.bitsPerSample;
+    std::vector<int16_t> samples(info.size / sizeof(int16_t));
+    std::memcpy(samples.data(), info.samples, samples.size() * sizeof(int16_t));
+    out->Add(samples.data(), samples.size());
+    return out->samples > 0;
 }
 
-struct OggInfo {
-    int channels = 0;
-    long rate = 0;
-    double seconds = 0;
-    long decodedFrames = 0;
-    int peak = 0;
-    double sideEnergy = 0; // left minus right: zero for a mono image
-};
-
-bool ReadOgg(const std::string& path, OggInfo* out) {
+bool LoadOgg(const std::string& path, Sound* out) {
+    FILE* file = std::fopen(path.c_str(), "rb");
     OggVorbis_File vf;
-    if (ov_fopen(path.c_str(), &vf) != 0) return false;
-    const vorbis_info* info = ov_info(&vf, -1);
-    out->channels = info->channels;
-    out->rate = info->rate;
-    out->seconds = ov_time_total(&vf, -1);
-    char buf[4096];
-    int section = 0;
-    long bytes;
-    while ((bytes = ov_read(&vf, buf, sizeof buf, 0, 2, 1, &section)) > 0) {
-        const int16_t* s = reinterpret_cast<const int16_t*>(buf);
-        for (long i = 0; i < bytes / 2; ++i) out->peak = std::max(out->peak, std::abs(int(s[i])));
-        if (out->channels == 2)
-            for (long i = 0; i + 1 < bytes / 2; i += 2)
-                out->sideEnergy += std::fabs(double(s[i]) - s[i + 1]) / 32768.0;
-        out->decodedFrames += bytes / 2 / out->channels;
+    VorbisLayout layout;
+    if (!file || VorbisOpenFile(file, &vf, &layout)) return false;
+    out->channels = layout.channels;
+    out->rate = int(layout.rate);
+    out->announcedSeconds = ov_time_total(&vf, -1);
+    int16_t buffer[VORBIS_READ_REQUEST / sizeof(int16_t)];
+    for (bool ended = false; !ended;) {
+        const size_t got = VorbisRead(&vf, &layout, reinterpret_cast<u8*>(buffer), sizeof buffer,
+                                      sizeof buffer, &ended);
+        out->Add(buffer, got / sizeof(int16_t));
     }
-    ov_clear(&vf);
-    return bytes == 0;
+    VorbisClose(&vf);
+    return true;
 }
 
-struct ExpectedWav {
-    const char* name;
-    double seconds;
-    bool loops;
-};
+// Effects are mono at the effect rate and clearly audible.
+void ExpectEffect(const char* name, const Sound& s) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(s.channels, 1);
+    EXPECT_EQ(s.rate, EFFECT_RATE);
+    EXPECT_GT(s.peak, 8000) << "nearly silent";
+}
 
 TEST(SoundFiles, WavEffectsAreMono16BitAtTheirLengths) {
-    const ExpectedWav wavs[] = {{"engine.wav", 2.0, true},
-                                {"lancer.wav", 1.0, true},
-                                {"lancer_start.wav", 0.5, false},
-                                {"distruptor.wav", 0.38, false}};
-    for (const ExpectedWav& e : wavs) {
-        Wav w;
-        ASSERT_TRUE(ReadWav(DistPath(std::string("Data/Audio/") + e.name), &w)) << e.name;
-        EXPECT_EQ(w.channels, 1) << e.name;
+    const struct {
+        const char* name;
+        double seconds;
+        bool loops;
+    } wavs[] = {{"engine.wav", 2.0, true},
+                {"lancer.wav", 1.0, true},
+                {"lancer_start.wav", 0.5, false},
+                {"distruptor.wav", 0.38, false}};
+    for (const auto& e : wavs) {
+        Sound w;
+        ASSERT_TRUE(LoadWav(DistPath(std::string("Data/Audio/") + e.name), &w)) << e.name;
+        ExpectEffect(e.name, w);
         EXPECT_EQ(w.bits, 16) << e.name;
-        EXPECT_EQ(w.rate, EFFECT_RATE) << e.name;
-        EXPECT_NEAR(double(w.samples.size()) / w.rate, e.seconds, 0.01) << e.name;
-        int peak = 0, biggestStep = 0;
-        for (size_t i = 0; i < w.samples.size(); ++i) {
-            peak = std::max(peak, std::abs(int(w.samples[i])));
-            if (i) biggestStep = std::max(biggestStep, std::abs(w.samples[i] - w.samples[i - 1]));
-        }
-        EXPECT_GT(peak, 8000) << e.name << " is nearly silent";
+        EXPECT_NEAR(w.Seconds(), e.seconds, 0.01) << e.name;
         if (e.loops) {
             // Played looped, the jump from the last sample to the first must be an ordinary step.
-            EXPECT_LE(std::abs(w.samples.back() - w.samples.front()), biggestStep) << e.name;
+            EXPECT_LE(std::abs(w.last - w.first), w.biggestStep) << e.name;
         } else {
-            EXPECT_LT(std::abs(int(w.samples.front())), 200) << e.name << " starts with a click";
-            EXPECT_LT(std::abs(int(w.samples.back())), 200) << e.name << " ends with a click";
+            EXPECT_LT(std::abs(w.first), 200) << e.name << " starts with a click";
+            EXPECT_LT(std::abs(w.last), 200) << e.name << " ends with a click";
         }
     }
 }
@@ -121,14 +116,12 @@ TEST(SoundFiles, WavEffectsAreMono16BitAtTheirLengths) {
 TEST(SoundFiles, OggEffectsDecodeWhole) {
     for (const char* name :
          {"cloak_on.ogg", "cloak_off.ogg", "warp.ogg", "exit_warp.ogg", "pulse_torpedo.ogg"}) {
-        OggInfo o;
-        ASSERT_TRUE(ReadOgg(DistPath(std::string("Data/Audio/") + name), &o)) << name;
-        EXPECT_EQ(o.channels, 1) << name;
-        EXPECT_EQ(o.rate, EFFECT_RATE) << name;
-        EXPECT_GT(o.seconds, 0.3) << name;
-        EXPECT_LT(o.seconds, 5.0) << name;
-        EXPECT_NEAR(o.decodedFrames, o.seconds * o.rate, 2) << name;
-        EXPECT_GT(o.peak, 8000) << name << " is nearly silent";
+        Sound o;
+        ASSERT_TRUE(LoadOgg(DistPath(std::string("Data/Audio/") + name), &o)) << name;
+        ExpectEffect(name, o);
+        EXPECT_GT(o.announcedSeconds, 0.3) << name;
+        EXPECT_LT(o.announcedSeconds, 5.0) << name;
+        EXPECT_NEAR(o.Seconds(), o.announcedSeconds, 2.0 / o.rate) << name << " decodes short";
     }
 }
 
@@ -143,13 +136,14 @@ TEST(SoundFiles, MusicFolderHoldsTwoTracksOfAMinuteOrMore) {
     closedir(dir);
     ASSERT_GE(tracks.size(), 2u);
     for (const std::string& t : tracks) {
-        OggInfo o;
-        ASSERT_TRUE(ReadOgg(DistPath("Data/Music/" + t), &o)) << t;
+        Sound o;
+        ASSERT_TRUE(LoadOgg(DistPath("Data/Music/" + t), &o)) << t;
         EXPECT_EQ(o.channels, 2) << t;
         EXPECT_GE(o.rate, EFFECT_RATE) << t;
-        EXPECT_GE(o.seconds, MIN_MUSIC_SECONDS) << t;
+        EXPECT_GE(o.announcedSeconds, MIN_MUSIC_SECONDS) << t;
+        EXPECT_NEAR(o.Seconds(), o.announcedSeconds, 2.0 / o.rate) << t << " decodes short";
         EXPECT_GT(o.peak, 16000) << t << " is too quiet";
-        EXPECT_GT(o.sideEnergy / o.decodedFrames, 0.005) << t << " has no stereo image";
+        EXPECT_GT(o.side / o.Frames(), 0.005) << t << " has no stereo image";
     }
 }
 

@@ -17,16 +17,13 @@ constexpr int RATE = 8000;
 
 TEST(Synth, EnvelopeRisesHoldsAndReleases) {
     const Envelope env{0.1, 0.2, 0.5, 0.4};
-    EXPECT_DOUBLE_EQ(env.At(-1, 1), 0.0);
-    EXPECT_DOUBLE_EQ(env.At(0, 1), 0.0);
-    EXPECT_NEAR(env.At(0.05, 1), 0.5, 1e-9);
-    EXPECT_NEAR(env.At(0.1, 1), 1.0, 1e-9);
-    EXPECT_NEAR(env.At(0.2, 1), 0.75, 1e-9);
-    EXPECT_NEAR(env.At(0.6, 1), 0.5, 1e-9);
-    EXPECT_NEAR(env.At(1.2, 1), 0.25, 1e-9); // halfway through the release
-    EXPECT_DOUBLE_EQ(env.At(1.5, 1), 0.0);
-    // Released during the attack: it fades from where it had got to.
-    EXPECT_NEAR(env.At(0.05, 0.05), 0.5, 1e-9);
+    // {time, held for, level}: held 1 s it rises, decays, sustains and releases; released during
+    // the attack it fades from where it had got to.
+    const f64 levels[][3] = {{-1, 1, 0},     {0, 1, 0},      {0.05, 1, 0.5},
+                             {0.1, 1, 1.0},  {0.2, 1, 0.75}, {0.6, 1, 0.5},
+                             {1.2, 1, 0.25}, {1.5, 1, 0},    {0.05, 0.05, 0.5}};
+    for (const auto& [t, hold, level] : levels)
+        EXPECT_NEAR(env.At(t, hold), level, level == 0 ? 0 : 1e-9) << t << " held " << hold;
 }
 
 TEST(Synth, NoiseIsRepeatableAndBounded) {

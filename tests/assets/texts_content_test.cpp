@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "engine/input.h"
 #include "engine/loop.h"
@@ -21,6 +22,7 @@ namespace {
 const std::string DIST = VAELOR_DIST_DIR;
 const std::string SOURCES = VAELOR_ASSET_SOURCE_DIR;
 const char* const LANGUAGES[] = {"eng", "cro", "cz", "pl", "de", "it", "spa", "fin"};
+const char* const LOC_FILES[] = {"menu", "game", "keyboard"};
 const int FONT_SIZES[] = {12, 15, 17, 19, 24, 30, 34, 38, 48};
 // The game draws with the small font's scale; small fonts come out this many units high.
 constexpr f32 SMALL_DRAW_HEIGHT = 12;
@@ -36,13 +38,21 @@ constexpr size_t QUICK_HELP_ROWS = 23;
 // game.loc entries the game uses as printf formats, with their conversions in order.
 const std::map<size_t, std::string> GAME_FORMATS = {{31, "s"}, {32, "sss"}, {48, "s"}, {51, "f"}};
 
-LocEntries LoadLoc(const std::string& relative) {
+std::vector<u8> ReadBytes(const std::string& path) {
     std::vector<u8> data;
     std::string error;
+    EXPECT_TRUE(ReadFileBytes(path, &data, &error)) << path << ": " << error;
+    return data;
+}
+
+// Texts/LANG/FILE.loc of the program folder.
+LocEntries LoadLoc(const std::string& lang, const std::string& file) {
+    const std::string path = DIST + "/Texts/" + lang + "/" + file + ".loc";
+    std::vector<u8> data = ReadBytes(path);
+    std::string error;
     LocEntries entries;
-    EXPECT_TRUE(ReadFileBytes(DIST + "/" + relative, &data, &error)) << relative << ": " << error;
     EXPECT_TRUE(ParseLocBinary(data.data(), data.size(), &entries, &error))
-        << relative << ": " << error;
+        << path << ": " << error;
     return entries;
 }
 
@@ -60,19 +70,12 @@ std::string Conversions(const std::string& text) {
     return out;
 }
 
-// The code points a text draws: markup tags and line breaks take no glyph.
-std::set<i32> DrawnCodePoints(const std::string& text) {
-    std::set<i32> out;
-    const char* p = text.c_str();
-    while (*p) {
-        int tag = *p == '<' ? MarkupTagLength(p) : 0;
-        if (tag > 0) {
-            p += tag;
-            continue;
-        }
-        int step = 1;
-        i32 cp = DecodeUTF8(p, &step);
-        if (cp != '\n') out.insert(cp);
+// The code points a text draws, line breaks included: markup tags take no glyph.
+std::vector<i32> DrawnCodePoints(const std::string& text) {
+    std::vector<i32> out;
+    for (const char* p = text.c_str(); *p;) {
+        int step = *p == '<' ? MarkupTagLength(p) : 0;
+        if (step <= 0) out.push_back(DecodeUTF8(p, &step));
         p += step;
     }
     return out;
@@ -80,23 +83,13 @@ std::set<i32> DrawnCodePoints(const std::string& text) {
 
 struct FontGlyphs {
     DsfInfo info;
-    std::set<i32> codePoints;
     std::map<i32, i16> advances;
 
     // Width of the widest line as the game measures it (tags take no room, a missing glyph a
     // square of the line height), in texels.
     int Width(const std::string& text) const {
         int widest = 0, line = 0;
-        const char* p = text.c_str();
-        while (*p) {
-            int tag = *p == '<' ? MarkupTagLength(p) : 0;
-            if (tag > 0) {
-                p += tag;
-                continue;
-            }
-            int step = 1;
-            i32 cp = DecodeUTF8(p, &step);
-            p += step;
+        for (i32 cp : DrawnCodePoints(text)) {
             if (cp == '\n') {
                 widest = std::max(widest, line);
                 line = 0;
@@ -110,26 +103,20 @@ struct FontGlyphs {
 };
 
 FontGlyphs LoadFontGlyphs(int size) {
-    std::vector<u8> data;
-    std::string error;
     std::string path = DIST + "/Data/Fonts/arial_" + std::to_string(size) + ".dsf";
+    std::vector<u8> data = ReadBytes(path);
     FontGlyphs f;
-    EXPECT_TRUE(ReadFileBytes(path, &data, &error)) << path << ": " << error;
     EXPECT_TRUE(ParseDSF(data.data(), data.size(), &f.info)) << path;
     std::vector<Glyph> glyphs(f.info.glyphCount);
     ReadDSFGlyphs(data.data(), f.info, glyphs.data());
-    for (const Glyph& g : glyphs) {
-        f.codePoints.insert(g.codePoint);
-        f.advances[g.codePoint] = g.advance;
-    }
+    for (const Glyph& g : glyphs) f.advances[g.codePoint] = g.advance;
     return f;
 }
 
 BindingTable LoadDefaultBindings() {
-    std::vector<u8> data;
+    std::vector<u8> data = ReadBytes(DIST + "/Users/default.cdu");
     std::string error;
     BindingTable table;
-    EXPECT_TRUE(ReadFileBytes(DIST + "/Users/default.cdu", &data, &error)) << error;
     EXPECT_EQ(data.size(), BINDING_FILE_BYTES);
     EXPECT_TRUE(ParseBindingsBinary(data.data(), data.size(), &table, &error)) << error;
     return table;
@@ -137,18 +124,11 @@ BindingTable LoadDefaultBindings() {
 
 // A source file without its comment and blank lines: the canonical form a dump writes.
 std::string CanonicalSource(const std::string& path) {
-    std::vector<u8> data;
-    std::string error;
-    EXPECT_TRUE(ReadFileBytes(path, &data, &error)) << path << ": " << error;
-    std::string text(data.begin(), data.end()), out;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
+    std::vector<u8> data = ReadBytes(path);
+    std::istringstream text(std::string(data.begin(), data.end()));
+    std::string line, out;
+    while (std::getline(text, line))
         if (!line.empty() && line[0] != '#') out += line + "\n";
-    }
     return out;
 }
 
@@ -159,18 +139,24 @@ class TextsContent : public testing::Test {
 
 } // namespace
 
-TEST_F(TextsContent, EveryLanguageHoldsEveryEntryTheGameReads) {
+TEST_F(TextsContent, EveryLanguageHoldsEveryEntryTheGameReadsWithItsFormats) {
     for (const char* lang : LANGUAGES) {
         SCOPED_TRACE(lang);
-        std::string dir = std::string("Texts/") + lang + "/";
-        LocEntries menu = LoadLoc(dir + "menu.loc");
-        LocEntries game = LoadLoc(dir + "game.loc");
-        LocEntries keys = LoadLoc(dir + "keyboard.loc");
+        LocEntries menu = LoadLoc(lang, "menu"), game = LoadLoc(lang, "game");
+        LocEntries keys = LoadLoc(lang, "keyboard");
         EXPECT_EQ(menu.size(), MENU_ENTRIES);
         ASSERT_GE(game.size(), GAME_ENTRIES);
         ASSERT_GE(keys.size(), KEY_NAMES);
-        for (size_t n = 0; n < MENU_ENTRIES; ++n) EXPECT_FALSE(menu[n].empty()) << "menu " << n;
-        for (size_t n = 0; n < GAME_ENTRIES; ++n) EXPECT_FALSE(game[n].empty()) << "game " << n;
+        for (size_t n = 0; n < menu.size(); ++n) {
+            EXPECT_FALSE(menu[n].empty()) << "menu " << n;
+            EXPECT_EQ(Conversions(menu[n]), "") << menu[n];
+        }
+        for (size_t n = 0; n < game.size(); ++n) {
+            EXPECT_TRUE(n >= GAME_ENTRIES || !game[n].empty()) << "game " << n;
+            auto format = GAME_FORMATS.find(n);
+            EXPECT_EQ(Conversions(game[n]), format == GAME_FORMATS.end() ? "" : format->second)
+                << "game " << n << ": " << game[n];
+        }
         for (size_t k = 0; k < KEY_NAMES; ++k) {
             EXPECT_FALSE(keys[k].empty()) << "key " << k;
             EXPECT_LE(keys[k].size(), KEY_NAME_MAX_BYTES) << "key " << k;
@@ -183,42 +169,24 @@ TEST_F(TextsContent, EveryLanguageHoldsEveryEntryTheGameReads) {
 
 TEST_F(TextsContent, SourcesComeBackExactlyFromTheBuiltFiles) {
     for (const char* lang : LANGUAGES)
-        for (const char* file : {"menu", "game", "keyboard"}) {
-            std::string built = std::string("Texts/") + lang + "/" + file + ".loc";
-            EXPECT_EQ(FormatLocText(LoadLoc(built)),
+        for (const char* file : LOC_FILES)
+            EXPECT_EQ(FormatLocText(LoadLoc(lang, file)),
                       CanonicalSource(SOURCES + "/texts/" + lang + "/" + file + ".txt"))
-                << built;
-        }
-    KeyNames keys(LoadLoc("Texts/eng/keyboard.loc"));
+                << lang << "/" << file;
+    KeyNames keys(LoadLoc("eng", "keyboard"));
     EXPECT_EQ(FormatBindingsText(LoadDefaultBindings(), keys),
               CanonicalSource(SOURCES + "/bindings/default.txt"));
-}
-
-TEST_F(TextsContent, FormatsCarryExactlyTheConversionsTheGamePasses) {
-    for (const char* lang : LANGUAGES) {
-        SCOPED_TRACE(lang);
-        std::string dir = std::string("Texts/") + lang + "/";
-        LocEntries game = LoadLoc(dir + "game.loc");
-        for (size_t n = 0; n < game.size(); ++n) {
-            auto format = GAME_FORMATS.find(n);
-            EXPECT_EQ(Conversions(game[n]), format == GAME_FORMATS.end() ? "" : format->second)
-                << "game " << n << ": " << game[n];
-        }
-        for (const std::string& text : LoadLoc(dir + "menu.loc"))
-            EXPECT_EQ(Conversions(text), "") << text;
-    }
 }
 
 TEST_F(TextsContent, EveryDrawnCharacterHasAGlyphInEveryFont) {
     std::set<i32> used;
     for (const char* lang : LANGUAGES)
-        for (const char* file : {"menu.loc", "game.loc", "keyboard.loc"})
-            for (const std::string& text : LoadLoc(std::string("Texts/") + lang + "/" + file)) {
-                std::set<i32> cps = DrawnCodePoints(text);
-                EXPECT_EQ(cps.count(-1), 0u) << "not UTF-8: " << text;
-                used.insert(cps.begin(), cps.end());
-            }
-    used.erase(-1);
+        for (const char* file : LOC_FILES)
+            for (const std::string& text : LoadLoc(lang, file))
+                for (i32 cp : DrawnCodePoints(text)) {
+                    EXPECT_GE(cp, 0) << "not UTF-8: " << text;
+                    if (cp > 0 && cp != '\n') used.insert(cp);
+                }
     ASSERT_GT(used.size(), 100u);
     for (int size : FONT_SIZES) {
         SCOPED_TRACE(size);
@@ -227,7 +195,7 @@ TEST_F(TextsContent, EveryDrawnCharacterHasAGlyphInEveryFont) {
         EXPECT_EQ(font.info.asciiDirect, 1);
         f32 drawHeight = size <= LARGEST_SMALL_FONT ? SMALL_DRAW_HEIGHT : 2 * SMALL_DRAW_HEIGHT;
         EXPECT_FLOAT_EQ(font.info.scale * size, drawHeight);
-        for (i32 cp : used) EXPECT_EQ(font.codePoints.count(cp), 1u) << "U+" << std::hex << cp;
+        for (i32 cp : used) EXPECT_EQ(font.advances.count(cp), 1u) << "U+" << std::hex << cp;
     }
 }
 
@@ -242,7 +210,7 @@ TEST_F(TextsContent, MenuTextsFitTheirControls) {
     FontGlyphs menuFont = LoadFontGlyphs(17), largeFont = LoadFontGlyphs(24);
     for (const char* lang : LANGUAGES) {
         SCOPED_TRACE(lang);
-        LocEntries menu = LoadLoc(std::string("Texts/") + lang + "/menu.loc");
+        LocEntries menu = LoadLoc(lang, "menu");
         ASSERT_GE(menu.size(), MENU_ENTRIES);
         for (const auto& [entry, width] : limits)
             EXPECT_LE(menuFont.Width(menu[entry]), width) << menu[entry];
@@ -261,8 +229,7 @@ TEST_F(TextsContent, QuickHelpRowsLeaveRoomForTheirKeys) {
     BindingTable bindings = LoadDefaultBindings();
     for (const char* lang : LANGUAGES) {
         SCOPED_TRACE(lang);
-        std::string dir = std::string("Texts/") + lang + "/";
-        LocEntries game = LoadLoc(dir + "game.loc"), keys = LoadLoc(dir + "keyboard.loc");
+        LocEntries game = LoadLoc(lang, "game"), keys = LoadLoc(lang, "keyboard");
         ASSERT_GT(game.size(), QUICK_HELP_ENTRY);
         std::vector<std::string> column;
         for (const std::vector<u8>& actions : rowKeys) {
@@ -275,21 +242,14 @@ TEST_F(TextsContent, QuickHelpRowsLeaveRoomForTheirKeys) {
             column.push_back(text);
         }
         for (u8 key : chatKeys) column.push_back(keys[key]);
-        std::string descriptions = game[QUICK_HELP_ENTRY];
+        std::istringstream descriptions(game[QUICK_HELP_ENTRY]);
         for (const std::string& keyText : column) {
-            std::string row = descriptions.substr(0, descriptions.find('\n'));
-            descriptions.erase(0, row.size() + 1);
+            std::string row;
+            std::getline(descriptions, row);
             EXPECT_LE(small.Width(row) + small.Width(keyText), ROW_WIDTH)
                 << row << " / " << keyText;
         }
     }
-}
-
-TEST_F(TextsContent, EnglishKeyNamesAreUnambiguousForTheBindingSource) {
-    LocEntries keys = LoadLoc("Texts/eng/keyboard.loc");
-    KeyNames names(keys);
-    for (size_t code = 0; code < KEY_NAMES; ++code)
-        EXPECT_EQ(names.Find(keys[code]), int(code)) << keys[code];
 }
 
 TEST_F(TextsContent, DefaultBindingsCoverTheGameActionsWithoutClashes) {
@@ -315,4 +275,11 @@ TEST_F(TextsContent, DefaultBindingsCoverTheGameActionsWithoutClashes) {
     EXPECT_EQ(table[70].keys[0], 'T');
     EXPECT_EQ(table[71].keys[0], 'R');
     EXPECT_EQ(table[72].keys[0], 'E');
+}
+
+TEST_F(TextsContent, EnglishKeyNamesAreUnambiguousForTheBindingSource) {
+    LocEntries keys = LoadLoc("eng", "keyboard");
+    KeyNames names(keys);
+    for (size_t code = 0; code < KEY_NAMES; ++code)
+        EXPECT_EQ(names.Find(keys[code]), int(code)) << keys[code];
 }
