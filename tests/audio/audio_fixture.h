@@ -2,6 +2,7 @@
 // the scripted platform, and an OpenAL device (the null backend plays silently in real time).
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -13,9 +14,11 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/test_dir.h"
 
+using Lines = std::vector<std::string>;
+
 // The log's lines without their time stamps.
-inline std::vector<std::string> LogTexts(const TempDir& dir) {
-    std::vector<std::string> texts;
+inline Lines LogTexts(const TempDir& dir) {
+    Lines texts;
     std::istringstream in(dir.Read("vaelor.log"));
     for (std::string line; std::getline(in, line);) {
         size_t mark = line.find("] - ");
@@ -36,11 +39,22 @@ class AudioTest : public ::testing::Test {
     }
     void TearDown() override { DestroyAL(); }
 
-    std::vector<std::string> Log() const { return LogTexts(dir); }
+    Lines Log() const { return LogTexts(dir); }
+    Lines LastLogLines(size_t count) const {
+        Lines log = Log();
+        EXPECT_GE(log.size(), count);
+        return Lines(log.end() - long(std::min(count, log.size())), log.end());
+    }
+    // What follows the prefix on each log line that starts with it.
+    Lines LoggedAfter(const std::string& prefix) const {
+        Lines rests;
+        for (const std::string& line : Log())
+            if (line.rfind(prefix, 0) == 0) rests.push_back(line.substr(prefix.size()));
+        return rests;
+    }
     bool Logged(const std::string& text) const {
-        for (const std::string& t : Log())
-            if (t == text) return true;
-        return false;
+        Lines log = Log();
+        return std::find(log.begin(), log.end(), text) != log.end();
     }
     // Runs frames (UpdateStreams every 10 ms of real time) until done() or the time is up.
     template <typename Done> bool FramesUntil(Done done, int timeoutMs = 3000) {

@@ -21,10 +21,10 @@ u32 ToneBuffer(double seconds) {
     return buffer;
 }
 
-ALint State(u32 source) {
-    ALint state = 0;
-    alGetSourcei(source, AL_SOURCE_STATE, &state);
-    return state;
+ALint SourceInt(u32 source, ALenum what) {
+    ALint value = -1;
+    alGetSourcei(source, what, &value);
+    return value;
 }
 
 } // namespace
@@ -42,24 +42,22 @@ TEST(AudioDeviceTest, StartAndShutdownTwice) {
     // A device can be opened again after shutdown, by the default device's name.
     ASSERT_TRUE(InitAL("Default audio device"));
     DestroyAL();
-
-    std::vector<std::string> expected = {
-        "Initializing OpenAL (device=(null))",
-        "OpenAL version: " + version,
-        "OpenAL initialized successfully",
-        "Initializing OpenAL (device=Default audio device)",
-        "Unable to initialize OpenAL, OpenAL already initialized",
-        "Destroying OpenAL",
-        "OpenAL destroyed",
-        "Destroying OpenAL",
-        "Unable to destroy OpenAL, it was already destroyed",
-        "Initializing OpenAL (device=Default audio device)",
-        "OpenAL version: " + version,
-        "OpenAL initialized successfully",
-        "Destroying OpenAL",
-        "OpenAL destroyed",
-    };
-    EXPECT_EQ(LogTexts(dir), expected);
+    EXPECT_EQ(LogTexts(dir), (Lines{
+                                 "Initializing OpenAL (device=(null))",
+                                 "OpenAL version: " + version,
+                                 "OpenAL initialized successfully",
+                                 "Initializing OpenAL (device=Default audio device)",
+                                 "Unable to initialize OpenAL, OpenAL already initialized",
+                                 "Destroying OpenAL",
+                                 "OpenAL destroyed",
+                                 "Destroying OpenAL",
+                                 "Unable to destroy OpenAL, it was already destroyed",
+                                 "Initializing OpenAL (device=Default audio device)",
+                                 "OpenAL version: " + version,
+                                 "OpenAL initialized successfully",
+                                 "Destroying OpenAL",
+                                 "OpenAL destroyed",
+                             }));
     EXPECT_NE(version.find('.'), std::string::npos);
     EXPECT_NE(version, "0.0");
 }
@@ -70,7 +68,7 @@ TEST(AudioDeviceTest, WithoutADeviceEverythingIsSilent) {
     EXPECT_FALSE(InitAL("No such sound card"));
     EXPECT_FALSE(IsALReady());
     EXPECT_STREQ(GetALVersion(), "0.0");
-    std::vector<std::string> log = LogTexts(dir);
+    Lines log = LogTexts(dir);
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[1].rfind("Failed to initialize OpenAL, error code=", 0), 0u) << log[1];
     EXPECT_NE(log[1], "Failed to initialize OpenAL, error code=0");
@@ -94,34 +92,29 @@ TEST_F(SoundPoolTest, TheThirtyThirdSoundStopsTheOldest) {
     std::vector<u32> sources;
     for (int i = 0; i < SOUND_POOL_SIZE; i++) sources.push_back(PlaySoundBuffer(buffer));
     ASSERT_EQ(SoundPoolCount(), SOUND_POOL_SIZE);
-    for (u32 s : sources) EXPECT_EQ(State(s), AL_PLAYING);
-
+    for (u32 s : sources) EXPECT_EQ(SourceInt(s, AL_SOURCE_STATE), AL_PLAYING);
     u32 newest = PlaySoundBuffer(buffer);
     ASSERT_NE(newest, INVALID_HANDLE);
     EXPECT_EQ(SoundPoolCount(), SOUND_POOL_SIZE);
     EXPECT_EQ(SoundPoolSource(0), sources[1]);
     EXPECT_EQ(SoundPoolSource(SOUND_POOL_SIZE - 1), newest);
     EXPECT_EQ(SoundPoolSource(SOUND_POOL_SIZE), INVALID_HANDLE);
-    for (u16 i = 0; i < SOUND_POOL_SIZE; i++) EXPECT_EQ(State(SoundPoolSource(i)), AL_PLAYING);
-
-    ALint relative = 0;
-    alGetSourcei(newest, AL_SOURCE_RELATIVE, &relative);
-    EXPECT_EQ(relative, AL_TRUE);
+    for (u16 i = 0; i < SOUND_POOL_SIZE; i++)
+        EXPECT_EQ(SourceInt(SoundPoolSource(i), AL_SOURCE_STATE), AL_PLAYING);
+    EXPECT_EQ(SourceInt(newest, AL_SOURCE_RELATIVE), AL_TRUE);
 }
 
 TEST_F(SoundPoolTest, FinishedSoundsAreDeletedByTheFrameUpdate) {
-    u32 shortBeep = ToneBuffer(0.05);
-    u32 longTone = ToneBuffer(3.0);
-    u32 beep = PlaySoundBuffer(shortBeep);
-    u32 tone = PlaySoundBuffer(longTone);
+    u32 beep = PlaySoundBuffer(ToneBuffer(0.05));
+    u32 tone = PlaySoundBuffer(ToneBuffer(3.0));
     ASSERT_EQ(SoundPoolCount(), 2);
     ASSERT_TRUE(FramesUntil([] { return SoundPoolCount() == 1; }));
     EXPECT_EQ(SoundPoolSource(0), tone);
     EXPECT_FALSE(alIsSource(beep));
-    EXPECT_EQ(State(tone), AL_PLAYING);
+    EXPECT_EQ(SourceInt(tone, AL_SOURCE_STATE), AL_PLAYING);
 }
 
-TEST_F(SoundPoolTest, OwnSourcesStayOutOfThePool) {
+TEST_F(SoundPoolTest, OwnSourcesAndUnloadedSoundsStayOutOfThePool) {
     u32 source = NewSource();
     ASSERT_NE(source, INVALID_HANDLE);
     EXPECT_TRUE(alIsSource(source));
@@ -139,22 +132,17 @@ TEST_F(SoundPoolTest, EffectGainFollowsTheCameraZoom) {
     u32 buffer = ToneBuffer(1.0);
     const f32 savedZoom = cameraZoom;
     EXPECT_EQ(cameraZoom, 1000.0f);
-    struct Case {
-        f32 zoom, gain;
-    };
-    for (Case c : {Case{1000.0f, 0.75f}, Case{3000.0f, 0.25f}, Case{500.0f, 0.875f}}) {
-        cameraZoom = c.zoom;
+    for (auto [zoom, gain] : {std::pair{1000.0f, 0.75f}, {3000.0f, 0.25f}, {500.0f, 0.875f}}) {
+        cameraZoom = zoom;
         u16 before = SoundPoolCount();
         PlayUISound(buffer);
         ASSERT_EQ(SoundPoolCount(), before + 1);
         u32 source = SoundPoolSource(before);
-        ALfloat gain = 0;
-        ALint relative = 1;
-        alGetSourcef(source, AL_GAIN, &gain);
-        alGetSourcei(source, AL_SOURCE_RELATIVE, &relative);
-        EXPECT_FLOAT_EQ(gain, c.gain) << "zoom " << c.zoom;
-        EXPECT_EQ(relative, AL_FALSE);
-        EXPECT_EQ(State(source), AL_PLAYING);
+        ALfloat played = 0;
+        alGetSourcef(source, AL_GAIN, &played);
+        EXPECT_FLOAT_EQ(played, gain) << "zoom " << zoom;
+        EXPECT_EQ(SourceInt(source, AL_SOURCE_RELATIVE), AL_FALSE);
+        EXPECT_EQ(SourceInt(source, AL_SOURCE_STATE), AL_PLAYING);
     }
     cameraZoom = savedZoom;
 }
@@ -169,14 +157,10 @@ TEST_F(SoundPoolTest, GameSoundsLoadInTheirOrder) {
     for (u32 missing : {cloakOnSound, cloakOffSound, warpExitSound, torpedoSound, disruptorSound,
                         lancerSound, lancerStartSound})
         EXPECT_EQ(missing, INVALID_HANDLE);
-    std::vector<std::string> loads;
-    for (const std::string& line : Log())
-        if (line.rfind("Loading audio buffer from ", 0) == 0) loads.push_back(line.substr(26));
-    std::vector<std::string> expected = {
-        "'Data/Audio/engine.wav'",      "'Data/Audio/cloak_on.ogg'",
-        "'Data/Audio/cloak_off.ogg'",   "'Data/Audio/warp.ogg'",
-        "'Data/Audio/exit_warp.ogg'",   "'Data/Audio/pulse_torpedo.ogg'",
-        "'Data/Audio/distruptor.wav'",  "'Data/Audio/lancer.wav'",
-        "'Data/Audio/lancer_start.wav'"};
-    EXPECT_EQ(loads, expected);
+    EXPECT_EQ(
+        LoggedAfter("Loading audio buffer from "),
+        (Lines{"'Data/Audio/engine.wav'", "'Data/Audio/cloak_on.ogg'", "'Data/Audio/cloak_off.ogg'",
+               "'Data/Audio/warp.ogg'", "'Data/Audio/exit_warp.ogg'",
+               "'Data/Audio/pulse_torpedo.ogg'", "'Data/Audio/distruptor.wav'",
+               "'Data/Audio/lancer.wav'", "'Data/Audio/lancer_start.wav'"}));
 }

@@ -18,12 +18,9 @@ class MusicTest : public AudioTest {
         ASSERT_TRUE(
             WriteOgg("Data/Music/" + name, Sine(seconds, 22050, 1, 440, 0.4), {1, 22050, 0.1f}));
     }
-    std::vector<std::string> OpenedTracks() const {
-        std::vector<std::string> opened;
-        const std::string prefix = "Opening audio stream from 'Data/Music/";
-        for (const std::string& line : Log())
-            if (line.rfind(prefix, 0) == 0)
-                opened.push_back(line.substr(prefix.size(), line.size() - prefix.size() - 1));
+    Lines OpenedTracks() const {
+        Lines opened = LoggedAfter("Opening audio stream from 'Data/Music/");
+        for (std::string& name : opened) name.pop_back(); // the closing quote
         return opened;
     }
     bool MusicPlaying() const {
@@ -46,18 +43,13 @@ TEST_F(MusicTest, TickWaitsForASheetWithMoreThanOneControl) {
     ASSERT_NE(CreateControl("Button", "Second", "Menu", 10, 40, 60, 20), nullptr);
     MusicTick();
     EXPECT_NE(MusicStream(), NO_MUSIC);
-    EXPECT_EQ(OpenedTracks(), std::vector<std::string>{"a.ogg"});
+    EXPECT_EQ(OpenedTracks(), Lines{"a.ogg"});
     ShutdownGUI();
 }
 
 TEST_F(MusicTest, MissingOrEmptyFolderStartsNothingAndIsNotRescannedEveryFrame) {
     const std::string here = dir.Path();
-    auto scans = [&] {
-        size_t n = 0;
-        for (const std::string& line : Log())
-            n += line == "Opening directory Data/Music, finding *.ogg files";
-        return n;
-    };
+    auto scans = [&] { return LoggedAfter("Opening directory Data/Music, finding *.ogg").size(); };
     auto cwd = [] {
         char path[4096];
         return std::string(getcwd(path, sizeof path) ? path : "");
@@ -83,15 +75,15 @@ TEST_F(MusicTest, MissingOrEmptyFolderStartsNothingAndIsNotRescannedEveryFrame) 
     AddTrack("late.ogg", 0.5);
     fake::AdvanceTime(2500);
     MusicAdvance();
-    EXPECT_EQ(OpenedTracks(), std::vector<std::string>{"late.ogg"});
+    EXPECT_EQ(OpenedTracks(), Lines{"late.ogg"});
 }
 
 TEST_F(MusicTest, PicksRandomTracksInTheFolderOrder) {
     // Tracks shorter than a chunk finish decoding at once, so every call picks the next one.
     for (const char* name : {"alpha.ogg", "beta.ogg", "gamma.ogg"}) AddTrack(name, 0.05);
     const unsigned seed = 2024;
-    const std::vector<std::string> sorted = {"alpha.ogg", "beta.ogg", "gamma.ogg"};
-    std::vector<std::string> expected;
+    const Lines sorted = {"alpha.ogg", "beta.ogg", "gamma.ogg"};
+    Lines expected;
     srand(seed);
     for (int i = 0; i < 6; i++) expected.push_back(sorted[size_t(rand()) % sorted.size()]);
 
@@ -124,7 +116,7 @@ TEST_F(MusicTest, OneTrackRepeatsBeyondThirtyTwoStarts) {
         ASSERT_NE(MusicStream(), INVALID_HANDLE) << "start " << i;
         ASSERT_TRUE(FramesUntil([&] { return !MusicPlaying(); })) << "start " << i;
     }
-    std::vector<std::string> opened = OpenedTracks();
+    Lines opened = OpenedTracks();
     EXPECT_EQ(opened.size(), size_t(starts));
     EXPECT_EQ(opened.back(), "loop.ogg");
 }

@@ -9,16 +9,14 @@ using namespace sound;
 
 namespace {
 
-ALint SourceState(u32 handle) {
-    ALint state = 0;
-    alGetSourcei(StreamSource(handle), AL_SOURCE_STATE, &state);
-    return state;
-}
-
+// What the stream's OpenAL source says.
 ALint SourceInt(u32 handle, ALenum what) {
     ALint value = -1;
     alGetSourcei(StreamSource(handle), what, &value);
     return value;
+}
+ALint SourceState(u32 handle) {
+    return SourceInt(handle, AL_SOURCE_STATE);
 }
 
 } // namespace
@@ -57,10 +55,7 @@ TEST_F(StreamTest, OpenPlayAndQuery) {
     PlayStream(40);
     PlayStream(INVALID_HANDLE);
 
-    std::vector<std::string> log = Log();
-    ASSERT_GE(log.size(), 2u);
-    EXPECT_EQ(log[log.size() - 2], "Opening audio stream from 'long.ogg'");
-    EXPECT_EQ(log.back(), "Stream opened");
+    EXPECT_EQ(LastLogLines(2), (Lines{"Opening audio stream from 'long.ogg'", "Stream opened"}));
 }
 
 TEST_F(StreamTest, ShortFilePlaysOnceThenAgainOnRequest) {
@@ -103,7 +98,7 @@ TEST_F(StreamTest, FailedOpensGiveTheirSlotBack) {
     EXPECT_EQ(OpenStream("music.wav"), INVALID_HANDLE);
     EXPECT_EQ(OpenStream(nullptr), INVALID_HANDLE);
     EXPECT_EQ(OpenStream("long.ogg"), 0u);
-    std::vector<std::string> expected = {
+    const Lines expected = {
         "Opening audio stream from 'broken.ogg'",
         "[ERROR]<OpenStream> File 'broken.ogg': the file is not an Ogg Vorbis stream",
         "Failed to open stream from file 'broken.ogg', error code=",
@@ -113,10 +108,9 @@ TEST_F(StreamTest, FailedOpensGiveTheirSlotBack) {
         "Opening audio stream from 'music.wav'",
         "Failed to open stream from file 'music.wav', file extension not supported",
     };
-    std::vector<std::string> log = Log();
+    Lines log = Log();
     ASSERT_GE(log.size(), expected.size() + 2);
-    EXPECT_EQ(std::vector<std::string>(log.begin() + 3, log.begin() + 3 + long(expected.size())),
-              expected);
+    EXPECT_EQ(Lines(log.begin() + 3, log.begin() + 3 + long(expected.size())), expected);
 }
 
 TEST_F(StreamTest, SourceThatRanDryIsRestarted) {

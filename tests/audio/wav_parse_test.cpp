@@ -2,6 +2,7 @@
 // files that are truncated, lie about their sizes or declare absurd formats.
 #include <gtest/gtest.h>
 #include <random>
+#include <tuple>
 
 #include "audio/wav.h"
 #include "tests/audio/sound_files.h"
@@ -18,128 +19,106 @@ std::string Fmt(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits, u
     return Chunk("fmt ", FmtBody(tag, channels, rate, bits, align));
 }
 
+// Coding, channels, bits, block align, rate, bytes of samples, loop.
+using Layout = std::tuple<int, int, int, int, uint32_t, uint32_t, int>;
+Layout LayoutOf(const WavInfo& w) {
+    return {w.coding, w.channels, w.bitsPerSample, w.blockAlign, w.frequency, w.size, w.loop};
+}
+
+// A file whose chunk or RIFF size at `offset` is replaced.
+std::string WithSize(std::string file, size_t offset, uint32_t size) {
+    return file.replace(offset, 4, U32(size));
+}
+
 } // namespace
 
-TEST(ParseWAVTest, ReadsPCMLayouts) {
-    WavInfo w;
-    ASSERT_EQ(Parse(PcmWav(1, 11025, 8, 100), &w), nullptr);
-    EXPECT_EQ(w.coding, WAV_PCM);
-    EXPECT_EQ(w.channels, 1);
-    EXPECT_EQ(w.bitsPerSample, 8);
-    EXPECT_EQ(w.frequency, 11025u);
-    EXPECT_EQ(w.size, 100u);
-
-    ASSERT_EQ(Parse(PcmWav(2, 44100, 16, 300), &w), nullptr);
-    EXPECT_EQ(w.channels, 2);
-    EXPECT_EQ(w.bitsPerSample, 16);
-    EXPECT_EQ(w.blockAlign, 4);
-    EXPECT_EQ(w.size, 1200u);
-    EXPECT_EQ(w.loop, 0);
-
-    for (uint16_t channels : {4, 6, 7, 8}) {
-        ASSERT_EQ(Parse(PcmWav(channels, 48000, 16, 10), &w), nullptr) << channels;
-        EXPECT_EQ(w.size, 10u * channels * 2);
-    }
-}
-
-TEST(ParseWAVTest, FileWithoutFormatChunkIsMono16At22050) {
-    WavInfo w;
-    ASSERT_EQ(Parse(Riff(Chunk("data", std::string(64, '\x01'))), &w), nullptr);
-    EXPECT_EQ(w.coding, WAV_PCM);
-    EXPECT_EQ(w.channels, 1);
-    EXPECT_EQ(w.bitsPerSample, 16);
-    EXPECT_EQ(w.frequency, 22050u);
-    EXPECT_EQ(w.size, 64u);
-}
-
-TEST(ParseWAVTest, ChunkOrderPaddingAndLoops) {
-    WavInfo w;
-    // An odd-sized data chunk is followed by its pad byte, then the next chunk is found.
-    std::string smpl = std::string(28, '\0') + U32(1) + std::string(28, '\0');
-    std::string file =
-        Riff(Fmt(1, 1, 8000, 8) + Chunk("data", std::string(7, 'x')) + Chunk("smpl", smpl));
-    ASSERT_EQ(Parse(file, &w), nullptr);
-    EXPECT_EQ(w.size, 7u);
-    EXPECT_EQ(w.loop, 1);
-
-    // Data before the format: the format that follows still applies.
-    std::string dataFirst = Riff(Chunk("data", std::string(40, 'x')) + Fmt(1, 2, 22050, 16));
-    ASSERT_EQ(Parse(dataFirst, &w), nullptr);
-    EXPECT_EQ(w.channels, 2);
-    EXPECT_EQ(w.frequency, 22050u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(w.samples), w.size), std::string(40, 'x'));
-
-    // Unknown chunks are stepped over; a trailing partial frame is left out.
-    std::string extra =
-        Riff(Chunk("LIST", "abc") + Fmt(1, 2, 8000, 16) + Chunk("data", std::string(10, 'y')));
-    ASSERT_EQ(Parse(extra, &w), nullptr);
-    EXPECT_EQ(w.size, 8u);
-}
-
-TEST(ParseWAVTest, CodedAndExtensibleFormats) {
-    WavInfo w;
-    std::string extensible =
+TEST(ParseWAVTest, AcceptedLayouts) {
+    const std::string smpl = std::string(28, '\0') + U32(1) + std::string(28, '\0');
+    const std::string extensible =
         FmtBody(65534, 2, 44100, 16) + U16(22) + U16(16) + U32(3) + U16(1) + std::string(14, '\0');
-    ASSERT_EQ(Parse(Riff(Chunk("fmt ", extensible) + Chunk("data", std::string(16, 0))), &w),
-              nullptr);
-    EXPECT_EQ(w.coding, WAV_PCM);
-    EXPECT_EQ(w.channels, 2);
-
-    std::string ima = Riff(Fmt(17, 1, 22050, 4, 256) + Chunk("data", std::string(512, 0)));
-    ASSERT_EQ(Parse(ima, &w), nullptr);
-    EXPECT_EQ(w.coding, WAV_IMA_ADPCM);
-    EXPECT_EQ(w.blockAlign, 256);
-    EXPECT_EQ(w.size, 512u);
-
-    std::string mp3 = Riff(Fmt(85, 2, 44100, 0, 1) + Chunk("data", std::string(99, 0)));
-    ASSERT_EQ(Parse(mp3, &w), nullptr);
-    EXPECT_EQ(w.coding, WAV_MP3);
-    EXPECT_EQ(w.size, 99u);
+    const struct {
+        const char* what;
+        std::string file;
+        Layout layout;
+    } cases[] = {
+        {"mono 8-bit", PcmWav(1, 11025, 8, 100), {WAV_PCM, 1, 8, 1, 11025, 100, 0}},
+        {"stereo 16-bit", PcmWav(2, 44100, 16, 300), {WAV_PCM, 2, 16, 4, 44100, 1200, 0}},
+        {"quad", PcmWav(4, 48000, 16, 10), {WAV_PCM, 4, 16, 8, 48000, 80, 0}},
+        {"5.1", PcmWav(6, 48000, 16, 10), {WAV_PCM, 6, 16, 12, 48000, 120, 0}},
+        {"6.1", PcmWav(7, 48000, 16, 10), {WAV_PCM, 7, 16, 14, 48000, 140, 0}},
+        {"7.1", PcmWav(8, 48000, 16, 10), {WAV_PCM, 8, 16, 16, 48000, 160, 0}},
+        {"no format chunk: mono 16-bit at 22050",
+         Riff(Chunk("data", std::string(64, '\x01'))),
+         {WAV_PCM, 1, 16, 2, 22050, 64, 0}},
+        // An odd-sized data chunk is followed by its pad byte, then the next chunk is found.
+        {"odd data, then a loop",
+         Riff(Fmt(1, 1, 8000, 8) + Chunk("data", std::string(7, 'x')) + Chunk("smpl", smpl)),
+         {WAV_PCM, 1, 8, 1, 8000, 7, 1}},
+        // Unknown chunks are stepped over; a trailing partial frame is left out.
+        {"unknown chunk, partial frame",
+         Riff(Chunk("LIST", "abc") + Fmt(1, 2, 8000, 16) + Chunk("data", std::string(10, 'y'))),
+         {WAV_PCM, 2, 16, 4, 8000, 8, 0}},
+        {"extensible PCM",
+         Riff(Chunk("fmt ", extensible) + Chunk("data", std::string(16, 0))),
+         {WAV_PCM, 2, 16, 4, 44100, 16, 0}},
+        {"IMA ADPCM",
+         Riff(Fmt(17, 1, 22050, 4, 256) + Chunk("data", std::string(512, 0))),
+         {WAV_IMA_ADPCM, 1, 4, 256, 22050, 512, 0}},
+        {"MP3",
+         Riff(Fmt(85, 2, 44100, 0, 1) + Chunk("data", std::string(99, 0))),
+         {WAV_MP3, 2, 16, 1, 44100, 99, 0}},
+        // A RIFF size larger than the file is only a limit: the chunks that are there are read.
+        {"RIFF size past the end",
+         WithSize(PcmWav(1, 8000, 16, 50), 4, 0xFFFFFFFFu),
+         {WAV_PCM, 1, 16, 2, 8000, 100, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WavInfo w;
+        ASSERT_EQ(Parse(c.file, &w), nullptr);
+        EXPECT_EQ(LayoutOf(w), c.layout);
+    }
+    // Data before the format: the format that follows still applies to the samples.
+    WavInfo w;
+    ASSERT_EQ(Parse(Riff(Chunk("data", std::string(40, 'x')) + Fmt(1, 2, 22050, 16)), &w), nullptr);
+    EXPECT_EQ(LayoutOf(w), Layout(WAV_PCM, 2, 16, 4, 22050, 40, 0));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(w.samples), w.size), std::string(40, 'x'));
 }
 
-TEST(ParseWAVTest, RejectsFormatsThatCannotPlay) {
-    WavInfo w;
+TEST(ParseWAVTest, RefusedFilesLeaveNothingToPlay) {
     auto with = [](const std::string& fmt) {
         return Riff(fmt + Chunk("data", std::string(64, 0)));
     };
-    EXPECT_NE(Parse(with(Fmt(1, 0, 44100, 16, 2)), &w), nullptr) << "no channels";
-    EXPECT_NE(Parse(with(Fmt(1, 3, 44100, 16)), &w), nullptr) << "three channels";
-    EXPECT_NE(Parse(with(Fmt(1, 300, 44100, 16)), &w), nullptr) << "300 channels";
-    EXPECT_NE(Parse(with(Fmt(1, 1, 0, 16)), &w), nullptr) << "rate 0";
-    EXPECT_NE(Parse(with(Fmt(1, 1, 4000000000u, 16)), &w), nullptr) << "absurd rate";
-    EXPECT_NE(Parse(with(Fmt(1, 1, 44100, 0)), &w), nullptr) << "0 bits";
-    EXPECT_NE(Parse(with(Fmt(1, 1, 44100, 24)), &w), nullptr) << "24 bits";
-    EXPECT_NE(Parse(with(Fmt(1, 1, 44100, 65535, 2)), &w), nullptr) << "65535 bits";
-    EXPECT_NE(Parse(with(Fmt(3, 1, 44100, 32)), &w), nullptr) << "float samples";
-    EXPECT_NE(Parse(with(Fmt(17, 1, 22050, 4, 0)), &w), nullptr) << "ADPCM block of 0";
-    EXPECT_NE(Parse(with(Fmt(17, 2, 22050, 4, 12)), &w), nullptr) << "ADPCM block too small";
-    EXPECT_NE(Parse(with(Fmt(17, 3, 22050, 4, 256)), &w), nullptr) << "ADPCM with 3 channels";
-    EXPECT_NE(Parse(with(Chunk("fmt ", std::string(10, '\1'))), &w), nullptr) << "short fmt";
-    EXPECT_NE(Parse(Riff(Fmt(1, 1, 8000, 16)), &w), nullptr) << "no data chunk";
-    EXPECT_NE(Parse(Riff(Fmt(1, 2, 8000, 16) + Chunk("data", "abc")), &w), nullptr)
-        << "less than one frame";
-    // A failure leaves nothing to play.
-    EXPECT_EQ(w.samples, nullptr);
-    EXPECT_EQ(w.size, 0u);
-}
-
-TEST(ParseWAVTest, RejectsSizesThatPassTheEndOfTheFile) {
+    const std::string file = PcmWav(1, 8000, 16, 50);
+    const std::pair<const char*, std::string> cases[] = {
+        {"no channels", with(Fmt(1, 0, 44100, 16, 2))},
+        {"three channels", with(Fmt(1, 3, 44100, 16))},
+        {"300 channels", with(Fmt(1, 300, 44100, 16))},
+        {"rate 0", with(Fmt(1, 1, 0, 16))},
+        {"absurd rate", with(Fmt(1, 1, 4000000000u, 16))},
+        {"0 bits", with(Fmt(1, 1, 44100, 0))},
+        {"24 bits", with(Fmt(1, 1, 44100, 24))},
+        {"65535 bits", with(Fmt(1, 1, 44100, 65535, 2))},
+        {"float samples", with(Fmt(3, 1, 44100, 32))},
+        {"ADPCM block of 0", with(Fmt(17, 1, 22050, 4, 0))},
+        {"ADPCM block too small", with(Fmt(17, 2, 22050, 4, 12))},
+        {"ADPCM with 3 channels", with(Fmt(17, 3, 22050, 4, 256))},
+        {"short fmt", with(Chunk("fmt ", std::string(10, '\1')))},
+        {"no data chunk", Riff(Fmt(1, 1, 8000, 16))},
+        {"less than one frame", Riff(Fmt(1, 2, 8000, 16) + Chunk("data", "abc"))},
+        {"data size past the end", WithSize(file, 40, 0xFFFFFFF0u)},
+        {"fmt size past the end", WithSize(file, 16, 1000)},
+        {"RIFF size ending before the data", WithSize(file, 4, 4 + 24)},
+        {"empty", ""},
+    };
+    for (const auto& [what, bytes] : cases) {
+        SCOPED_TRACE(what);
+        WavInfo w;
+        EXPECT_NE(Parse(bytes, &w), nullptr);
+        EXPECT_EQ(w.samples, nullptr);
+        EXPECT_EQ(w.size, 0u);
+    }
     WavInfo w;
-    std::string file = PcmWav(1, 8000, 16, 50);
-    std::string lying = file;
-    lying.replace(40, 4, U32(0xFFFFFFF0u)); // the data chunk's size
-    EXPECT_NE(Parse(lying, &w), nullptr);
-    std::string lyingFmt = file;
-    lyingFmt.replace(16, 4, U32(1000)); // the fmt chunk's size
-    EXPECT_NE(Parse(lyingFmt, &w), nullptr);
-    // A RIFF size larger than the file is only a limit: the chunks that are there are read.
-    std::string bigRiff = file;
-    bigRiff.replace(4, 4, U32(0xFFFFFFFFu));
-    EXPECT_EQ(Parse(bigRiff, &w), nullptr);
-    // A RIFF size that ends before the data chunk hides it.
-    std::string smallRiff = file;
-    smallRiff.replace(4, 4, U32(4 + 24));
-    EXPECT_NE(Parse(smallRiff, &w), nullptr);
     EXPECT_NE(ParseWAV(nullptr, 0, &w), nullptr);
 }
 
