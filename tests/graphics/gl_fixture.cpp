@@ -41,17 +41,21 @@ int GraphicsGLTest::LogCount(const std::string& text) const {
     return count;
 }
 
-bool Lit(int x, int y) {
-    return !(GLTestPixel(x, y) == RGBA{0, 0, 0, 255});
+bool Lit(int x, int y, int threshold) {
+    RGBA p = GLTestPixel(x, y);
+    if (threshold < 0) return !(p == RGBA{0, 0, 0, 255});
+    return p.r > threshold || p.g > threshold || p.b > threshold;
 }
 
-void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark) {
-    for (Point p : lit) EXPECT_TRUE(Lit(p.x, p.y)) << "lit at " << p.x << "," << p.y;
-    for (Point p : dark) EXPECT_FALSE(Lit(p.x, p.y)) << "dark at " << p.x << "," << p.y;
+void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark, int threshold) {
+    for (Point p : lit) EXPECT_TRUE(Lit(p.x, p.y, threshold)) << "lit at " << p.x << "," << p.y;
+    for (Point p : dark) EXPECT_FALSE(Lit(p.x, p.y, threshold)) << "dark at " << p.x << "," << p.y;
 }
 
-void ExpectColour(RGBA colour, std::initializer_list<Point> points) {
-    for (Point p : points) EXPECT_EQ(GLTestPixel(p.x, p.y), colour) << "at " << p.x << "," << p.y;
+void ExpectColour(RGBA colour, std::initializer_list<Point> points, int tolerance) {
+    for (Point p : points)
+        EXPECT_TRUE(ColorNear(GLTestPixel(p.x, p.y), colour, tolerance))
+            << GLTestPixel(p.x, p.y) << " at " << p.x << "," << p.y << ", not " << colour;
 }
 
 int LitPixelCount() {

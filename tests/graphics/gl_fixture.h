@@ -37,10 +37,12 @@ inline RGBA ToRGBA(const TestPixel& p) {
     return RGBA{p.r, p.g, p.b, 255};
 }
 
-// Lit: anything but the black the fixture clears to.
-bool Lit(int x, int y);
-void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark = {});
-void ExpectColour(RGBA colour, std::initializer_list<Point> points);
+// Lit: anything but the black the fixture clears to or, with a threshold, some colour channel
+// above it.
+bool Lit(int x, int y, int threshold = -1);
+void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark = {},
+               int threshold = -1);
+void ExpectColour(RGBA colour, std::initializer_list<Point> points, int tolerance = 0);
 // Pixels of the whole client area with any colour in them.
 int LitPixelCount();
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/types.h"
+#include "tests/graphics/bytes.h"
 
 struct TestPixel {
     u8 r, g, b, a;
@@ -32,4 +33,3 @@ TestImage GradientImage(int width, int height);
 // Uncompressed TGA: 32-bit when the image has alpha, else 24-bit.
 bool WriteTGA(const std::string& path, const TestImage& image, bool topDown = true);
 bool WriteSolidDSX(const std::string& path, int width, int height, TestPixel color);
-bool WriteBytes(const std::string& path, const std::vector<u8>& bytes);

@@ -1,50 +1,16 @@
-// Helpers for the decoder tests: a little-endian byte-buffer builder, the packing of palette
-// indexes, and a decoded picture that frees itself and reads back single pixels.
+// Helpers for the decoder tests: the packing of palette indexes, a decoded picture that frees
+// itself and reads back single pixels, and whole-picture and truncation checks.
 #pragma once
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <initializer_list>
 #include <vector>
 
 #include "graphics/images/decoders.h"
+#include "tests/graphics/bytes.h"
 
-using ByteVector = std::vector<u8>;
 using DecodeProc = bool (*)(const u8* data, size_t size, ImageData* out);
-
-class Bytes {
-  public:
-    Bytes& U8(u32 value) {
-        data_.push_back(u8(value));
-        return *this;
-    }
-    Bytes& U16(u32 value) { return U8(value).U8(value >> 8); }
-    Bytes& U32(u32 value) { return U16(value).U16(value >> 16); }
-    Bytes& F32(f32 value) {
-        u32 bits;
-        memcpy(&bits, &value, sizeof bits);
-        return U32(bits);
-    }
-    Bytes& Raw(std::initializer_list<u8> bytes) {
-        data_.insert(data_.end(), bytes);
-        return *this;
-    }
-    Bytes& Raw(const ByteVector& bytes) {
-        data_.insert(data_.end(), bytes.begin(), bytes.end());
-        return *this;
-    }
-    Bytes& Fill(size_t count, u8 value) {
-        data_.insert(data_.end(), count, value);
-        return *this;
-    }
-    const ByteVector& Data() const { return data_; }
-    operator const ByteVector&() const { return data_; }
-
-  private:
-    ByteVector data_;
-};
 
 // Indexes of `bits` bits each, most significant first, the last byte padded with zeros.
 inline ByteVector PackIndexes(const std::vector<u32>& indexes, u32 bits) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/types.h"
+#include "tests/graphics/bytes.h"
 
 struct TestGlyph {
     i32 codePoint;
@@ -39,6 +40,3 @@ std::vector<u8> BuildDSF(const TestFont& font);
 // 8 wide (the space 0) with advance 10 on page 0, a 128 x 16 page whose 8 x 16 block at
 // (0, 0) is opaque.
 TestFont AsciiTestFont(std::vector<i32> extraCodePoints = {});
-
-// Writes bytes to a file; false when it cannot be written.
-bool WriteBytes(const std::string& path, const std::vector<u8>& bytes);

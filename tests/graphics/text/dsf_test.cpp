@@ -6,8 +6,7 @@
 #include "engine/engine.h"
 #include "graphics/dsf.h"
 #include "graphics/font.h"
-#include "tests/graphics/text/dsf_builder.h"
-#include "tests/support/test_dir.h"
+#include "tests/graphics/text/font_fixture.h"
 
 namespace {
 
@@ -168,33 +167,26 @@ TEST(DsfParse, BoundaryFilesAreAccepted) {
     EXPECT_TRUE(Parses(BuildDSF(OnePageFont(0, 0)))); // a 1 x 1 texture from the extra row
 }
 
-class FontLoadTest : public ::testing::Test {
-  protected:
-    TempDir dir;
-    std::string Write(const TestFont& font) {
-        std::string path = dir.File("font.dsf");
-        EXPECT_TRUE(WriteBytes(path, BuildDSF(font)));
-        return path;
-    }
-};
+using FontLoadTest = FontFixture;
 
 TEST_F(FontLoadTest, LoadedFontHoldsTheFileAndFreeingReleasesEverything) {
     u32 tracked = TrackedAllocCount();
     TestFont source = AsciiTestFont({0xE9});
     source.glyphs[33].advance = 12;
-    Font* font = LoadFont(Write(source).c_str());
-    ASSERT_NE(font, nullptr);
+    Font* fromFile = Load(source);
+    ASSERT_NE(fromFile, nullptr);
+    loaded.pop_back();                           // the test frees it
     EXPECT_EQ(TrackedAllocCount(), tracked + 3); // record, pages, glyph table
-    EXPECT_EQ(font->pageCount, 1);
-    EXPECT_EQ(font->glyphCount, 97u);
-    EXPECT_EQ(font->pages[0].width, 128);
-    EXPECT_EQ(font->pages[0].height, 16);
-    EXPECT_EQ(font->glyphs[33].codePoint, 'A');
-    EXPECT_EQ(font->glyphs[33].advance, 12);
-    EXPECT_EQ(font->glyphs[96].codePoint, 0xE9);
+    EXPECT_EQ(fromFile->pageCount, 1);
+    EXPECT_EQ(fromFile->glyphCount, 97u);
+    EXPECT_EQ(fromFile->pages[0].width, 128);
+    EXPECT_EQ(fromFile->pages[0].height, 16);
+    EXPECT_EQ(fromFile->glyphs[33].codePoint, 'A');
+    EXPECT_EQ(fromFile->glyphs[33].advance, 12);
+    EXPECT_EQ(fromFile->glyphs[96].codePoint, 0xE9);
 
-    SetFont(font);
-    FreeFont(font);
+    SetFont(fromFile);
+    FreeFont(fromFile);
     EXPECT_EQ(GetFont(), nullptr); // no dangling current font
     EXPECT_EQ(TrackedAllocCount(), tracked);
     FreeFont(nullptr);
@@ -204,9 +196,9 @@ TEST_F(FontLoadTest, RefusedFilesLeaveNothingAllocated) {
     u32 tracked = TrackedAllocCount();
     EXPECT_EQ(LoadFont(nullptr), nullptr);
     EXPECT_EQ(LoadFont(dir.File("missing.dsf").c_str()), nullptr);
-    TestFont font = AsciiTestFont();
-    font.glyphs[0].page = 7;
-    EXPECT_EQ(LoadFont(Write(font).c_str()), nullptr);
+    TestFont damaged = AsciiTestFont();
+    damaged.glyphs[0].page = 7;
+    EXPECT_EQ(Load(damaged), nullptr);
     EXPECT_TRUE(WriteBytes(dir.File("empty.dsf"), {}));
     EXPECT_EQ(LoadFont(dir.File("empty.dsf").c_str()), nullptr);
     EXPECT_EQ(LoadFont(dir.Path().c_str()), nullptr); // a folder, not a file

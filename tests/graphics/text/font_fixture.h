@@ -17,7 +17,7 @@ class FontFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         EngineEnable(ENGINE_TEXT_MARKUP);
-        font = Load(AsciiTestFont(TestFontExtras()));
+        font = Load(Source());
         ASSERT_NE(font, nullptr);
         previous = SetFont(font);
     }
@@ -26,6 +26,8 @@ class FontFixture : public ::testing::Test {
         for (Font* f : loaded) FreeFont(f);
         EngineEnable(ENGINE_TEXT_MARKUP);
     }
+    virtual TestFont Source() const { return AsciiTestFont(TestFontExtras()); }
+    // Loads a font and frees it after the test; nullptr when it is refused.
     Font* Load(const TestFont& source) {
         std::string path = dir.File("font" + std::to_string(loaded.size()) + ".dsf");
         if (!WriteBytes(path, BuildDSF(source))) return nullptr;

@@ -1,8 +1,9 @@
 // The colour-tag grammar: the five tag forms in order, the colour names, the alpha rule, the
 // engine switch, byte counts and the 32-bit-entry forms.
 #include <gtest/gtest.h>
-#include <cstring>
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/loop.h"
@@ -49,64 +50,52 @@ TEST_F(MarkupTest, ClosingTagsReturnToTheDefaultColour) {
     }
 }
 
-TEST_F(MarkupTest, ComponentTags) {
-    Parsed p = Parse("<color 255,128>x");
-    EXPECT_EQ(p.length, 15);
-    ExpectColor(p, 255, 128, 0, 255, "two components, blue 0");
-    p = Parse("<color 0xF,010,255>");
-    EXPECT_EQ(p.length, 19);
-    ExpectColor(p, 15, 8, 255, 255, "hexadecimal and octal");
-    ExpectColor(Parse("<color 300>"), 44, 0, 0, 255, "low 8 bits");
-    ExpectColor(Parse("<color -1>"), 255, 0, 0, 255, "negative");
-    for (std::string bad :
-         {"<color 1,2,3,4>", "<color ,1>", "<color 1000>", "<color 0x1F>", "<color 1,>", "<color >",
-          "<color 1,2", "<color 12", "<Color 1>", "<color1>"})
-        EXPECT_EQ(Parse(bad).length, 0) << bad;
-}
-
-TEST_F(MarkupTest, ComponentAlphaIsAllOrNothing) {
-    const f32 halfAlpha[4] = {1, 1, 1, 0.5f};
-    ExpectColor(Parse("<color 255,0,0>", halfAlpha), 255, 0, 0, 0, "alpha 0.5 gives 0");
-    const f32 overOne[4] = {1, 1, 1, 1.5f};
+// Component tags: two components leave blue 0; hexadecimal and octal numbers; the low 8 bits
+// of large or negative ones. Packed tags are AABBGGRR, the later digits in either case.
+TEST_F(MarkupTest, ComponentAndPackedTags) {
+    const std::string chat = StrFormat("<c %.8X>", MakeRGBA(10, 20, 30, 255));
+    const std::tuple<std::string, std::array<int, 4>> cases[] = {
+        {"<color 255,128>", {255, 128, 0, 255}}, {"<color 0xF,010,255>", {15, 8, 255, 255}},
+        {"<color 300>", {44, 0, 0, 255}},        {"<color -1>", {255, 0, 0, 255}},
+        {"<c FF0000FF>", {255, 0, 0, 255}},      {"<c 80FF0011>", {0x11, 0, 0xFF, 0x80}},
+        {"<c 8000ff00>", {0, 0xFF, 0, 0x80}},    {chat, {10, 20, 30, 255}}};
+    for (const auto& [tag, colour] : cases) {
+        Parsed p = Parse(tag + "x");
+        EXPECT_EQ(p.length, int(tag.size())) << tag;
+        ExpectColor(p, colour[0], colour[1], colour[2], colour[3], tag);
+    }
+    // The alpha of a component tag is all or nothing: 0.5 gives 0, above 1 gives 1.
+    const f32 halfAlpha[4] = {1, 1, 1, 0.5f}, overOne[4] = {1, 1, 1, 1.5f};
+    ExpectColor(Parse("<color 255,0,0>", halfAlpha), 255, 0, 0, 0, "alpha 0.5");
     ExpectColor(Parse("<color 255,0,0>", overOne), 255, 0, 0, 255, "alpha above 1");
 }
 
-TEST_F(MarkupTest, PackedTags) {
-    Parsed p = Parse("<c FF0000FF>");
-    EXPECT_EQ(p.length, 12);
-    ExpectColor(p, 255, 0, 0, 255, "opaque red");
-    ExpectColor(Parse("<c 80FF0011>"), 0x11, 0x00, 0xFF, 0x80, "AABBGGRR");
-    ExpectColor(Parse("<c 8000ff00>"), 0, 0xFF, 0, 0x80, "later digits in either case");
-    std::string chat = StrFormat("<c %.8X>name", MakeRGBA(10, 20, 30, 255));
-    ExpectColor(Parse(chat), 10, 20, 30, 255, chat);
-    for (std::string bad : {"<c ff0000ff>", "<c FF0000FF", "<c FF0000F>", "<c FF0000FFF>"})
-        EXPECT_EQ(Parse(bad).length, 0) << bad;
-}
-
 TEST_F(MarkupTest, NamedTags) {
-    struct Named {
-        const char* name;
-        int r, g, b;
-    };
-    const Named names[] = {{"red", 255, 0, 0},      {"grey", 150, 150, 150},
-                           {"blue", 0, 0, 255},     {"brown", 128, 64, 0},
-                           {"green", 0, 255, 0},    {"white", 255, 255, 255},
-                           {"yellow", 255, 255, 0}, {"orange", 255, 128, 0}};
-    for (const Named& n : names) {
-        std::string tag = std::string("<c ") + n.name + ">";
+    const std::tuple<std::string, u8, u8, u8> names[] = {
+        {"red", 255, 0, 0},      {"grey", 150, 150, 150}, {"blue", 0, 0, 255},
+        {"brown", 128, 64, 0},   {"green", 0, 255, 0},    {"white", 255, 255, 255},
+        {"yellow", 255, 255, 0}, {"orange", 255, 128, 0}};
+    for (const auto& [name, r, g, b] : names) {
+        std::string tag = "<c " + name + ">";
         Parsed p = Parse(tag + "x");
         EXPECT_EQ(p.length, int(tag.size())) << tag;
-        ExpectColor(p, n.r, n.g, n.b, 255, tag);
-        EXPECT_EQ(ColorByName(n.name, int(strlen(n.name))), MakeRGB(u8(n.r), u8(n.g), u8(n.b)));
+        ExpectColor(p, r, g, b, 255, tag);
+        EXPECT_EQ(ColorByName(name.c_str(), int(name.size())), MakeRGB(r, g, b));
     }
-    std::string farClose = "<c " + std::string(27, 'r') + ">";
-    for (const std::string& bad :
-         std::vector<std::string>{"<c Red>", "<c >", "<c reds>", "<c red", "<cred>", farClose})
-        EXPECT_EQ(Parse(bad).length, 0) << bad;
     EXPECT_EQ(ColorByName("Red", 3), 0u);
     EXPECT_EQ(ColorByName("redx", 3), MakeRGB(255, 0, 0));
     EXPECT_EQ(ColorByName("", 0), 0u);
     EXPECT_EQ(ColorByName(nullptr, 3), 0u);
+}
+
+TEST_F(MarkupTest, MalformedTagsAreText) {
+    const std::string farClose = "<c " + std::string(27, 'r') + ">";
+    for (const char* bad : {"<color 1,2,3,4>", "<color ,1>",    "<color 1000>", "<color 0x1F>",
+                            "<color 1,>",      "<color >",      "<color 1,2",   "<color 12",
+                            "<Color 1>",       "<color1>",      "<c ff0000ff>", "<c FF0000FF",
+                            "<c FF0000F>",     "<c FF0000FFF>", "<c Red>",      "<c >",
+                            "<c reds>",        "<c red",        "<cred>",       farClose.c_str()})
+        EXPECT_EQ(Parse(bad).length, 0) << bad;
 }
 
 TEST_F(MarkupTest, LengthFollowsTheEngineSwitch) {

@@ -12,20 +12,17 @@
 #include "graphics/color.h"
 #include "graphics/dsf.h"
 #include "graphics/texture.h"
+#include "tests/graphics/gl_fixture.h"
 #include "tests/graphics/text/font_fixture.h"
-#include "tests/support/gl_context.h"
 
 namespace {
 
 constexpr RGBA BLACK{0, 0, 0, 255}, RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255},
     BLUE{0, 0, 255, 255}, WHITE{255, 255, 255, 255};
 constexpr int TOLERANCE = 2;
+constexpr int GLYPH_LIT = 100;
 // The half glyph 'H' is transparent in its top 8 rows and opaque in the bottom 8.
 constexpr int HALF_BLOCK_X = 16;
-
-struct Point {
-    int x, y;
-};
 
 TestFont GLTestFont() {
     TestFont font = AsciiTestFont(TestFontExtras());
@@ -57,14 +54,9 @@ class TextGL : public FontFixture {
     void SetUp() override {
         GLTestEnsureContext();
         FontFixture::SetUp();
-        SetFont(nullptr);
-        for (Font* f : loaded) FreeFont(f);
-        loaded.clear();
-        font = Load(GLTestFont());
-        ASSERT_NE(font, nullptr);
-        SetFont(font);
         ResetDrawing();
     }
+    TestFont Source() const override { return GLTestFont(); }
     static void ResetDrawing() {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -72,18 +64,13 @@ class TextGL : public FontFixture {
         GLTestClear(0, 0, 0);
         glColor4f(1, 1, 1, 1);
     }
-    static bool Lit(int x, int y) {
-        RGBA p = GLTestPixel(x, y);
-        return p.r > 100 || p.g > 100 || p.b > 100;
-    }
+    // Glyph pixels are the ones with some channel above GLYPH_LIT.
+    static bool Lit(int x, int y) { return ::Lit(x, y, GLYPH_LIT); }
     static void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark) {
-        for (Point p : lit) EXPECT_TRUE(Lit(p.x, p.y)) << "lit at " << p.x << "," << p.y;
-        for (Point p : dark) EXPECT_FALSE(Lit(p.x, p.y)) << "dark at " << p.x << "," << p.y;
+        ::ExpectLit(lit, dark, GLYPH_LIT);
     }
     static void ExpectColour(RGBA colour, std::initializer_list<Point> points) {
-        for (Point p : points)
-            EXPECT_TRUE(ColorNear(GLTestPixel(p.x, p.y), colour, TOLERANCE))
-                << GLTestPixel(p.x, p.y) << " at " << p.x << "," << p.y << ", not " << colour;
+        ::ExpectColour(colour, points, TOLERANCE);
     }
     // Lit columns of a row between x0 and x1 (exclusive), as a string of '#' and '.'.
     static std::string Row(int y, int x0, int x1) {

@@ -1,0 +1,52 @@
+// Test files built byte by byte: a little-endian buffer builder and writing the result out.
+#pragma once
+
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "engine/types.h"
+
+using ByteVector = std::vector<u8>;
+
+class Bytes {
+  public:
+    Bytes& U8(u32 value) {
+        data_.push_back(u8(value));
+        return *this;
+    }
+    Bytes& U16(u32 value) { return U8(value).U8(value >> 8); }
+    Bytes& U32(u32 value) { return U16(value).U16(value >> 16); }
+    Bytes& F32(f32 value) {
+        u32 bits;
+        memcpy(&bits, &value, sizeof bits);
+        return U32(bits);
+    }
+    Bytes& Raw(std::initializer_list<u8> bytes) {
+        data_.insert(data_.end(), bytes);
+        return *this;
+    }
+    Bytes& Raw(const ByteVector& bytes) {
+        data_.insert(data_.end(), bytes.begin(), bytes.end());
+        return *this;
+    }
+    Bytes& Fill(size_t count, u8 value) {
+        data_.insert(data_.end(), count, value);
+        return *this;
+    }
+    const ByteVector& Data() const { return data_; }
+    operator const ByteVector&() const { return data_; }
+
+  private:
+    ByteVector data_;
+};
+
+// False when the file cannot be written whole.
+inline bool WriteBytes(const std::string& path, const ByteVector& bytes) {
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f) return false;
+    bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return fclose(f) == 0 && ok;
+}
