@@ -93,24 +93,24 @@ TEST_F(StreamTest, SlotsRunOutAndPlayedOutSlotsAreReused) {
 TEST_F(StreamTest, FailedOpensGiveTheirSlotBack) {
     ASSERT_TRUE(WriteFile("broken.ogg", std::string(3000, '\x33')));
     ASSERT_TRUE(WriteFile("music.wav", PcmWav(1, 8000, 16, 100)));
-    EXPECT_EQ(OpenStream("broken.ogg"), INVALID_HANDLE);
-    EXPECT_EQ(OpenStream("nothing.ogg"), INVALID_HANDLE);
-    EXPECT_EQ(OpenStream("music.wav"), INVALID_HANDLE);
-    EXPECT_EQ(OpenStream(nullptr), INVALID_HANDLE);
+    for (const char* path : {"broken.ogg", "nothing.ogg", "music.wav", (const char*)nullptr})
+        EXPECT_EQ(OpenStream(path), INVALID_HANDLE) << (path ? path : "null");
     EXPECT_EQ(OpenStream("long.ogg"), 0u);
-    const Lines expected = {
-        "Opening audio stream from 'broken.ogg'",
-        "[ERROR]<OpenStream> File 'broken.ogg': the file is not an Ogg Vorbis stream",
-        "Failed to open stream from file 'broken.ogg', error code=",
-        "Opening audio stream from 'nothing.ogg'",
-        "File not found",
-        "Failed to open stream from file 'nothing.ogg', error code=",
-        "Opening audio stream from 'music.wav'",
-        "Failed to open stream from file 'music.wav', file extension not supported",
-    };
-    Lines log = Log();
-    ASSERT_GE(log.size(), expected.size() + 2);
-    EXPECT_EQ(Lines(log.begin() + 3, log.begin() + 3 + long(expected.size())), expected);
+    EXPECT_EQ(LastLogLines(12),
+              (Lines{
+                  "Opening audio stream from 'broken.ogg'",
+                  "[ERROR]<OpenStream> File 'broken.ogg': the file is not an Ogg Vorbis stream",
+                  "Failed to open stream from file 'broken.ogg', error code=",
+                  "Opening audio stream from 'nothing.ogg'",
+                  "File not found",
+                  "Failed to open stream from file 'nothing.ogg', error code=",
+                  "Opening audio stream from 'music.wav'",
+                  "Failed to open stream from file 'music.wav', file extension not supported",
+                  "[ERROR]<OpenStream> File '(null)': the path is null",
+                  "Failed to open stream from file '(null)', error code=",
+                  "Opening audio stream from 'long.ogg'",
+                  "Stream opened",
+              }));
 }
 
 TEST_F(StreamTest, SourceThatRanDryIsRestarted) {

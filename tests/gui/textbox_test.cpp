@@ -49,9 +49,10 @@ TEST_F(TextBoxTest, TypingFollowsTheFormatAndTheLength) {
         const char *start, *typed, *expected;
         bool selectAll;
     } cases[] = {
-        {1, 0, "", "01x0", "10", false},   // integer: digits, no leading zero
-        {2, 0, "", "05.5.", "0.5", false}, // float: one dot, no zero before a digit
-        {0, 0, "a b", "\t", "a b", false}, // control characters are not typed
+        {1, 0, "", "01x0", "10", false},               // integer: digits, no leading zero
+        {2, 0, "", "05.5.", "0.5", false},             // float: one dot, no zero before a digit
+        {0, 0, "a b", "\t", "a b", false},             // control characters are not typed
+        {0, 3, "\xC3\xA9", "xy", "\xC3\xA9xy", false}, // the limit counts characters
         {0, 3, "\xC3\xA9\xC3\xA9x", "q", "\xC3\xA9\xC3\xA9x", false}, // full
         {0, 3, "\xC3\xA9\xC3\xA9x", "z", "z", true}, // typing over a selection replaces it
     };
