@@ -169,29 +169,20 @@ TEST_F(UtilsTest, TempValuesShareOneSlotAndTheSecondIsSeparate) {
     EXPECT_EQ(ColorB(0x44332211u), 0x33);
 }
 
+template <typename T> std::vector<T> Sorted(std::vector<T> values, u32 glType) {
+    SortByGLType(values.data(), u32(values.size()), glType);
+    return values;
+}
+
 TEST_F(UtilsTest, SortByGLTypeSortsEachType) {
-    i32 ints[] = {5, -3, 9, 0};
-    SortByGLType(ints, 4, GL_INT);
-    EXPECT_EQ(std::vector<i32>(ints, ints + 4), (std::vector<i32>{-3, 0, 5, 9}));
-    f32 floats[] = {2.5f, -1.0f, 1e9f, -1e9f, 0.25f};
-    SortByGLType(floats, 5, GL_FLOAT);
-    EXPECT_EQ(std::vector<f32>(floats, floats + 5),
+    EXPECT_EQ(Sorted<i32>({5, -3, 9, 0}, GL_INT), (std::vector<i32>{-3, 0, 5, 9}));
+    EXPECT_EQ(Sorted<f32>({2.5f, -1.0f, 1e9f, -1e9f, 0.25f}, GL_FLOAT),
               (std::vector<f32>{-1e9f, -1.0f, 0.25f, 2.5f, 1e9f}));
-    i16 shorts[] = {300, -300, 2};
-    SortByGLType(shorts, 3, GL_SHORT);
-    EXPECT_EQ(std::vector<i16>(shorts, shorts + 3), (std::vector<i16>{-300, 2, 300}));
-    u8 bytes[] = {200, 5, 128};
-    SortByGLType(bytes, 3, GL_BYTE); // compared unsigned
-    EXPECT_EQ(std::vector<u8>(bytes, bytes + 3), (std::vector<u8>{5, 128, 200}));
-    i8 signedBytes[] = {100, -100, 0};
-    SortByGLType(signedBytes, 3, 0);
-    EXPECT_EQ(std::vector<i8>(signedBytes, signedBytes + 3), (std::vector<i8>{-100, 0, 100}));
-    f64 doubles[] = {3.0, 1.0, 2.0};
-    SortByGLType(doubles, 3, GL_DOUBLE);
-    EXPECT_EQ(std::vector<f64>(doubles, doubles + 3), (std::vector<f64>{1.0, 2.0, 3.0}));
-    i32 untouched[] = {3, 1, 2};
-    SortByGLType(untouched, 3, GL_UNSIGNED_INT);
-    EXPECT_EQ(std::vector<i32>(untouched, untouched + 3), (std::vector<i32>{3, 1, 2}));
+    EXPECT_EQ(Sorted<i16>({300, -300, 2}, GL_SHORT), (std::vector<i16>{-300, 2, 300}));
+    EXPECT_EQ(Sorted<u8>({200, 5, 128}, GL_BYTE), (std::vector<u8>{5, 128, 200})); // unsigned
+    EXPECT_EQ(Sorted<i8>({100, -100, 0}, 0), (std::vector<i8>{-100, 0, 100}));
+    EXPECT_EQ(Sorted<f64>({3.0, 1.0, 2.0}, GL_DOUBLE), (std::vector<f64>{1.0, 2.0, 3.0}));
+    EXPECT_EQ(Sorted<i32>({3, 1, 2}, GL_UNSIGNED_INT), (std::vector<i32>{3, 1, 2})); // untouched
 }
 
 TEST_F(UtilsTest, FolderScanListsMatchesAndReturns) {
