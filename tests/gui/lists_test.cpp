@@ -151,36 +151,31 @@ TEST_F(ListTest, MultiColumnListsKeepTheirItemsBelowTheColumnBar) {
     DrawGUI();
 }
 
-TEST_F(ListTest, AComboBoxDropsDownAndPicksTheReleasedItem) {
+TEST_F(ListTest, AComboBoxDropsDownOverTheGamesOverlayAndPicksTheReleasedItem) {
+    static int overlays;
+    overlays = 0;
+    OverlayFunc game = [] { overlays++; };
+    SetGUIOverlay(game);
     Control* combo = Combo(100, 3);
     ClickAt(150, 110); // opens; its own release keeps it open
     EXPECT_EQ(GetCaptureControl(), combo);
     EXPECT_NE(GetGUIOverlay(), nullptr);
+    EXPECT_NE(GetGUIOverlay(), game);
     EXPECT_EQ(Get<f32>("combo", "h"), 20 + 3 * ITEM_H + 2);
     DrawGUI();
+    EXPECT_EQ(overlays, 1);                 // the game's is still drawn, under the list
     ClickAt(150, int(120 + ITEM_H * 1.5f)); // the second item of the list below
     EXPECT_EQ(GetSelected(combo), 1);
     EXPECT_EQ(TakeEvents(), Lines{"select 1"});
     EXPECT_EQ(GetCaptureControl(), nullptr);
-    EXPECT_EQ(GetGUIOverlay(), nullptr);
+    EXPECT_EQ(GetGUIOverlay(), game); // given back
     EXPECT_EQ(Get<f32>("combo", "h"), 20.0f);
     Key(VK_DOWN); // closed: the keys change the shown item
     EXPECT_EQ(GetSelected(combo), 2);
     Key(VK_DOWN);
     EXPECT_EQ(GetSelected(combo), 2);
-}
-
-TEST_F(ListTest, AnOpenComboBoxDrawsOverTheGamesOverlayAndGivesItBack) {
-    static int overlays;
-    overlays = 0;
-    OverlayFunc game = [] { overlays++; };
-    SetGUIOverlay(game);
-    Combo(100, 1);
     ClickAt(150, 110);
-    EXPECT_NE(GetGUIOverlay(), game);
-    DrawGUI();
-    EXPECT_EQ(overlays, 1); // still drawn, under the list
-    ClickAt(150, 110);      // a press on the field closes it
+    ClickAt(150, 110); // a press on the field closes it
     EXPECT_EQ(GetGUIOverlay(), game);
 }
 

@@ -77,16 +77,13 @@ class MsgBoxTest : public GUITest {
     }
 };
 
-TEST_F(MsgBoxTest, ReturnsTheIndexOfTheClickedButton) {
+TEST_F(MsgBoxTest, ReturnsTheIndexOfTheButtonClickedOrPressedByKey) {
     Then([] { ClickControl(ButtonName(1)); });
     EXPECT_EQ(MsgBox("Eject the warp core?", "Engineering", "Yes|No"), 1);
     Then([] { ClickControl(ButtonName(0)); });
     EXPECT_EQ(MsgBox("Eject the warp core?", "Engineering", "Yes|No"), 0);
     EXPECT_EQ(ControlCount(), 0); // dialog, label, buttons and root sheet are gone
-}
-
-TEST_F(MsgBoxTest, TheKeyboardPressesTheFocusedButton) {
-    PushKey(VK_RETURN); // the first button has the focus from the start
+    PushKey(VK_RETURN);           // the keyboard presses the focused one, the first from the start
     EXPECT_EQ(MsgBox("Ready?", "Launch", "Go|Wait"), 0);
     PushKey(VK_TAB); // Tab stays inside the dialog
     PushKey(VK_RETURN);
