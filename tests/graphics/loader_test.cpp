@@ -30,6 +30,14 @@ class LoaderTest : public ::testing::Test {
         EXPECT_TRUE(Logged("[ERROR]<" + loader + "> " + text)) << text;
         EXPECT_TRUE(Reported(loader, text)) << text;
     }
+    // Both lines were logged, the first before the second.
+    void ExpectLoggedInOrder(const std::string& first, const std::string& second) const {
+        std::string log = Log();
+        size_t firstAt = log.find(" - " + first + "\n"), secondAt = log.find(" - " + second + "\n");
+        ASSERT_NE(firstAt, std::string::npos) << first;
+        ASSERT_NE(secondAt, std::string::npos) << second;
+        EXPECT_LT(firstAt, secondAt);
+    }
     TempDir dir;
 };
 
@@ -73,12 +81,8 @@ TEST_F(LoaderTest, JpgIsAcceptedButHasNoDecoder) {
 TEST_F(LoaderTest, DecoderFailureLogsBothLines) {
     ASSERT_TRUE(WriteBytes("broken.dsx", {'d', 's', 'x', 0, 1, 2, 3}));
     EXPECT_EQ(glLoadSurface("broken.dsx", GL_LINEAR), nullptr);
-    std::string log = Log();
-    size_t procLine = log.find("[ERROR]<glLoadSurface> LoadProc returned NULL\n");
-    size_t failLine = log.find("[ERROR]<glLoadSurface> Failed to load 'broken.dsx'\n");
-    ASSERT_NE(procLine, std::string::npos);
-    ASSERT_NE(failLine, std::string::npos);
-    EXPECT_LT(procLine, failLine);
+    ExpectLoggedInOrder("[ERROR]<glLoadSurface> LoadProc returned NULL",
+                        "[ERROR]<glLoadSurface> Failed to load 'broken.dsx'");
     EXPECT_TRUE(Reported("glLoadSurface", "Failed to load 'broken.dsx'"));
 }
 
@@ -116,12 +120,8 @@ TEST_F(LoaderTest, DecoderWithoutPixelsIsAFailure) {
     EXPECT_FALSE(
         RunLoadProc(nullptr, DecoderWithoutPixels, TEXTURE_LOADER_MESSAGES, "x.tga", &image));
     EXPECT_EQ(image.pixels, nullptr);
-    std::string log = Log();
-    size_t nullLine = log.find("[ERROR]<glLoadTexture> Failed to load Texture, data.data == NULL");
-    size_t failLine = log.find("[ERROR]<glLoadTexture> Failed to load 'x.tga'");
-    ASSERT_NE(nullLine, std::string::npos);
-    ASSERT_NE(failLine, std::string::npos);
-    EXPECT_LT(nullLine, failLine);
+    ExpectLoggedInOrder("[ERROR]<glLoadTexture> Failed to load Texture, data.data == NULL",
+                        "[ERROR]<glLoadTexture> Failed to load 'x.tga'");
 
     // The surface loader has no "data.data" line, but still fails.
     EXPECT_FALSE(

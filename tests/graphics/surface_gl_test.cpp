@@ -155,7 +155,7 @@ TEST_F(SurfaceTest, SourceIsKeptInsideTheSurface) {
     EXPECT_EQ(CompareWithPart(0, 20, 100, 10, 0, 0), 0);
 }
 
-TEST_F(SurfaceTest, RightEdgeCutsDestinationAndSourceInProportion) {
+TEST_F(SurfaceTest, ScreenEdgesCutDestinationAndSourceInProportion) {
     // 20 units kept at x 780..800, now at 80..100, showing source columns 0..19.
     DrawShifted(-700, 0, 780, 0, 100, 50, glTempRectF(0, 0, 100, 50), FLIP_NONE);
     EXPECT_EQ(CompareWithPart(80, 0, 20, 50, 0, 0), 0);
@@ -168,9 +168,7 @@ TEST_F(SurfaceTest, RightEdgeCutsDestinationAndSourceInProportion) {
     // Drawn twice as large, the cut still ends at the screen edge.
     DrawShifted(-700, 0, 780, 200, 200, 100, glTempRectF(0, 0, 100, 50), FLIP_NONE);
     ExpectLit({{99, 250}}, {{101, 250}});
-}
-
-TEST_F(SurfaceTest, BottomEdgeCutsToo) {
+    // At the bottom edge: 10 units kept at y 590..600, now at 90..100, showing rows 0..9.
     DrawShifted(0, -500, 0, 590, 50, 100, glTempRectF(0, 0, 50, 100), FLIP_NONE);
     EXPECT_EQ(CompareWithPart(0, 90, 50, 10, 0, 0), 0);
     ExpectLit({}, {{20, 101}});

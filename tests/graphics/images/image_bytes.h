@@ -35,13 +35,14 @@ inline ByteVector Rgba(u8 r, u8 g, u8 b, u8 a) {
 }
 
 // One decoding of a buffer (copied to a block of exactly its size, so reads past it are reads
-// past an allocation).
+// past an allocation), or of an opened file by a LoadProc.
 class Decoded {
   public:
     Decoded(DecodeProc decode, const ByteVector& bytes) {
         ByteVector exact(bytes);
         ok_ = decode(exact.empty() ? nullptr : exact.data(), exact.size(), &image_);
     }
+    Decoded(LoadProc load, FILE* file) { ok_ = load(file, &image_); }
     ~Decoded() { FreeImageData(&image_); }
     Decoded(const Decoded&) = delete;
     Decoded& operator=(const Decoded&) = delete;
