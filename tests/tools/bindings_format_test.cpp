@@ -19,6 +19,7 @@ KeyNames EnglishSample() {
     names[107] = "Num +";
     names[187] = "=";
     names[221] = "+";
+    names[60] = "+ +";
     names[100] = "Up"; // a second "Up": written back as "Key 100"
     return KeyNames(names);
 }
@@ -110,8 +111,8 @@ TEST(BindingsBinary, RecordsAreThreeKeysAndACount) {
     EXPECT_FALSE(ParseBindingsBinary(bytes.data(), bytes.size(), &back, &error));
 }
 
-// Text -> table -> binary -> table -> text is exact, chords with "Num +" included: those must
-// read back as the same keys, in readable or numeric form.
+// Text -> table -> binary -> table -> text is exact, chords of key names holding a plus included:
+// those must read back as the same keys, in readable or numeric form.
 TEST(BindingsText, TextToBinaryToTextIsExact) {
     BindingTable table;
     std::string error;
@@ -121,6 +122,7 @@ TEST(BindingsText, TextToBinaryToTextIsExact) {
     table[3] = Binding{{221, 107, 221}, 3};
     table[4] = Binding{{107, 221}, 2};
     table[5] = Binding{{253, 107, 101}, 3};
+    table[6] = Binding{{60, 221}, 2}; // "+ + + +" would read back as "+" and "+ +"
     KeyNames keys = EnglishSample();
     std::string text = FormatBindingsText(table, keys);
     std::vector<u8> binary = WriteBindingsBinary(table);
@@ -132,6 +134,6 @@ TEST(BindingsText, TextToBinaryToTextIsExact) {
     EXPECT_EQ(WriteBindingsBinary(again), binary);
     for (const char* line :
          {"WarpCoreBreach        = Ctrl + Shift + Key 66\n", "Action40              = Key 100\n",
-          "SlowDown              =\n", "= Ctrl + Num + + Key 101\n"})
+          "SlowDown              =\n", "= Ctrl + Num + + Key 101\n", "= Key 60 + Key 221\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " missing from\n" << text;
 }
