@@ -15,14 +15,9 @@ using RegistryTest = GraphicsGLTest;
 
 constexpr int PAGE_SIZE = 8;
 
-struct FontPageLike {
-    u16 width, height;
-    u32 name;
-};
-
 // A font page made the way the font loader makes one: luminance-alpha, registered by owner.
-FontPageLike* MakePage() {
-    auto* page = new FontPageLike{PAGE_SIZE, PAGE_SIZE, 0};
+Texture* MakePage() {
+    auto* page = new Texture{PAGE_SIZE, PAGE_SIZE, 0};
     std::vector<u8> texels(PAGE_SIZE * PAGE_SIZE * 2);
     for (size_t i = 0; i < texels.size(); i++) texels[i] = u8(i * 7);
     glGenTextures(1, &page->name);
@@ -65,7 +60,7 @@ TEST_F(RegistryTest, EverythingSurvivesARebuiltContext) {
     Texture* packed = LoadTexture("dxt.tga", SolidImage(16, 16, {255, 0, 0, 255}, true),
                                   TEXTURE_COMPRESS_DXT5 << TEXTURE_COMPRESS_SHIFT | GL_NEAREST);
     ASSERT_NE(packed, nullptr);
-    FontPageLike* page = MakePage();
+    Texture* page = MakePage();
     std::vector<std::vector<u8>> before = SnapshotRegistry();
 
     glPixelStorei(GL_PACK_ALIGNMENT, 8);

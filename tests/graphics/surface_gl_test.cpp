@@ -1,6 +1,7 @@
 // glLoadSurface and glDrawSurface under a real GL context: tile layout and sizes, the one-texel
 // borders taken from neighbouring tiles, pixel-exact drawing across seams, source rectangles,
 // flips and clipping at the virtual screen's edges.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -11,10 +12,6 @@
 namespace {
 
 constexpr int TILE = SURFACE_TILE_PIXELS;
-
-int Clamp(int v, int low, int high) {
-    return v < low ? low : v > high ? high : v;
-}
 
 // A 600 x 300 pattern: three columns and two rows of tiles.
 class SurfaceTest : public GraphicsGLTest {
@@ -86,8 +83,8 @@ TEST_F(SurfaceTest, TileBordersRepeatNeighboursAndImageEdges) {
             int ph = row + 1 == surface->rows ? surface->lastRowPixels : TILE;
             for (int ty = 0; ty < ph + 2; ty++) {
                 for (int tx = 0; tx < pw + 2; tx++) {
-                    int ix = Clamp(column * TILE + tx - 1, 0, image.width - 1);
-                    int iy = Clamp(row * TILE + ty - 1, 0, image.height - 1);
+                    int ix = std::clamp(column * TILE + tx - 1, 0, image.width - 1);
+                    int iy = std::clamp(row * TILE + ty - 1, 0, image.height - 1);
                     const u8* t = &texels[(size_t(ty) * texW + tx) * 3];
                     TestPixel want = image.At(ix, iy);
                     if (t[0] == want.r && t[1] == want.g && t[2] == want.b) continue;

@@ -50,12 +50,22 @@ TEST_F(TextureTest, OddSizedImageBecomesPowerOfTwoTexture) {
     EXPECT_TRUE(ColorNear(GLTestPixel(118, 30), RGBA{20, 20, 230, 255}, 2));
 }
 
-TEST_F(TextureTest, PowerOfTwoImageIsUploadedUnchanged) {
+TEST_F(TextureTest, PowerOfTwoImageIsUploadedUnchangedAndBinds) {
     TestImage image = PatternImage(64, 32, true);
     Texture* texture = LoadTexture("pattern.tga", image, GL_NEAREST);
     ASSERT_NE(texture, nullptr);
     EXPECT_EQ(LastEntry().format, u32(GL_RGBA));
     EXPECT_TRUE(HoldsImage(texture->name, image));
+
+    // glBindTex binds it, and nothing for no texture.
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glBindTex(texture);
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(GLuint(bound), texture->name);
+    glBindTex(nullptr);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(bound, 0);
 }
 
 TEST_F(TextureTest, MipmapFiltersBuildEveryLevel) {
@@ -102,19 +112,6 @@ TEST_F(TextureTest, CompressionRequestsPickS3TCFormats) {
             EXPECT_TRUE(HoldsImage(texture->name, image));
         }
     }
-}
-
-TEST_F(TextureTest, BindTexBindsAndUnbinds) {
-    Texture* texture = LoadTexture("bind.tga", PatternImage(4, 4), GL_NEAREST);
-    ASSERT_NE(texture, nullptr);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glBindTex(texture);
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(GLuint(bound), texture->name);
-    glBindTex(nullptr);
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(bound, 0);
 }
 
 } // namespace
