@@ -99,27 +99,22 @@ TEST(Utf8, DecodesAndStepsOverWhatTheLeadByteAnnounced) {
 
 using TextWidths = FontFixture;
 
-// A count of -1 measures with TextWidth as well as TextWidthN.
+// Glyphs advance 10 and a missing one a line height, 16; a sequence or a tag cut by the count
+// and a "<color 1000>", which is no tag, are measured as characters; the terminator ends the
+// text. A count of -1 measures with TextWidth as well as TextWidthN.
 TEST_F(TextWidths, WidestLineCountsAndTagsTakeNoRoom) {
     const std::tuple<const char*, int, f32> cases[] = {
-        {"ab\nabcd", -1, 40},
-        {"abcd\nab", -1, 40},
-        {"", -1, 0},
-        {"\xC3\xA9t\xC3\xA9", -1, 30},
-        {"a\xE2\x82\xAC", -1, ADVANCE + LINE},
-        {"abcdef", 3, 30},
-        {"a\xC3\xA9", 2, ADVANCE + LINE}, // sequence cut by the count
-        {"ab\0cd", 5, 20},                // ends at the terminator
-        {"<c red>ab</c>", -1, 20},
-        {"<color 255,255,0>F2<color default>", -1, 20},
-        {"<color 1000>", -1, 12 * ADVANCE}, // not a tag
-        {"<c red>ab", 5, 5 * ADVANCE}};     // tag cut by the count
+        {"ab\nabcd", -1, 40},          {"abcd\nab", -1, 40},      {"", -1, 0},
+        {"\xC3\xA9t\xC3\xA9", -1, 30}, {"a\xE2\x82\xAC", -1, 26}, {"abcdef", 3, 30},
+        {"a\xC3\xA9", 2, 26},          {"ab\0cd", 5, 20},         {"<c red>ab</c>", -1, 20},
+        {"<color 1000>", -1, 120},     {"<c red>ab", 5, 50}};
     for (auto [text, count, width] : cases) {
         EXPECT_FLOAT_EQ(TextWidthN(text, count), width) << text << " " << count;
         if (count < 0) {
             EXPECT_FLOAT_EQ(TextWidth(text), width) << text;
         }
     }
+    EXPECT_FLOAT_EQ(TextWidth("<color 255,255,0>F2<color default>"), 20);
     EXPECT_FLOAT_EQ(TextWidthFont("abc", font), 30);
     EXPECT_FLOAT_EQ(TextWidthFont("abc", nullptr), 0);
     EngineDisable(ENGINE_TEXT_MARKUP);
