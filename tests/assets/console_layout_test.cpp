@@ -20,15 +20,12 @@ constexpr f64 SCREEN_BOTTOM = 600;
 constexpr f64 DIAL_RADIUS = 75;
 constexpr f64 PRESS_SHIFT = 2;
 
-f64 Cross(ArtPoint o, ArtPoint a, ArtPoint b) {
-    return f64(a.x - o.x) * (b.y - o.y) - f64(a.y - o.y) * (b.x - o.x);
-}
-
 // A triangle fan from the first point covers the outline only when no triangle folds back.
 void ExpectFanOnSheet(const Poly& p) {
     int positive = 0, negative = 0;
     for (size_t i = 1; i + 1 < p.size(); ++i) {
-        const f64 c = Cross(p[0], p[i], p[i + 1]);
+        const ArtPoint o = p[0], a = p[i], b = p[i + 1];
+        const f64 c = f64(a.x - o.x) * (b.y - o.y) - f64(a.y - o.y) * (b.x - o.x);
         positive += c > EPS;
         negative += c < -EPS;
     }
@@ -83,11 +80,9 @@ struct Sheet {
 
 Sheet NavSheet() {
     const ArtPoint* face = DialFaceFan();
-    Sheet s{"Data/Graphics/Navigations/nav.dsx",
-            {},
-            Poly(face, face + DIAL_FACE_POINTS),
-            {face[0]},
-            {NAV_LEVER_ICON, NAV_HELP_ICON, PLATING_ICON, WARP_ICON}};
+    Sheet s{
+        "Data/Graphics/Navigations/nav.dsx", {}, Poly(face, face + DIAL_FACE_POINTS), {face[0]}};
+    s.icons = {NAV_LEVER_ICON, NAV_HELP_ICON, PLATING_ICON, WARP_ICON};
     for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
         s.shapes.push_back(Outline(NavButtonArt()[i], 0));
         s.icons.push_back(NavButtonArt()[i].icon);
@@ -100,12 +95,10 @@ Sheet NavSheet() {
 Sheet TacticalSheet() {
     const ArtPoint* body = TacticalBodyFan();
     // The body's centre is the weapon ring's window: its art is on the outer ring.
-    Sheet s{"Data/Graphics/Tactical/tactical.dsx",
-            {},
-            Poly(body, body + TACTICAL_BODY_POINTS),
-            {{body[0].x + 155, body[0].y}},
-            {TACTICAL_TORPEDO_ICON, TACTICAL_BADGE, RACK_PIP_FRAME, RACK_PIP, STATUS_PIP,
-             CLOAK_ICON, WARP_ICON, PLATING_ICON}};
+    Sheet s{"Data/Graphics/Tactical/tactical.dsx", {}, Poly(body, body + TACTICAL_BODY_POINTS)};
+    s.fanProbes = {{body[0].x + 155, body[0].y}};
+    s.icons = {TACTICAL_TORPEDO_ICON, TACTICAL_BADGE, RACK_PIP_FRAME, RACK_PIP, STATUS_PIP};
+    s.icons.insert(s.icons.end(), {CLOAK_ICON, WARP_ICON, PLATING_ICON}); // status indicators
     for (const SystemIconArt& icon : SYSTEM_ICONS) s.icons.push_back(icon.region);
     for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
         const ButtonArt& b = TacticalButtonArt()[i];
@@ -116,12 +109,9 @@ Sheet TacticalSheet() {
 }
 
 Sheet PowerSheet() {
-    Sheet s{"Data/Graphics/Power Display/power.dsx",
-            {},
-            {},
-            {},
-            {POWER_BAR_LEFT, POWER_BAR_MIDDLE, POWER_BAR_RIGHT, POWER_HEALTH_ICON, MARKER_WARP,
-             MARKER_RESERVE, MARKER_CLOAK, MARKER_POLARIZE}};
+    Sheet s{"Data/Graphics/Power Display/power.dsx"};
+    s.icons = {POWER_BAR_LEFT, POWER_BAR_MIDDLE, POWER_BAR_RIGHT, POWER_HEALTH_ICON,
+               MARKER_WARP,    MARKER_RESERVE,   MARKER_CLOAK,    MARKER_POLARIZE};
     for (const FramePolygon& f : POWER_FRAME)
         s.shapes.push_back(
             Poly(f.points, f.points + std::min<int>(f.pointCount, FRAME_MAX_POINTS)));
@@ -243,12 +233,14 @@ TEST(ConsoleLayout, IconRegionsKeepClearOfSampledShapes) {
         if (!sheet.fan.empty()) sheet.shapes.push_back(sheet.fan);
         for (const ArtRect& r : sheet.icons)
             for (const Poly& s : sheet.shapes) {
-                const ArtPoint probes[5] = {{f32(r.x + 1), f32(r.y + 1)},
-                                            {f32(r.x + r.w - 1), f32(r.y + 1)},
-                                            {f32(r.x + 1), f32(r.y + r.h - 1)},
-                                            {f32(r.x + r.w - 1), f32(r.y + r.h - 1)},
-                                            {f32(r.x + r.w / 2.0), f32(r.y + r.h / 2.0)}};
-                for (const ArtPoint& q : probes)
+                // The four corners, a pixel in, and the middle.
+                const f32 left = r.x + 1, top = r.y + 1, right = r.x + r.w - 1,
+                          bottom = r.y + r.h - 1;
+                for (ArtPoint q : {ArtPoint{left, top},
+                                   {right, top},
+                                   {left, bottom},
+                                   {right, bottom},
+                                   {f32(r.x + r.w / 2.0), f32(r.y + r.h / 2.0)}})
                     EXPECT_FALSE(Inside(s, q))
                         << "icon at " << r.x << "," << r.y << " lies under a shape";
             }

@@ -2,15 +2,16 @@
 // and parses, every language holds every entry the game reads, every character of every text
 // has a glyph in every font, and the default bindings cover the game's actions.
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 
 #include "engine/input.h"
 #include "engine/loop.h"
-#include "graphics/dsf.h"
 #include "graphics/font.h"
 #include "graphics/markup.h"
 #include "tools/assettool/atomic_file.h"
@@ -81,36 +82,19 @@ std::vector<i32> DrawnCodePoints(const std::string& text) {
     return out;
 }
 
-struct FontGlyphs {
-    DsfInfo info;
-    std::map<i32, i16> advances;
+// A built font as the game loads it (no GL context: it measures, it does not draw).
+using FontPtr = std::unique_ptr<Font, decltype(&FreeFont)>;
+FontPtr LoadDistFont(int size) {
+    const std::string path = DIST + "/Data/Fonts/arial_" + std::to_string(size) + ".dsf";
+    FontPtr font(LoadFont(path.c_str()), FreeFont);
+    EXPECT_NE(font, nullptr) << path;
+    return font;
+}
 
-    // Width of the widest line as the game measures it (tags take no room, a missing glyph a
-    // square of the line height), in texels.
-    int Width(const std::string& text) const {
-        int widest = 0, line = 0;
-        for (i32 cp : DrawnCodePoints(text)) {
-            if (cp == '\n') {
-                widest = std::max(widest, line);
-                line = 0;
-                continue;
-            }
-            auto it = advances.find(cp);
-            line += it == advances.end() ? info.lineHeight : it->second;
-        }
-        return std::max(widest, line);
-    }
-};
-
-FontGlyphs LoadFontGlyphs(int size) {
-    std::string path = DIST + "/Data/Fonts/arial_" + std::to_string(size) + ".dsf";
-    std::vector<u8> data = ReadBytes(path);
-    FontGlyphs f;
-    EXPECT_TRUE(ParseDSF(data.data(), data.size(), &f.info)) << path;
-    std::vector<Glyph> glyphs(f.info.glyphCount);
-    ReadDSFGlyphs(data.data(), f.info, glyphs.data());
-    for (const Glyph& g : glyphs) f.advances[g.codePoint] = g.advance;
-    return f;
+// Width of the widest line as the game measures it, in texels: the pre-game menu (800 x 600)
+// draws the fonts at their own size.
+int TexelWidth(const Font& font, const std::string& text) {
+    return int(std::lround(TextWidthFont(text.c_str(), &font) / font.scale));
 }
 
 BindingTable LoadDefaultBindings() {
@@ -190,12 +174,13 @@ TEST_F(TextsContent, EveryDrawnCharacterHasAGlyphInEveryFont) {
     ASSERT_GT(used.size(), 100u);
     for (int size : FONT_SIZES) {
         SCOPED_TRACE(size);
-        FontGlyphs font = LoadFontGlyphs(size);
-        EXPECT_EQ(font.info.lineHeight, size);
-        EXPECT_EQ(font.info.asciiDirect, 1);
+        FontPtr font = LoadDistFont(size);
+        ASSERT_NE(font, nullptr);
+        EXPECT_EQ(font->lineHeight, size);
+        EXPECT_EQ(font->asciiDirect, 1);
         f32 drawHeight = size <= LARGEST_SMALL_FONT ? SMALL_DRAW_HEIGHT : 2 * SMALL_DRAW_HEIGHT;
-        EXPECT_FLOAT_EQ(font.info.scale * size, drawHeight);
-        for (i32 cp : used) EXPECT_EQ(font.advances.count(cp), 1u) << "U+" << std::hex << cp;
+        EXPECT_FLOAT_EQ(font->scale * size, drawHeight);
+        for (i32 cp : used) EXPECT_GE(FindGlyph(cp, font.get()), 0) << "U+" << std::hex << cp;
     }
 }
 
@@ -207,14 +192,15 @@ TEST_F(TextsContent, MenuTextsFitTheirControls) {
                                           {5, 175}, {6, 200},  {7, 200}, {8, 200},
                                           {9, 200}, {12, 500}, {13, 740}};
     constexpr int START_BUTTON_WIDTH = 740;
-    FontGlyphs menuFont = LoadFontGlyphs(17), largeFont = LoadFontGlyphs(24);
+    FontPtr menuFont = LoadDistFont(17), largeFont = LoadDistFont(24);
+    ASSERT_TRUE(menuFont && largeFont);
     for (const char* lang : LANGUAGES) {
         SCOPED_TRACE(lang);
         LocEntries menu = LoadLoc(lang, "menu");
         ASSERT_GE(menu.size(), MENU_ENTRIES);
         for (const auto& [entry, width] : limits)
-            EXPECT_LE(menuFont.Width(menu[entry]), width) << menu[entry];
-        EXPECT_LE(largeFont.Width(menu[3] + " (Alpha 3.3)"), START_BUTTON_WIDTH);
+            EXPECT_LE(TexelWidth(*menuFont, menu[entry]), width) << menu[entry];
+        EXPECT_LE(TexelWidth(*largeFont, menu[3] + " (Alpha 3.3)"), START_BUTTON_WIDTH);
     }
 }
 
@@ -225,7 +211,8 @@ TEST_F(TextsContent, QuickHelpRowsLeaveRoomForTheirKeys) {
         {0},  {1},  {64}, {65}, {66}, {67}, {7},      {8},      {9},      {4},
         {28}, {12}, {11}, {14}, {13}, {10}, {20, 15}, {21, 16}, {22, 17}, {23, 18}};
     const u8 chatKeys[] = {'T', 'E', 'R'};
-    FontGlyphs small = LoadFontGlyphs(12);
+    FontPtr small = LoadDistFont(12);
+    ASSERT_NE(small, nullptr);
     BindingTable bindings = LoadDefaultBindings();
     for (const char* lang : LANGUAGES) {
         SCOPED_TRACE(lang);
@@ -246,7 +233,7 @@ TEST_F(TextsContent, QuickHelpRowsLeaveRoomForTheirKeys) {
         for (const std::string& keyText : column) {
             std::string row;
             std::getline(descriptions, row);
-            EXPECT_LE(small.Width(row) + small.Width(keyText), ROW_WIDTH)
+            EXPECT_LE(TexelWidth(*small, row) + TexelWidth(*small, keyText), ROW_WIDTH)
                 << row << " / " << keyText;
         }
     }
