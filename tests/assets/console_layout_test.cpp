@@ -71,17 +71,18 @@ Poly Outline(const ButtonArt& b, int state) {
 // A console sheet: the shapes drawn from it (buttons in their normal state, the power frame),
 // its big fan with the points of it that must hold art, and the regions sampled as pictures.
 struct Sheet {
-    const char* file;
-    std::vector<Poly> shapes;
-    Poly fan;
-    std::vector<ArtPoint> fanProbes;
-    std::vector<ArtRect> icons;
+    const char* file = nullptr;
+    std::vector<Poly> shapes = {};
+    Poly fan = {};
+    std::vector<ArtPoint> fanProbes = {};
+    std::vector<ArtRect> icons = {};
 };
 
 Sheet NavSheet() {
     const ArtPoint* face = DialFaceFan();
-    Sheet s{
-        "Data/Graphics/Navigations/nav.dsx", {}, Poly(face, face + DIAL_FACE_POINTS), {face[0]}};
+    Sheet s{.file = "Data/Graphics/Navigations/nav.dsx",
+            .fan = Poly(face, face + DIAL_FACE_POINTS),
+            .fanProbes = {face[0]}};
     s.icons = {NAV_LEVER_ICON, NAV_HELP_ICON, PLATING_ICON, WARP_ICON};
     for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
         s.shapes.push_back(Outline(NavButtonArt()[i], 0));
@@ -95,8 +96,9 @@ Sheet NavSheet() {
 Sheet TacticalSheet() {
     const ArtPoint* body = TacticalBodyFan();
     // The body's centre is the weapon ring's window: its art is on the outer ring.
-    Sheet s{"Data/Graphics/Tactical/tactical.dsx", {}, Poly(body, body + TACTICAL_BODY_POINTS)};
-    s.fanProbes = {{body[0].x + 155, body[0].y}};
+    Sheet s{.file = "Data/Graphics/Tactical/tactical.dsx",
+            .fan = Poly(body, body + TACTICAL_BODY_POINTS),
+            .fanProbes = {{body[0].x + 155, body[0].y}}};
     s.icons = {TACTICAL_TORPEDO_ICON, TACTICAL_BADGE, RACK_PIP_FRAME, RACK_PIP, STATUS_PIP};
     s.icons.insert(s.icons.end(), {CLOAK_ICON, WARP_ICON, PLATING_ICON}); // status indicators
     for (const SystemIconArt& icon : SYSTEM_ICONS) s.icons.push_back(icon.region);
@@ -109,7 +111,7 @@ Sheet TacticalSheet() {
 }
 
 Sheet PowerSheet() {
-    Sheet s{"Data/Graphics/Power Display/power.dsx"};
+    Sheet s{.file = "Data/Graphics/Power Display/power.dsx"};
     s.icons = {POWER_BAR_LEFT, POWER_BAR_MIDDLE, POWER_BAR_RIGHT, POWER_HEALTH_ICON,
                MARKER_WARP,    MARKER_RESERVE,   MARKER_CLOAK,    MARKER_POLARIZE};
     for (const FramePolygon& f : POWER_FRAME)
