@@ -81,12 +81,12 @@ TEST(FontTool, WrittenFontParsesWithAsciiTableAndCellsAsRendered) {
             const DsfPageInfo& page = b.info.pages[g.page];
             ASSERT_LE(g.x + g.width, page.imageWidth);
             ASSERT_LE(g.y + b.info.lineHeight, page.imageHeight);
-            for (u32 row = 0; row < u32(b.info.lineHeight); ++row)
-                for (u32 col = 0; col < r->width; ++col)
-                    ASSERT_EQ(
-                        b.dsf[page.rowsOffset + size_t(g.y + row) * page.imageWidth + g.x + col],
-                        r->alpha[row * r->width + col])
-                        << g.codePoint;
+            std::vector<u8> stored;
+            for (u32 row = 0; row < u32(b.info.lineHeight); ++row) {
+                const u8* at = &b.dsf[page.rowsOffset + size_t(g.y + row) * page.imageWidth + g.x];
+                stored.insert(stored.end(), at, at + r->width);
+            }
+            ASSERT_EQ(stored, r->alpha) << g.codePoint;
         }
     }
 }
