@@ -12,7 +12,6 @@
 
 namespace {
 enum Op : uint8_t { INSERT, SET_TEXT, BACKSPACE, DELETE, LEFT, RIGHT, ALL, WORD, RAW, CUT, OPS };
-constexpr size_t MAX_CHUNK = 255;
 
 struct Reader {
     const uint8_t* data;
