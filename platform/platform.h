@@ -82,6 +82,9 @@ bool Sys_HasNetwork();
 // ---------------------------------------------------------------------------------------------
 // Window, GL context and display (SDL2)
 // ---------------------------------------------------------------------------------------------
+// Exit status of a process whose display connection broke under it.
+constexpr int EXIT_DISPLAY_LOST = 3;
+
 enum SysWindowKind { SYS_WINDOW_FIXED, SYS_WINDOW_RESIZABLE, SYS_WINDOW_FULLSCREEN };
 
 // Screen (desktop) size of the primary display.

@@ -1,6 +1,7 @@
 // The window, its compatibility GL context and the full-screen display modes, on SDL2.
 #include <X11/Xlib.h>
 #include <cstdio>
+#include <unistd.h>
 #include <cstring>
 
 #include "platform/platform.h"
@@ -15,6 +16,16 @@ bool haveMode = false;
 SDL_DisplayMode chosenMode{};
 } // namespace
 
+// The X server went away (the session ended, the virtual server was stopped). Nothing can be
+// drawn or received any more, and the shutdown code would only talk to the dead connection and
+// hang in it, so the process ends at once with a failure status.
+static int DisplayLost(Display*) {
+    static const char message[] = "Vaelor Engine: the connection to the display was lost\n";
+    ssize_t written = write(STDERR_FILENO, message, sizeof message - 1);
+    (void)written;
+    _exit(EXIT_DISPLAY_LOST);
+}
+
 bool SDLP_EnsureVideo() {
     if (videoStarted) return true;
     // Closing the window is a message to the engine, not an automatic quit.
@@ -22,6 +33,7 @@ bool SDLP_EnsureVideo() {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    XSetIOErrorHandler(DisplayLost);
     videoStarted = true;
     return true;
 }

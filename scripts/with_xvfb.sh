@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command inside a virtual X server of its own:  with_xvfb.sh WIDTHxHEIGHT command...
+# The command sees DISPLAY and XVFB_PID (the server's process).
 # The server picks a free display number itself (-displayfd), so several of these can start at
 # the same moment without taking each other's display, as xvfb-run -a can.
 set -euo pipefail
@@ -24,5 +25,6 @@ if [ -z "$display" ]; then
   exit 1
 fi
 status=0
-DISPLAY=":$display" "$@" || status=$?
+# XVFB_PID lets a test stop the server under a running program.
+DISPLAY=":$display" XVFB_PID=$xvfb_pid "$@" || status=$?
 exit $status
