@@ -18,6 +18,7 @@
 #include "tools/assettool/dsx_encoder.h"
 #include "tools/assettool/image_formats.h"
 #include "tools/assettool/png_io.h"
+#include "bench/bench_times.h"
 
 namespace {
 
@@ -147,22 +148,7 @@ void EncodeAllDsx(benchmark::State& state) {
 }
 
 // Keeps the CPU time per iteration of every run to print the ratios after the normal report.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
-                seconds_[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double Seconds(const std::string& name) const {
-        auto it = seconds_.find(name);
-        return it == seconds_.end() ? 0 : it->second;
-    }
-
-  private:
-    std::map<std::string, double> seconds_;
-};
+using RatioReporter = TimeCollector;
 
 void PrintSizes() {
     size_t dsxTotal = 0, pngTotal = 0;

@@ -15,6 +15,7 @@
 
 #include "bench/decode_images.h"
 #include "graphics/images/decoders.h"
+#include "bench/bench_times.h"
 
 namespace {
 
@@ -82,16 +83,8 @@ void RegisterCase(const char* name, const std::vector<u8>* file,
 
 // Keeps the CPU time per iteration of every run (steadier than wall time on a shared machine;
 // decoding is single-threaded), to print the ratios after the normal report.
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public TimeCollector {
   public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
-                seconds_[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
     void PrintRatios() const {
         printf(
             "\nDecode speed (CPU time), ours relative to stb_image (above 1.00x: ours faster)\n");
@@ -109,9 +102,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
                    seconds * 1e3, stb->second * 1e3, stb->second / seconds);
         }
     }
-
-  private:
-    std::map<std::string, double> seconds_;
 };
 
 // Both decoders must give the same pixels, or the timings compare different work.

@@ -15,6 +15,7 @@
 #include "gui/control.h"
 #include "gui/gui.h"
 #include "gui/sheet.h"
+#include "bench/bench_times.h"
 
 namespace {
 constexpr int SHEETS = 40, PER_SHEET = 100;
@@ -79,19 +80,10 @@ void UpdateSheet(benchmark::State& state) {
     for (auto _ : state) UpdateGUI(0.016f);
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public TimeCollector {
   public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
-                seconds_[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
     void PrintRatios() const {
-        auto at = [&](const char* name) {
-            auto it = seconds_.find(name);
-            return it == seconds_.end() ? 0.0 : it->second;
-        };
+        auto at = [&](const char* name) { return Seconds(name); };
         if (at("FindControl") <= 0 || at("LinearScan") <= 0) return;
         f64 lookup = at("LinearScan") / at("FindControl");
         f64 property = at("SetPropertyValue") / at("FindControl");
@@ -104,9 +96,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
         printf("  UpdateGUI        %6.2f us per frame for %d controls\n", at("UpdateGUI") * 1e6,
                PER_SHEET + 1);
     }
-
-  private:
-    std::map<std::string, double> seconds_;
 };
 } // namespace
 

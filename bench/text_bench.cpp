@@ -12,6 +12,7 @@
 
 #include "engine/loop.h"
 #include "graphics/font.h"
+#include "bench/bench_times.h"
 
 namespace {
 
@@ -126,15 +127,8 @@ void End(benchmark::State& state) {
     Finish(state, text);
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public TimeCollector {
   public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
-                seconds_[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-
     void PrintRatios() const {
         auto floor = seconds_.find(FLOOR);
         if (floor == seconds_.end()) return;
@@ -146,9 +140,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
             printf("  %-12s %8.1f MB/s  %5.2fx the floor\n", name.c_str(), megabytes / seconds,
                    seconds / floor->second);
     }
-
-  private:
-    std::map<std::string, double> seconds_;
 };
 
 } // namespace

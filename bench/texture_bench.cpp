@@ -20,6 +20,7 @@
 #include "graphics/draw2d.h"
 #include "graphics/images/decoders.h"
 #include "graphics/texture.h"
+#include "bench/bench_times.h"
 
 namespace {
 
@@ -156,15 +157,9 @@ void ReadBackReuploadCase(benchmark::State& state) {
     glFreeSurface(surface);
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public TimeCollector {
   public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
-                seconds_[run.run_name.function_name] = run.real_accumulated_time / double(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-
+    RatioReporter() : TimeCollector(Clock::Real) {}
     void PrintRatios() const {
         printf("\nTime relative to the baseline of the same run (lower is better)\n");
         for (const Pair& pair : PAIRS) {
@@ -174,9 +169,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
                    mine->second / base->second, pair.baseline);
         }
     }
-
-  private:
-    std::map<std::string, double> seconds_;
 };
 
 } // namespace

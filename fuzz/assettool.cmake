@@ -7,7 +7,7 @@ pkg_check_modules(FUZZ_PNG IMPORTED_TARGET libpng)
 add_executable(loc_fuzz ${CMAKE_CURRENT_LIST_DIR}/loc_fuzz.cpp ${FUZZ_TOOL_DIR}/loc_format.cpp
   ${FUZZ_TOOL_DIR}/text_escape.cpp)
 add_executable(bindings_fuzz ${CMAKE_CURRENT_LIST_DIR}/bindings_fuzz.cpp
-  ${FUZZ_TOOL_DIR}/bindings_format.cpp)
+  ${FUZZ_TOOL_DIR}/bindings_format.cpp ${FUZZ_TOOL_DIR}/text_escape.cpp)
 add_executable(dsx_inspect_fuzz ${CMAKE_CURRENT_LIST_DIR}/dsx_inspect_fuzz.cpp
   ${FUZZ_TOOL_DIR}/dsx_inspect.cpp)
 set(TOOL_FUZZ_TARGETS loc_fuzz bindings_fuzz dsx_inspect_fuzz)

@@ -1,5 +1,6 @@
 // Reading and writing the key-binding table and its readable source form.
 #include "tools/assettool/bindings_format.h"
+#include "tools/assettool/text_escape.h"
 
 #include <algorithm>
 #include <cctype>
@@ -172,11 +173,6 @@ bool ParseBindingLine(const std::string& line, const KeyNames& keys, BindingTabl
     return true;
 }
 
-bool IsSkippedLine(const std::string& line) {
-    std::string t = Trim(line);
-    return t.empty() || t[0] == '#';
-}
-
 } // namespace
 
 std::string ActionName(size_t action) {
@@ -264,24 +260,12 @@ bool ParseBindingsText(const u8* data, size_t size, const KeyNames& keys, Bindin
                        std::string* error) {
     out->assign(BINDING_ACTIONS, Binding());
     std::vector<bool> seen(BINDING_ACTIONS, false);
-    std::string text(reinterpret_cast<const char*>(data), size);
-    size_t pos = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    size_t lineNumber = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (IsSkippedLine(line)) continue;
-        std::string reason;
-        if (!ParseBindingLine(line, keys, out, &seen, &reason)) {
-            *error = "line " + std::to_string(lineNumber) + ": " + reason;
-            return false;
-        }
-    }
-    return true;
+    return ForEachSourceLine(
+        data, size,
+        [&](const std::string& line, std::string* reason) {
+            return ParseBindingLine(line, keys, out, &seen, reason);
+        },
+        error);
 }
 
 std::string FormatBindingsText(const BindingTable& table, const KeyNames& keys) {

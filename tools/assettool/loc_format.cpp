@@ -7,8 +7,6 @@ namespace {
 
 constexpr size_t LOC_FIELD_BYTES = 2;
 constexpr size_t MAX_INDEX_DIGITS = 5;
-const char UTF8_BOM[] = "\xEF\xBB\xBF";
-constexpr size_t UTF8_BOM_BYTES = 3;
 
 i16 ReadI16(const u8* p) {
     return i16(u16(p[0] | p[1] << 8));
@@ -64,12 +62,6 @@ bool ParseEntryLine(const std::string& line, size_t expected, std::string* text,
         return false;
     }
     return true;
-}
-
-bool IsSkippedLine(const std::string& line) {
-    size_t i = 0;
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    return i == line.size() || line[i] == '#';
 }
 
 } // namespace
@@ -129,31 +121,19 @@ bool WriteLocBinary(const LocEntries& entries, std::vector<u8>* out, std::string
 
 bool ParseLocText(const u8* data, size_t size, LocEntries* out, std::string* error) {
     out->clear();
-    std::string text(reinterpret_cast<const char*>(data), size);
-    size_t pos = text.compare(0, UTF8_BOM_BYTES, UTF8_BOM) == 0 ? UTF8_BOM_BYTES : 0;
-    size_t lineNumber = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (IsSkippedLine(line)) continue;
-        if (out->size() >= LOC_MAX_ENTRIES) {
-            *error = "line " + std::to_string(lineNumber) + ": more than " +
-                     std::to_string(LOC_MAX_ENTRIES) + " entries";
-            return false;
-        }
-        std::string entry;
-        std::string reason;
-        if (!ParseEntryLine(line, out->size(), &entry, &reason)) {
-            *error = "line " + std::to_string(lineNumber) + ": " + reason;
-            return false;
-        }
-        out->push_back(std::move(entry));
-    }
-    return true;
+    return ForEachSourceLine(
+        data, size,
+        [&](const std::string& line, std::string* reason) {
+            if (out->size() >= LOC_MAX_ENTRIES) {
+                *reason = "more than " + std::to_string(LOC_MAX_ENTRIES) + " entries";
+                return false;
+            }
+            std::string entry;
+            if (!ParseEntryLine(line, out->size(), &entry, reason)) return false;
+            out->push_back(std::move(entry));
+            return true;
+        },
+        error);
 }
 
 std::string FormatLocText(const LocEntries& entries) {

@@ -128,3 +128,33 @@ bool UnescapeText(const std::string& escaped, std::string* out, std::string* err
     }
     return true;
 }
+
+namespace {
+const char UTF8_BOM[] = "\xEF\xBB\xBF";
+constexpr size_t UTF8_BOM_BYTES = 3;
+
+bool IsSkippedLine(const std::string& line) {
+    size_t first = line.find_first_not_of(" \t");
+    return first == std::string::npos || line[first] == '#';
+}
+} // namespace
+
+bool ForEachSourceLine(const u8* data, size_t size, const SourceLineHandler& handle,
+                       std::string* error) {
+    std::string text(reinterpret_cast<const char*>(data), size);
+    size_t pos = text.compare(0, UTF8_BOM_BYTES, UTF8_BOM) == 0 ? UTF8_BOM_BYTES : 0;
+    for (size_t lineNumber = 1; pos < text.size(); ++lineNumber) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (IsSkippedLine(line)) continue;
+        std::string reason;
+        if (!handle(line, &reason)) {
+            *error = "line " + std::to_string(lineNumber) + ": " + reason;
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,7 +1,8 @@
-// The escapes shared by the readable text formats (LOC and key-binding sources): UTF-8 text
-// stays as it is, line breaks and other control bytes become backslash escapes.
+// What the readable text formats (LOC and key-binding sources) share: their line structure, and
+// escapes that keep UTF-8 text as it is and turn line breaks and control bytes into backslashes.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "engine/types.h"
@@ -15,3 +16,10 @@ bool IsValidUtf8(const std::string& text);
 std::string EscapeText(const std::string& raw);
 // The inverse; on a bad escape *error names it and false is returned.
 bool UnescapeText(const std::string& escaped, std::string* out, std::string* error);
+
+// Calls handle for every line of a source file that is neither blank nor a "#" comment (a UTF-8
+// byte-order mark and "\r\n" line ends allowed). When handle refuses a line, *error becomes
+// "line N: " and its reason, and false is returned.
+using SourceLineHandler = std::function<bool(const std::string& line, std::string* reason)>;
+bool ForEachSourceLine(const u8* data, size_t size, const SourceLineHandler& handle,
+                       std::string* error);
