@@ -5,7 +5,7 @@
 
 #include "audio/audio.h"
 #include "game/shell/startup.h"
-#include "game/sim/camera.h"
+#include "game/sim/objects.h"
 
 u32 engineSound = 0;
 u32 cloakOnSound = 0;
@@ -48,7 +48,7 @@ void LoadSounds() {
 void PlayUISound(u32 buffer) {
     u32 source = PlaySoundBuffer(buffer);
     if (source == INVALID_HANDLE) return;
-    f32 gain = (SILENT_ZOOM - cameraZoom) * GAIN_PER_ZOOM;
+    f32 gain = (SILENT_ZOOM - systems.zoom) * GAIN_PER_ZOOM;
     alSourcei(source, AL_SOURCE_RELATIVE, AL_FALSE);
     alSourcef(source, AL_GAIN, gain > 0.0f ? gain : 0.0f);
 }

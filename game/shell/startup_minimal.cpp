@@ -14,4 +14,6 @@ void Load() {
     LogWrite("Load() finished successfully");
 }
 
-void ReleaseGameData() { DestroyAL(); }
+void ReleaseGameData() {
+    DestroyAL();
+}

@@ -3,7 +3,7 @@
 #include <AL/al.h>
 
 #include "game/shell/sounds.h"
-#include "game/sim/camera.h"
+#include "game/sim/objects.h"
 #include "tests/audio/audio_fixture.h"
 #include "tests/audio/sound_files.h"
 
@@ -127,10 +127,10 @@ TEST_F(SoundPoolTest, FinishedSoundsAreDeletedByTheFrameUpdateAndOwnSourcesKept)
 
 TEST_F(SoundPoolTest, EffectGainFollowsTheCameraZoom) {
     u32 buffer = ToneBuffer(1.0);
-    const f32 savedZoom = cameraZoom;
-    EXPECT_EQ(cameraZoom, 1000.0f);
+    const f32 savedZoom = systems.zoom;
+    EXPECT_EQ(systems.zoom, 1000.0f);
     for (auto [zoom, gain] : {std::pair{1000.0f, 0.75f}, {3000.0f, 0.25f}, {500.0f, 0.875f}}) {
-        cameraZoom = zoom;
+        systems.zoom = zoom;
         u16 before = SoundPoolCount();
         PlayUISound(buffer);
         ASSERT_EQ(SoundPoolCount(), before + 1);
@@ -141,7 +141,7 @@ TEST_F(SoundPoolTest, EffectGainFollowsTheCameraZoom) {
         EXPECT_EQ(SourceInt(source, AL_SOURCE_RELATIVE), AL_FALSE);
         EXPECT_EQ(SourceInt(source, AL_SOURCE_STATE), AL_PLAYING);
     }
-    cameraZoom = savedZoom;
+    systems.zoom = savedZoom;
 }
 
 TEST_F(SoundPoolTest, GameSoundsLoadInTheirOrder) {

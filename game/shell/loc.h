@@ -1,0 +1,29 @@
+// Localised text tables from LOC files: the menu's labels and the in-flight texts.
+#pragma once
+
+#include "engine/types.h"
+
+// A loaded LOC file: count strings and a null end entry.
+struct LocTable {
+    char** entries = nullptr;
+    i32 count = 0;
+};
+
+extern LocTable gameText;
+extern LocTable menuText;
+
+// Loads path into table (freeing nothing); an unreadable file ends the program with its box.
+void LoadLOC(const char* path, LocTable* table);
+void FreeLOC(LocTable* table);
+// Entry n of a table, or "" past its end.
+const char* LocText(const LocTable& table, u32 n);
+inline const char* GameText(u32 n) {
+    return LocText(gameText, n);
+}
+inline const char* MenuText(u32 n) {
+    return LocText(menuText, n);
+}
+
+constexpr int LANGUAGE_COUNT = 8;
+// Language codes in the menu's order: "eng", "cro", "cz", "pl", "de", "it", "spa", "fin".
+const char* LanguageCode(u16 index);
