@@ -19,7 +19,7 @@ e2e_start
 xdotool keydown alt key F4 keyup alt
 e2e_expect_exit 0 || e2e_fail "Alt+F4"
 e2e_start
-kill -TERM "$E2E_PID"
+kill -TERM "$PLAY_PID"
 e2e_expect_exit 0 || e2e_fail "SIGTERM"
 tail -n 1 "$E2E_DIR/vaelor.log" | grep -q "Vaelor engine destroyed" || e2e_fail "shutdown after SIGTERM"
 echo "start and quit: ok"
