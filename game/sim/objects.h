@@ -25,6 +25,8 @@ struct GameObject {
     f32 turnRate = 0.0f; // degrees per second, positive = clockwise
     f32 age = 0.0f;      // seconds since the object entered the table
 
+    // The table releases objects through this base, so the release must reach the real kind.
+    virtual ~GameObject() = default;
     virtual void Draw() = 0;
     virtual void Update(f32 dt) = 0;
 };
@@ -163,6 +165,16 @@ struct PlayerSystems {
 extern PlayerSystems systems;
 
 void LoadModels();
+// Fills classes 0..2 of table (room for SHIP_CLASS_SLOTS) with every figure, mount and rack;
+// sprites are left empty.
+void FillShipClasses(ShipClass* table);
+// The sprite file of class index 0..2, or null.
+const char* ShipSpritePath(int index);
+// A fresh battle without loading anything: classes filled, the player's ship of class 0 as the
+// only object, the player systems and the simulation's module records at their start values.
+void ResetSimulation();
+// Moves entry index to the front of the table, every entry before it one place up.
+void MoveObjectToFront(u32 index);
 // The next free table entry (the caller stores its new object there), or null when the table
 // is missing or full.
 GameObject** NewObjectSlot();
