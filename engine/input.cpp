@@ -26,6 +26,7 @@ i32 previousX = 0, previousY = 0;
 u32 lastClickCode = NO_CLICK;
 u32 lastClickTime = 0;
 f32 lastClickX = 0, lastClickY = 0;
+bool screenshotRequested = false;
 
 template <typename F> void Call(u32 slot, u32 arg) {
     if (auto cb = CallbackAs<F>(slot)) cb(arg);
@@ -40,6 +41,7 @@ void ResetInputState() {
     lastClickCode = NO_CLICK;
     lastClickTime = 0;
     lastClickX = lastClickY = 0;
+    screenshotRequested = false;
 }
 
 u32 TranslateKey(u32 vk, u32 flags) {
@@ -105,7 +107,11 @@ void SetMousePos(f32 x, f32 y) {
     mouseY = y;
 }
 
-static void TakeScreenshot() {
+// Messages are pumped after the swap, when the back buffer holds nothing defined; the hot key
+// only asks, and the next frame takes the shot of what it drew before it swaps.
+void TakeRequestedScreenshot() {
+    if (!screenshotRequested) return;
+    screenshotRequested = false;
     const char* name = nullptr;
     for (int n = 1; n <= MAX_SCREENSHOTS; n++) {
         name = StrFormat("Screenshot%.3i.bmp", n);
@@ -127,7 +133,7 @@ static bool IsDoubleClick(u32 code) {
 static void OnPress(u32 code) {
     bool wasHeld = keyState[code];
     keyState[code] = 1;
-    if (code == KEY_S && IsKeyDown(KEY_ALT) && IsKeyDown(KEY_SHIFT)) TakeScreenshot();
+    if (code == KEY_S && IsKeyDown(KEY_ALT) && IsKeyDown(KEY_SHIFT)) screenshotRequested = true;
     GUIKeyDown(code);
     if (IsDoubleClick(code)) {
         GUIDoubleClick(code);

@@ -66,6 +66,9 @@ const char* GetKeyName(u16 code);
 void SetKeyNames(const char* const* names); // 256 entries, null entries clear the name
 void GetMousePos(f32* x, f32* y);
 void SetMousePos(f32 x, f32 y);
+// Writes the next free "Screenshot%.3i.bmp" when the hot key asked for one since the last call;
+// the frame calls it after drawing and before the swap.
+void TakeRequestedScreenshot();
 
 // Back to all keys up, no names, no last click (tests and start-up).
 void ResetInputState();

@@ -116,6 +116,7 @@ void DoFrame() {
     DrawGUI();
     UpdateGUI(dt);
     RunTimers(dt);
+    TakeRequestedScreenshot();
     SwapMainBuffers();
     PumpMessages();
 }

@@ -1,8 +1,11 @@
 // The real window and GL context under X: client area, initial GL state, a screenshot of a
 // known frame, and a context rebuilt after being thrown away.
 #include <GL/gl.h>
+#include <filesystem>
 
 #include "engine/engine.h"
+#include "engine/input.h"
+#include "engine/loop.h"
 #include "engine/utils.h"
 #include "engine/window.h"
 #include "platform/platform.h"
@@ -22,6 +25,10 @@ std::string ReadFile(const std::string& path) {
     return s;
 }
 } // namespace
+
+void ClearToBlue(f32) {
+    GLTestClear(0.0f, 0.0f, 1.0f);
+}
 
 class GLWindowTest : public ::testing::Test {
   protected:
@@ -78,4 +85,27 @@ TEST_F(GLWindowTest, ContextSurvivesBeingRebuilt) {
     ASSERT_TRUE(HasGLContext());
     GLTestClear(1.0f, 0.0f, 0.0f);
     EXPECT_EQ(GLTestPixel(400, 300), (RGBA{255, 0, 0, 255}));
+}
+
+TEST_F(GLWindowTest, ScreenshotKeyCapturesTheNextFrameBeforeItsSwap) {
+    TempDir dir;
+    std::string cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    ResetInputState();
+    SetCallbackFn(CB_UPDATE, ClearToBlue);
+    // What the back buffer holds between frames is stale; the shot must show the frame drawn
+    // after the key, not this.
+    GLTestClear(1.0f, 0.0f, 0.0f);
+    WndProc(SysMessage{SYSMSG_SYSKEYDOWN, VK_MENU, SysMakeKeyFlags(0x38, false, false)});
+    WndProc(SysMessage{SYSMSG_SYSKEYDOWN, VK_SHIFT, SysMakeKeyFlags(0x2A, false, false)});
+    WndProc(SysMessage{SYSMSG_SYSKEYDOWN, 'S', SysMakeKeyFlags(0x1F, false, false)});
+    DoFrame();
+    SetCallback(CB_UPDATE, nullptr);
+    ResetInputState();
+    std::string bmp = ReadFile("Screenshot001.bmp");
+    std::filesystem::current_path(cwd);
+    ASSERT_EQ(bmp.size(), 54u + 2400u * 600u);
+    size_t centre = 54 + 300 * 2400 + 400 * 3;
+    EXPECT_EQ(u8(bmp[centre]), 255); // blue
+    EXPECT_EQ(u8(bmp[centre + 2]), 0);
 }

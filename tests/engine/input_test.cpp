@@ -215,6 +215,9 @@ TEST_F(InputTest, ScreenshotHotKeyTakesTheFirstFreeNumber) {
     Send(fake::SysKeyDown(VK_MENU, 0x38));
     Send(fake::SysKeyDown(VK_SHIFT, 0x2A));
     Send(fake::SysKeyDown('S', 0x1F));
+    // The shot waits for the next frame's drawing.
+    EXPECT_FALSE(dir.Exists("Screenshot003.bmp"));
+    DoFrame();
     ASSERT_TRUE(dir.Exists("Screenshot003.bmp"));
     EXPECT_EQ(std::filesystem::file_size(dir.File("Screenshot003.bmp")), 54u + 2400u * 600u);
     EXPECT_EQ(dir.Read("Screenshot001.bmp"), "x");
@@ -222,6 +225,7 @@ TEST_F(InputTest, ScreenshotHotKeyTakesTheFirstFreeNumber) {
     Send(fake::SysKeyUp(VK_SHIFT, 0x2A));
     Send(fake::SysKeyUp('S', 0x1F));
     Send(fake::SysKeyDown('S', 0x1F));
+    DoFrame();
     EXPECT_FALSE(dir.Exists("Screenshot004.bmp"));
 }
 
