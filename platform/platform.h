@@ -65,8 +65,8 @@ bool Sys_ProgramPath(char* out, size_t capacity);
 bool Sys_ChangeDir(const char* path);
 bool Sys_GetCwd(char* out, size_t capacity);
 
-// Folder scan over the current directory: names matching a shell pattern ("*.ogg"), in
-// byte order. Sys_OpenScan returns null when nothing matches.
+// Folder scan over the current directory: names matching a shell pattern ("*.ogg") in any
+// letter case, in byte order. Sys_OpenScan returns null when nothing matches.
 struct SysDirScan;
 SysDirScan* Sys_OpenScan(const char* pattern);
 const char* Sys_NextScan(SysDirScan* scan); // null at the end

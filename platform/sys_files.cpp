@@ -37,7 +37,8 @@ SysDirScan* Sys_OpenScan(const char* pattern) {
     while (dirent* e = readdir(dir)) {
         if (e->d_name[0] == '.' && (!e->d_name[1] || (e->d_name[1] == '.' && !e->d_name[2])))
             continue;
-        if (fnmatch(pattern, e->d_name, 0) == 0) scan->names.emplace_back(e->d_name);
+        // Names match whatever their case: "Track.OGG" is as much music as "track.ogg".
+        if (fnmatch(pattern, e->d_name, FNM_CASEFOLD) == 0) scan->names.emplace_back(e->d_name);
     }
     closedir(dir);
     if (scan->names.empty()) {

@@ -187,7 +187,8 @@ TEST_F(UtilsTest, SortByGLTypeSortsEachType) {
 
 TEST_F(UtilsTest, FolderScanListsMatchesAndReturns) {
     std::filesystem::create_directories(dir.File("Data/Music"));
-    for (const char* n : {"b.ogg", "a.ogg", "notes.txt"})
+    // A modder's upper-case extensions match too.
+    for (const char* n : {"b.ogg", "a.ogg", "notes.txt", "Track.OGG", "c.Ogg", "ogg.txt"})
         std::ofstream(dir.File(std::string("Data/Music/") + n)) << "x";
     InitEngine(nullptr);
     std::string start = Cwd();
@@ -195,7 +196,7 @@ TEST_F(UtilsTest, FolderScanListsMatchesAndReturns) {
     std::vector<std::string> names;
     while (const char* n = NextDirEntry()) names.emplace_back(n);
     CloseDir();
-    EXPECT_EQ(names, (std::vector<std::string>{"a.ogg", "b.ogg"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Track.OGG", "a.ogg", "b.ogg", "c.Ogg"}));
     EXPECT_EQ(Cwd(), start);
     DestroyEngine();
     std::string log = dir.Read("vaelor.log");
