@@ -169,6 +169,9 @@ static void OnWheel(i32 delta) {
 }
 
 static void OnMouseMove() {
+    // A window shrunk to nothing has no pixels to measure the cursor in; the mouse stays where
+    // it was rather than going to infinity.
+    if (GetClientWidth() <= 0 || GetClientHeight() <= 0) return;
     f32 sx = f32(VIRTUAL_WIDTH) / f32(GetClientWidth());
     f32 sy = f32(VIRTUAL_HEIGHT) / f32(GetClientHeight());
     int x = 0, y = 0;

@@ -202,6 +202,22 @@ TEST_F(InputTest, MouseIsMeasuredInTheVirtualScreen) {
     EXPECT_EQ(y, 20.0f);
 }
 
+TEST_F(InputTest, EmptyClientAreaLeavesTheMouseWhereItWas) {
+    const int sizes[][2] = {{0, 0}, {0, 600}, {800, 0}};
+    for (const auto& size : sizes) {
+        SetClientSize(800, 600);
+        Send(fake::MouseMove(200, 100));
+        moveX = moveY = -1.0f;
+        Send(fake::Size(SYS_SIZE_RESTORED, size[0], size[1]));
+        Send(fake::MouseMove(300, 300));
+        f32 x, y;
+        GetMousePos(&x, &y);
+        EXPECT_EQ(x, 200.0f) << size[0] << "x" << size[1];
+        EXPECT_EQ(y, 100.0f) << size[0] << "x" << size[1];
+        EXPECT_EQ(moveX, -1.0f) << "the game saw a move in a window of no size";
+    }
+}
+
 TEST_F(InputTest, CharactersBelowSpaceReachOnlyTheKeyPath) {
     Send(fake::Char(8));
     Send(fake::Char(13));
