@@ -13,8 +13,7 @@
 
 namespace {
 
-constexpr size_t TGA_MAP_FIRST_BYTES = 2;     // first map entry, not used
-constexpr size_t TGA_UNUSED_HEADER_BYTES = 5; // map entry size and picture origin
+constexpr size_t TGA_ORIGIN_BYTES = 4; // picture origin, not used
 constexpr u8 TGA_RAW_MAPPED = 1;
 constexpr u8 TGA_RAW_TRUECOLOUR = 2;
 constexpr u8 TGA_RAW_GREY = 3;
@@ -26,6 +25,8 @@ constexpr u32 TGA_MAP_ENTRIES = 256;
 constexpr u32 TGA_RUN_FLAG = 128;
 constexpr u32 TGA_PACKET_MAX_PIXELS = 128;
 constexpr u32 BITS_PER_BYTE = 8;
+constexpr u32 TGA_CLASSIC_ENTRY_BITS = 24; // a map that declares no entry size
+constexpr u32 TGA_MAX_ENTRY_BYTES = 4;
 
 enum class TgaPixels { Grey, Mapped, X555, BGR, BGRA };
 
@@ -72,14 +73,43 @@ bool ChooseKind(u32 depth, bool mapped, TgaPixels* kind) {
     }
 }
 
-// The map of an 8-bit colour-mapped file: always 256 entries of blue, green, red. A smaller
-// length declared in the header does not change that layout, but indexes past it are damage.
-bool ReadColourMap(ByteReader& in, u32 declaredLength, IndexedPalette* map) {
-    const u8* bgr = in.Take(TGA_MAP_ENTRIES * RGB_BYTES);
-    if (!bgr) return false;
-    RowFromBGR(map->rgb, bgr, TGA_MAP_ENTRIES);
-    bool declared = declaredLength > 0 && declaredLength < TGA_MAP_ENTRIES;
-    map->count = declared ? declaredLength : TGA_MAP_ENTRIES;
+// The colour-map fields of the header.
+struct TgaMapSpec {
+    u32 first = 0;     // the pixel value of the map's first entry
+    u32 length = 0;    // entries stored in the file
+    u32 entryBits = 0; // 15, 16, 24 or 32
+    u32 EntryBytes() const { return (entryBits + BITS_PER_BYTE - 1) / BITS_PER_BYTE; }
+};
+
+bool EntryToRGB(u8* rgb, const u8* src, u32 entryBits) {
+    u8 rgba[RGBA_BYTES];
+    switch (entryBits) {
+    case 15:
+    case 16: RowFromX555(rgb, src, 1); return true;
+    case 24: RowFromBGR(rgb, src, 1); return true;
+    case 32:
+        RowFromBGRA(rgba, src, 1);
+        memcpy(rgb, rgba, RGB_BYTES);
+        return true;
+    default: return false;
+    }
+}
+
+// The map of an 8-bit colour-mapped file: pixel value v is entry v - first. A map that
+// declares no length is the classic 256 entries of blue, green, red. Values outside the map
+// are damage, except values below the first entry, which stay black.
+bool ReadColourMap(ByteReader& in, TgaMapSpec spec, IndexedPalette* map) {
+    if (spec.length == 0) spec = TgaMapSpec{0, TGA_MAP_ENTRIES, TGA_CLASSIC_ENTRY_BITS};
+    if (spec.entryBits == 0) spec.entryBits = TGA_CLASSIC_ENTRY_BITS;
+    if (spec.EntryBytes() > TGA_MAX_ENTRY_BYTES) return false;
+    const u8* entries = in.Take(u64(spec.length) * spec.EntryBytes());
+    if (!entries) return false;
+    for (u32 i = 0; i < spec.length && spec.first + i < TGA_MAP_ENTRIES; i++) {
+        u8* rgb = map->rgb + (spec.first + i) * RGB_BYTES;
+        if (!EntryToRGB(rgb, entries + size_t(i) * spec.EntryBytes(), spec.entryBits)) return false;
+    }
+    u32 end = spec.first + spec.length;
+    map->count = end < TGA_MAP_ENTRIES ? end : TGA_MAP_ENTRIES;
     return true;
 }
 
@@ -87,9 +117,11 @@ bool ReadLayout(ByteReader& in, TgaLayout* layout) {
     u8 idLength = in.U8();
     u8 mapType = in.U8();
     u8 imageType = in.U8();
-    in.Skip(TGA_MAP_FIRST_BYTES);
-    u32 mapLength = in.U16();
-    in.Skip(TGA_UNUSED_HEADER_BYTES);
+    TgaMapSpec map;
+    map.first = in.U16();
+    map.length = in.U16();
+    map.entryBits = in.U8();
+    in.Skip(TGA_ORIGIN_BYTES);
     layout->width = in.U16();
     layout->height = in.U16();
     u8 depth = in.U8();
@@ -103,7 +135,9 @@ bool ReadLayout(ByteReader& in, TgaLayout* layout) {
     layout->rle = imageType >= TGA_RLE_MAPPED;
     layout->topDown = descriptor >= TGA_TOP_DOWN_FROM;
     if (!in.Skip(idLength)) return false;
-    return !mapped || ReadColourMap(in, mapLength, &layout->map);
+    if (mapped) return ReadColourMap(in, map, &layout->map);
+    // Pixels that carry their own colours do not index a map the file may still hold.
+    return mapType == 0 || in.Skip(u64(map.length) * map.EntryBytes());
 }
 
 // False only for a colour-map index past the map.
