@@ -1,10 +1,70 @@
-// Minimal bodies until this module is written.
+// The key bindings: read once from "Users/default.cdu", asked per action while flying and
+// spelled out in the HUD's tooltips.
 #include "game/shell/bindings.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/input.h"
+#include "engine/log.h"
+#include "game/shell/startup.h"
+#include "gui/gui.h"
 
 KeyBinding keyBindings[BINDING_COUNT];
 
-void LoadUserConfig() {}
-bool IsActionDown(u32 /*action*/) {
-    return false;
+namespace {
+
+constexpr const char* USER_CONFIG_PATH = "Users/default.cdu";
+constexpr size_t RECORD_BYTES = 4;
+constexpr u8 MAX_CHORD_KEYS = 3;
+static_assert(sizeof(KeyBinding) == RECORD_BYTES, "a binding is stored as four bytes");
+
+// A stored count above three would read past the chord's keys.
+u8 ChordLength(const KeyBinding& binding) {
+    return binding.count < MAX_CHORD_KEYS ? binding.count : MAX_CHORD_KEYS;
 }
-void BindingKeyNames(char* /*buffer*/, size_t /*capacity*/, u32 /*action*/, bool /*lineBreak*/) {}
+
+void Append(char* buffer, size_t capacity, const char* text) {
+    size_t used = strnlen(buffer, capacity);
+    if (used + 1 >= capacity) return;
+    snprintf(buffer + used, capacity - used, "%s", text);
+}
+
+} // namespace
+
+void LoadUserConfig() {
+    LogWrite("Loading user configuration");
+    FILE* file = fopen(USER_CONFIG_PATH, "rb");
+    if (!file) {
+        LogWrite("Failed to open user config file");
+        MsgBox("Failed to open user config file", "Message", "Ok");
+        exit(EXIT_MISSING_DATA);
+    }
+    u8 bytes[BINDING_COUNT * RECORD_BYTES];
+    size_t got = fread(bytes, 1, sizeof bytes, file);
+    fclose(file);
+    // A short file fills the whole records it holds; the others keep what they had.
+    memcpy(keyBindings, bytes, got / RECORD_BYTES * RECORD_BYTES);
+    LogWrite("User configuration loaded");
+}
+
+bool IsActionDown(u32 action) {
+    if (action >= BINDING_COUNT) return false;
+    const KeyBinding& binding = keyBindings[action];
+    for (u8 i = 0; i < ChordLength(binding); i++)
+        if (!IsKeyDown(binding.keys[i])) return false;
+    return true;
+}
+
+void BindingKeyNames(char* buffer, size_t capacity, u32 action, bool lineBreak) {
+    if (!buffer || capacity == 0) return;
+    if (action < BINDING_COUNT) {
+        const KeyBinding& binding = keyBindings[action];
+        for (u8 i = 0; i < ChordLength(binding); i++) {
+            if (i > 0) Append(buffer, capacity, " + ");
+            Append(buffer, capacity, GetKeyName(binding.keys[i]));
+        }
+    }
+    if (lineBreak) Append(buffer, capacity, "\n");
+}

@@ -1,14 +1,130 @@
-// Minimal bodies until this module is written.
+// LOC files: a signed 16-bit count, then records of a signed 16-bit length and that many text
+// bytes. Read whole through the engine's bounded byte reader, so a damaged file is refused
+// rather than read as garbage.
 #include "game/shell/loc.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "engine/input.h"
+#include "engine/log.h"
+#include "engine/utils.h"
+#include "game/shell/startup.h"
+#include "graphics/images/byte_reader.h"
+#include "gui/gui.h"
 
 LocTable gameText;
 LocTable menuText;
 
-void LoadLOC(const char* /*path*/, LocTable* /*table*/) {}
-void FreeLOC(LocTable* /*table*/) {}
-const char* LocText(const LocTable& /*table*/, u32 /*n*/) {
-    return "";
+namespace {
+
+constexpr size_t LOC_FIELD_BYTES = 2;
+constexpr size_t LOC_MAX_RECORD_BYTES = LOC_FIELD_BYTES + 32767;
+// The longest file whose every byte can belong to a record; later bytes are never read.
+constexpr size_t LOC_MAX_FILE_BYTES = LOC_FIELD_BYTES + 32767 * LOC_MAX_RECORD_BYTES;
+constexpr int KEY_NAME_COUNT = 256;
+
+const char* const LANGUAGE_CODES[LANGUAGE_COUNT] = {"eng", "cro", "cz",  "pl",
+                                                    "de",  "it",  "spa", "fin"};
+
+bool ReadFileBytes(const char* path, std::vector<u8>* out) {
+    FILE* file = path ? fopen(path, "rb") : nullptr;
+    if (!file) return false;
+    long length = fseek(file, 0, SEEK_END) == 0 ? ftell(file) : -1;
+    bool ok = length >= 0 && fseek(file, 0, SEEK_SET) == 0;
+    if (ok) {
+        size_t size = size_t(length) < LOC_MAX_FILE_BYTES ? size_t(length) : LOC_MAX_FILE_BYTES;
+        out->resize(size);
+        ok = fread(out->data(), 1, size, file) == size;
+    }
+    fclose(file);
+    return ok;
 }
-const char* LanguageCode(u16 /*index*/) {
-    return "";
+
+void FreeStrings(std::vector<char*>* strings) {
+    for (char* s : *strings) free(s);
+    strings->clear();
+}
+
+// Every record the count announces, each a 0-terminated heap copy; false when a count or
+// length is negative or the bytes run out.
+bool ParseRecords(const std::vector<u8>& bytes, std::vector<char*>* strings) {
+    ByteReader reader(bytes.data(), bytes.size());
+    i16 count = reader.I16();
+    if (!reader.Ok() || count < 0) return false;
+    strings->reserve(size_t(count) + 1);
+    for (i16 i = 0; i < count; i++) {
+        i16 length = reader.I16();
+        const u8* text = length >= 0 ? reader.Take(u64(length)) : nullptr;
+        if (!reader.Ok() || length < 0) break;
+        char* copy = static_cast<char*>(malloc(size_t(length) + 1));
+        if (!copy) break;
+        if (length > 0) memcpy(copy, text, size_t(length));
+        copy[length] = 0;
+        strings->push_back(copy);
+    }
+    if (strings->size() == size_t(count)) return true;
+    FreeStrings(strings);
+    return false;
+}
+
+} // namespace
+
+bool TryLoadLOC(const char* path, LocTable* table) {
+    std::vector<u8> bytes;
+    std::vector<char*> strings;
+    if (!ReadFileBytes(path, &bytes) || !ParseRecords(bytes, &strings)) return false;
+    char** entries = static_cast<char**>(malloc((strings.size() + 1) * sizeof(char*)));
+    if (!entries) {
+        FreeStrings(&strings);
+        return false;
+    }
+    if (!strings.empty()) memcpy(entries, strings.data(), strings.size() * sizeof(char*));
+    entries[strings.size()] = nullptr;
+    table->entries = entries;
+    table->count = i32(strings.size());
+    return true;
+}
+
+void LoadLOC(const char* path, LocTable* table) {
+    LogWrite(StrFormat("Loading LOC file: '%s'", path ? path : ""));
+    if (!TryLoadLOC(path, table)) {
+        LogWrite("Unable to load LOC file, quitting...");
+        MsgBox(StrFormat("Unable to open '%s', quiting...", path ? path : ""), "Critical Error",
+               "Ok");
+        exit(EXIT_MISSING_DATA);
+    }
+    LogWrite("LOC file loaded successfully");
+}
+
+void FreeLOC(LocTable* table) {
+    if (!table || !table->entries) return;
+    for (char** entry = table->entries; *entry; entry++) free(*entry);
+    free(table->entries);
+    *table = LocTable{};
+}
+
+const char* LocText(const LocTable& table, u32 n) {
+    if (!table.entries || n >= u32(table.count)) return "";
+    return table.entries[n];
+}
+
+void ApplyKeyNames(const char* path) {
+    LocTable keys;
+    LoadLOC(path, &keys);
+    // The engine reads 256 names; a short file names the rest nothing instead of reading on.
+    const char* names[KEY_NAME_COUNT];
+    for (int i = 0; i < KEY_NAME_COUNT; i++) names[i] = LocText(keys, u32(i));
+    SetKeyNames(names);
+    FreeLOC(&keys);
+}
+
+const char* LanguageCode(u16 index) {
+    return LANGUAGE_CODES[index < LANGUAGE_COUNT ? index : 0];
+}
+
+const char* LanguageFile(u16 index, const char* file) {
+    return StrFormat("Texts/%s/%s", LanguageCode(index), file);
 }

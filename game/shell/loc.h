@@ -14,6 +14,9 @@ extern LocTable menuText;
 
 // Loads path into table (freeing nothing); an unreadable file ends the program with its box.
 void LoadLOC(const char* path, LocTable* table);
+// The same without the fatal box: false (table untouched) for a missing file or one whose
+// records do not fit the format or the bytes it holds.
+bool TryLoadLOC(const char* path, LocTable* table);
 void FreeLOC(LocTable* table);
 // Entry n of a table, or "" past its end.
 const char* LocText(const LocTable& table, u32 n);
@@ -24,6 +27,13 @@ inline const char* MenuText(u32 n) {
     return LocText(menuText, n);
 }
 
+// Loads a "keyboard.loc", hands its first 256 entries to the engine's key names (missing
+// entries become unnamed keys) and frees it again.
+void ApplyKeyNames(const char* path);
+
 constexpr int LANGUAGE_COUNT = 8;
-// Language codes in the menu's order: "eng", "cro", "cz", "pl", "de", "it", "spa", "fin".
+// Language codes in the menu's order: "eng", "cro", "cz", "pl", "de", "it", "spa", "fin";
+// an index past them gives "eng".
 const char* LanguageCode(u16 index);
+// "Texts/<code>/<file>" for a language index.
+const char* LanguageFile(u16 index, const char* file);

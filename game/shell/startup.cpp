@@ -2,7 +2,7 @@
 // then the release of the game's data.
 #include "game/shell/startup.h"
 
-#include <GL/gl.h>
+#include <cstring>
 
 #include "audio/audio.h"
 #include "engine/engine.h"
@@ -10,12 +10,48 @@
 #include "engine/loop.h"
 #include "engine/utils.h"
 #include "engine/window.h"
+#include "game/shell/bindings.h"
+#include "game/shell/loc.h"
+#include "game/shell/menu.h"
+#include "game/shell/resources.h"
+#include "game/sim/objects.h"
+#include "graphics/gl_setup.h"
+#include "gui/control.h"
+#include "gui/gui.h"
 
 namespace {
+
 constexpr f32 MUSIC_PERIOD = 3.0f;
+constexpr f32 EVERY_FRAME = 0.0f;
+constexpr const char* MENU_SHEET = "PreGameSheetFake";
+constexpr const char* FLIGHT_SHEET = "GameSheet";
+
+// Which phase has already shown its first frame; the log notes each once, which is what the
+// start-up timings are measured by.
+struct FirstFrames {
+    bool menuShown = false;
+    bool flightShown = false;
+};
+FirstFrames firstFrames;
+
+bool ActiveSheetIs(const char* name) {
+    Control* sheet = GetActiveSheet();
+    return sheet && strcmp(sheet->name, name) == 0;
 }
 
-void MusicTick(); // the music playlist
+// Timers run after the frame is drawn and before it is shown.
+void NoteFirstFrames() {
+    if (!firstFrames.menuShown && ActiveSheetIs(MENU_SHEET)) {
+        firstFrames.menuShown = true;
+        LogWrite("Pre-game menu on screen");
+    }
+    if (!firstFrames.flightShown && ActiveSheetIs(FLIGHT_SHEET)) {
+        firstFrames.flightShown = true;
+        LogWrite("Flight view on screen");
+    }
+}
+
+} // namespace
 
 int GameMain() {
     InitEngine(StrFormat("Corvane Drift 2 (%s)", GetGameVersion()));
@@ -28,6 +64,8 @@ int GameMain() {
     LoadSounds();
     LoadFonts();
     Load();
+    firstFrames = FirstFrames{};
+    AddTimer(NoteFirstFrames, EVERY_FRAME);
     RunMainLoop();
     ReleaseGameData();
     return 0;
@@ -35,7 +73,27 @@ int GameMain() {
 
 void PostInit() {
     LogWrite("Entering PostInit()");
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_POINT_SMOOTH);
+    glEnableSmoothing();
     LogWrite("PostInit() finished successfully");
+}
+
+void Load() {
+    LogWrite("Entering Load()");
+    LoadAvatarTexture();
+    LoadUserConfig();
+    LoadLOC(LanguageFile(0, "game.loc"), &gameText);
+    ApplyKeyNames(LanguageFile(0, "keyboard.loc"));
+    LoadModels();
+    LoadGameTextures();
+    res.hudColor = DEFAULT_HUD_COLOR;
+    BuildPreGameMenu();
+    LogWrite("Load() finished successfully");
+}
+
+void ReleaseGameData() {
+    FreeLOC(&gameText);
+    FreeLOC(&menuText);
+    FreeShipClasses();
+    FreeObjects();
+    DestroyAL();
 }
