@@ -21,6 +21,12 @@ struct HudState {
 };
 extern HudState hud;
 
+// hudHotId values besides the button ids.
+constexpr i32 HOT_NONE = 0;
+constexpr i32 HOT_LEVER = 1;
+constexpr f32 SIGNAL_SECONDS = 3.0f;
+constexpr f32 BREACH_SECONDS = 15.0f;
+
 void navInit();
 void powInit();
 void scrInit();
@@ -33,6 +39,7 @@ void DrawTacticalConsole();
 void DrawQuickHelp();
 void UpdateNavConsole(f32 dt);
 
+// The press, drag and click entry points read the mouse position from the engine.
 i32 NavHitTest(f32 x, f32 y);
 void NavPress();
 void NavDrag();
@@ -42,4 +49,14 @@ void TacticalPress();
 void TacticalClick();
 void ConsoleKeyHit();
 void ConsoleKeyDown();
+// The tooltip's text for an element (the keys of its binding included); "?" for unknown ids.
+// The text stays valid until the next call.
 const char* ButtonTooltip(i32 id);
+// The element the tooltip describes at the mouse: the pressed one while the left button is
+// down, else whatever lies under the pointer on any console; 0 for none.
+i32 TooltipElement();
+
+// The button actions of this console set.
+void ToggleBreach();
+void ToggleSignal();
+void TogglePause();
