@@ -79,6 +79,23 @@ int Sys_MonitorCount();
 int Sys_MouseButtonCount();
 bool Sys_HasNetwork();
 
+// Swap pacing: where the driver does not hold a buffer swap until the display refreshes (no
+// vsync under Xvfb, or a driver that refuses it), the swap waits for the next refresh itself so
+// the frame loop does not spin. VAELOR_NO_SWAP_WAIT=1 in the environment turns the wait off.
+struct SysSwapPacer {
+    uint32_t nextRefresh = 0; // tick of the refresh the next swap waits for
+    bool started = false;
+};
+constexpr int SYS_DEFAULT_REFRESH_HZ = 60;
+// Milliseconds between refreshes of a display refreshing refreshHz times a second (60 when
+// unknown or implausible), at least 1.
+uint32_t Sys_RefreshPeriodMs(int refreshHz);
+// How long a swap made at tick now waits, and the pacer moved on to the refresh after it. A
+// swap later than its refresh does not wait and starts a new count from now.
+uint32_t Sys_PaceSwap(SysSwapPacer* pacer, uint32_t now, uint32_t periodMs);
+// False when the environment switch VAELOR_NO_SWAP_WAIT is set to anything but "" or "0".
+bool Sys_SwapWaitWanted();
+
 // ---------------------------------------------------------------------------------------------
 // Window, GL context and display (SDL2)
 // ---------------------------------------------------------------------------------------------

@@ -14,6 +14,9 @@ SysWindowKind windowKind = SYS_WINDOW_FIXED;
 bool videoStarted = false;
 bool haveMode = false;
 SDL_DisplayMode chosenMode{};
+SysSwapPacer pacer;
+bool swapWaits = false;
+uint32_t refreshPeriodMs = 0;
 } // namespace
 
 // The X server went away (the session ended, the virtual server was stopped). Nothing can be
@@ -130,6 +133,13 @@ bool GLimp_CreateContext() {
         return false;
     }
     SDL_GL_SetSwapInterval(1);
+    // Whether or not the driver honoured the interval, the swap also paces itself: under a
+    // working vsync the swap already returns at the refresh and the pacer finds nothing to wait.
+    SDL_DisplayMode mode{};
+    int refresh = SDL_GetWindowDisplayMode(window, &mode) == 0 ? mode.refresh_rate : 0;
+    refreshPeriodMs = Sys_RefreshPeriodMs(refresh);
+    swapWaits = Sys_SwapWaitWanted();
+    pacer = SysSwapPacer{};
     return true;
 }
 
@@ -145,7 +155,11 @@ bool GLimp_HasContext() {
 }
 
 void GLimp_SwapBuffers() {
-    if (window && context) SDL_GL_SwapWindow(window);
+    if (!window || !context) return;
+    SDL_GL_SwapWindow(window);
+    if (!swapWaits) return;
+    uint32_t wait = Sys_PaceSwap(&pacer, Sys_Milliseconds(), refreshPeriodMs);
+    if (wait) Sys_Sleep(wait);
 }
 
 // Display modes carry no colour depth on X; 16, 24 and 32 bits all mean the mode's own.

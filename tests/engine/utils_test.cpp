@@ -222,3 +222,37 @@ TEST_F(UtilsTest, FolderScanOfMissingOrEmptyFolder) {
         std::string::npos);
     EXPECT_NE(log.find("Unable to open directory, no *.ogg files found"), std::string::npos);
 }
+
+// The swap's pacing when the driver does not wait for the display: each swap waits for the
+// next refresh after the one before; a late swap does not wait and counts again from itself.
+TEST(SwapPacing, WaitsForTheNextRefreshOnly) {
+    EXPECT_EQ(Sys_RefreshPeriodMs(60), 17u);
+    EXPECT_EQ(Sys_RefreshPeriodMs(144), 7u);
+    for (int unknown : {0, -1, 100000}) EXPECT_EQ(Sys_RefreshPeriodMs(unknown), 17u) << unknown;
+    struct Step {
+        uint32_t now, wait;
+    };
+    const uint32_t start = 0xFFFFFFF0u; // the tick wraps along the way
+    const Step steps[] = {
+        {start, 0},       // the first swap has nothing to wait for
+        {start + 2, 15},  // a fast frame waits out the refresh
+        {start + 20, 14}, // counted from the refresh at +17, not from the wake-up
+        {start + 60, 0},  // late: no wait, and the next refresh is 17 from here
+        {start + 61, 16}, {start + 95, 0},
+    };
+    SysSwapPacer pacer;
+    for (const Step& step : steps)
+        EXPECT_EQ(Sys_PaceSwap(&pacer, step.now, 17), step.wait) << step.now - start;
+}
+
+TEST(SwapPacing, EnvironmentSwitchTurnsTheWaitOff) {
+    const char* saved = getenv("VAELOR_NO_SWAP_WAIT");
+    std::string keep = saved ? saved : "";
+    for (auto [value, wanted] : {std::pair{"", true}, {"0", true}, {"1", false}, {"yes", false}}) {
+        setenv("VAELOR_NO_SWAP_WAIT", value, 1);
+        EXPECT_EQ(Sys_SwapWaitWanted(), wanted) << '"' << value << '"';
+    }
+    unsetenv("VAELOR_NO_SWAP_WAIT");
+    EXPECT_TRUE(Sys_SwapWaitWanted());
+    if (saved) setenv("VAELOR_NO_SWAP_WAIT", keep.c_str(), 1);
+}
