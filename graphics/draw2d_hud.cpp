@@ -13,10 +13,6 @@ constexpr int MIN_FAN = 3;
 constexpr int MIN_STRIP = 3;
 } // namespace
 
-void SetColorF(f32 r, f32 g, f32 b, f32 a) {
-    glColor4f(r, g, b, a);
-}
-
 void glDrawTexturedFan(const Texture* texture, const FanVertex* vertices, int count) {
     if (!vertices || count < MIN_FAN) return;
     bool textured = texture && texture->name != 0;

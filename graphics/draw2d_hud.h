@@ -1,8 +1,9 @@
 // Primitives the heads-up consoles need beyond the flat shapes: textured polygon fans with a
-// texture coordinate per vertex, strips shaded per vertex, and float colours.
+// texture coordinate per vertex and strips shaded per vertex.
 #pragma once
 
 #include "engine/types.h"
+#include "graphics/draw2d_game.h" // SetColorF
 
 struct Texture;
 
@@ -16,8 +17,6 @@ struct ShadedVertex {
     u32 color; // packed, red in the lowest byte
 };
 
-// Sets the current drawing colour from components in 0..1.
-void SetColorF(f32 r, f32 g, f32 b, f32 a);
 // A convex polygon fanned from its first vertex in the current colour; with a null texture
 // (or one that failed to load) it is drawn untextured.
 void glDrawTexturedFan(const Texture* texture, const FanVertex* vertices, int count);
