@@ -15,3 +15,12 @@ void glPopObjectFrame() {
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
 }
+
+void glResetObjectView() {
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void glClearFrame() {
+    glClear(GL_COLOR_BUFFER_BIT);
+}

@@ -9,3 +9,7 @@
 void glPushObjectFrame(f32 dx, f32 dy, f32 degrees);
 // Restores the transform saved by the matching glPushObjectFrame.
 void glPopObjectFrame();
+// Sets the model-view transform to identity.
+void glResetObjectView();
+// Clears the colour buffer of the frame being drawn.
+void glClearFrame();

@@ -16,6 +16,7 @@
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
 #include "graphics/font.h"
+#include "graphics/object_frame.h"
 #include "gui/gui.h"
 
 namespace {
@@ -106,10 +107,12 @@ void HintTexts() {
 
 void DrawScene() {
     glEnter2D();
-    ApplyCamera(); // resets the model-view transform and places the camera
+    glResetObjectView();
+    ApplyCamera();
+    glClearFrame();
     DrawStars();
     DrawObjects();
-    glLeave2D();
+    glResetObjectView();
 }
 } // namespace
 

@@ -42,6 +42,19 @@ bool AllEmpty() {
     return true;
 }
 
+// A facing or total that is not a number counts as empty, so it cannot spread to the rest.
+void ClearDamagedValues() {
+    bool damaged = !std::isfinite(systems.shieldEnergy);
+    for (f32& f : systems.shieldFacing) {
+        if (std::isfinite(f)) continue;
+        f = 0.0f;
+        damaged = true;
+    }
+    if (!damaged) return;
+    systems.shieldEnergy = 0.0f;
+    for (f32 f : systems.shieldFacing) systems.shieldEnergy += f;
+}
+
 // One pass over the facings; returns what is left of diff.
 f32 BalancePass(f32 diff) {
     int n = SHIELD_FACINGS;
@@ -145,6 +158,7 @@ void BalanceShields() {
 
 void ShieldBalanceTick() {
     if (Cloaked()) return;
+    ClearDamagedValues();
     f32 diff = ShieldPower() - systems.shieldEnergy;
     if (!(std::fabs(diff) >= BALANCE_EPSILON)) return; // also refuses a NaN difference
     diff = std::clamp(diff, -BALANCE_STEP, BALANCE_STEP);

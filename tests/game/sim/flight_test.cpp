@@ -1,0 +1,174 @@
+// Flight under each input with each class's figures, the throttle lever, warp and cloak with
+// their refusals.
+#include <cmath>
+
+#include "game/shell/consoles.h"
+#include "game/sim/flight.h"
+#include "game/sim/power.h"
+#include "tests/game/sim/sim_fixture.h"
+
+namespace {
+f32 Speed(const Ship& s) {
+    return std::hypot(s.velX, s.velY);
+}
+} // namespace
+
+TEST_F(SimTest, EachClassReachesButNeverExceedsItsSpeedLimits) {
+    for (int c = 0; c < SHIP_CLASS_COUNT; ++c) {
+        for (bool reverse : {false, true}) {
+            SetUp();
+            UseClass(c);
+            const ShipClass& k = *ship().shipClass;
+            ship().heading = 30.0f;
+            SetImpulseSpeed(reverse ? k.maxReverse : k.maxSpeed);
+            f32 limit = std::fabs(reverse ? k.maxReverse : k.maxSpeed), fastest = 0.0f;
+            for (int i = 0; i < 100; ++i) {
+                ShipUpdate(&ship(), 0.05f);
+                fastest = std::fmax(fastest, Speed(ship()));
+            }
+            EXPECT_NEAR(Speed(ship()), limit, limit * 1e-5f) << "class " << c;
+            EXPECT_LE(fastest, limit * (1.0f + 1e-5f)) << "class " << c;
+        }
+    }
+}
+
+TEST_F(SimTest, TurnRateStopsRisingAtTheImpulseAndWarpLimits) {
+    struct Case {
+        int shipClass;
+        f32 warp, impulse, limit;
+    } cases[] = {{0, 0.0f, 0.0f, 160.0f},
+                 {1, 0.0f, 1500.0f, 110.0f},
+                 {2, 0.0f, 0.0f, 100.0f},
+                 {0, 4.0f, 0.0f, 5.0f},
+                 {2, 9.0f, 0.0f, 3.75f}};
+    for (const Case& c : cases) {
+        SetUp();
+        UseClass(c.shipClass);
+        ship().warpFactor = ship().warpTarget = c.warp;
+        ship().impulseSpeed = c.impulse;
+        ship().turnInput = 1;
+        f32 step = 2.0f * ship().shipClass->maxSpeed / 6.0f * 0.01f, highest = 0.0f;
+        for (int i = 0; i < 400; ++i) {
+            ShipUpdate(&ship(), 0.01f);
+            highest = std::fmax(highest, ship().turnRate);
+        }
+        EXPECT_GE(highest, c.limit - step) << c.shipClass << " at warp " << c.warp;
+        EXPECT_LE(highest, c.limit + step) << c.shipClass << " at warp " << c.warp;
+    }
+}
+
+TEST_F(SimTest, StrafeCapsAtAnEighthOfTopSpeedAndRestStaysExactlyStill) {
+    ship().strafeInput = 1;
+    Fly(3.0f);
+    EXPECT_FLOAT_EQ(ship().strafeSpeed, 125.0f);
+    SetUp();
+    Fly(10.0f);
+    EXPECT_EQ(ship().velX, 0.0f);
+    EXPECT_EQ(ship().velY, 0.0f);
+    EXPECT_EQ(ship().x, 100.0);
+}
+
+TEST_F(SimTest, DeadEnginesNeitherAccelerateNorTurnFasterThanTheFloor) {
+    systems.powerLevel[2] = 0.0f;
+    UpdateObjects(0.0f);
+    ASSERT_EQ(ship().engineFactor, 0.0f);
+    SetImpulseSpeed(500.0f);
+    ship().turnInput = 1;
+    ShipUpdate(&ship(), 0.1f);
+    EXPECT_EQ(Speed(ship()), 0.0f);
+    EXPECT_FLOAT_EQ(ship().turnRate, 2.0f * 1000.0f * 0.01f * 0.1f);
+    EXPECT_FALSE(std::isnan(ship().heading));
+}
+
+TEST_F(SimTest, LeverThrottleRisesAtTheClassRateAndSnapsToTheLever) {
+    hud.speedLever = 1.0f;
+    hud.leverTimer = 1.0f;
+    ThrottleToward();
+    ASSERT_EQ(ship().throttleInput, 1);
+    Fly(1.0f, 0.01f);
+    EXPECT_NEAR(ship().impulseSpeed, 120.0f, 1.3f);
+    for (int i = 0; i < 5000 && ship().throttleInput != 0; ++i) {
+        ShipUpdate(&ship(), 0.02f); // steps below the 5-unit snap window
+        ThrottleCheck();
+    }
+    EXPECT_EQ(ship().impulseSpeed, 1000.0f);
+    EXPECT_EQ(hud.leverTimer, 0.0f);
+    hud.speedLever = -0.05f;
+    EXPECT_EQ(LeverSpeed(), 0.0f) << "dead zone";
+    hud.speedLever = -1.0f;
+    EXPECT_EQ(LeverSpeed(), -200.0f);
+}
+
+TEST_F(SimTest, WarpEngagesSpinsUpAndLeavesAtTopImpulseSpeed) {
+    ToggleWarp();
+    EXPECT_FLOAT_EQ(systems.reserveEnergy, 0.2f);
+    EXPECT_EQ(ship().warpTarget, 1.0f);
+    ToggleWarp(); // spinning up: the button waits
+    EXPECT_EQ(ship().warpTarget, 1.0f);
+    Fly(3.1f);
+    EXPECT_EQ(ship().warpFactor, 1.0f);
+    EXPECT_NEAR(Speed(ship()), 2000.0f, 0.1f);
+    ToggleWarp();
+    EXPECT_EQ(ship().warpTarget, 0.0f);
+    EXPECT_FLOAT_EQ(power.warpRefund, 0.5f);
+    for (int i = 0; i < 40 && ship().warpFactor > 0.0f; ++i) {
+        ShipUpdate(&ship(), 0.1f);
+        EXPECT_GE(Speed(ship()), 999.9f);
+    }
+    EXPECT_EQ(ship().warpFactor, 0.0f);
+}
+
+TEST_F(SimTest, WarpAndCloakRefusalsNameTheirReason) {
+    struct Case {
+        const char* what;
+        int shipClass;
+        void (*prepare)(Ship&);
+        void (*toggle)();
+        u32 message;
+    } cases[] = {
+        {"warp drive damaged", 0, [](Ship&) { systems.systemHealth[3] = 0.2f; }, ToggleWarp, 37},
+        {"reserve too low", 0, [](Ship&) { systems.reserveEnergy = 0.4f; }, ToggleWarp, 36},
+        {"cloaking", 1, [](Ship& s) { s.cloakDir = 1; }, ToggleWarp, 38},
+        {"no device", 0, [](Ship&) {}, ToggleCloak, 40},
+        {"device damaged", 1, [](Ship&) { systems.systemHealth[5] = 0.1f; }, ToggleCloak, 39},
+        {"reserve below minimum", 1, [](Ship&) { systems.reserveEnergy = 0.4f; }, ToggleCloak, 43},
+        {"entering warp", 1,
+         [](Ship& s) {
+             s.warpFactor = 0.5f;
+             s.warpTarget = 1.0f;
+         },
+         ToggleCloak, 41},
+        {"cooling down", 1, [](Ship&) { systems.cloakCooldown = 3.0f; }, ToggleCloak, 42},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        UseClass(c.shipClass);
+        c.prepare(ship());
+        Ship before = ship();
+        f32 reserve = systems.reserveEnergy;
+        c.toggle();
+        EXPECT_EQ(flight.lastMessage, c.message) << c.what;
+        EXPECT_EQ(ship().warpTarget, before.warpTarget) << c.what;
+        EXPECT_EQ(ship().cloakDir, before.cloakDir) << c.what;
+        EXPECT_EQ(systems.reserveEnergy, reserve) << c.what;
+    }
+}
+
+TEST_F(SimTest, CloakTakesTwoSecondsIgnoresPressesMidwayAndStartsTheCooldown) {
+    UseClass(1);
+    ship().warpFactor = ship().warpTarget = 5.0f; // cloaking at full warp is allowed
+    ToggleCloak();
+    EXPECT_EQ(ship().cloakDir, 1);
+    Fly(1.0f);
+    ToggleCloak();
+    EXPECT_EQ(ship().cloakDir, 1) << "a running transition ignores the button";
+    Fly(1.1f);
+    EXPECT_EQ(ship().cloakLevel, 1.0f);
+    EXPECT_EQ(ship().cloakDir, 0);
+    ToggleCloak();
+    EXPECT_EQ(ship().cloakDir, -1);
+    EXPECT_EQ(systems.cloakCooldown, 15.0f);
+    Fly(2.1f);
+    EXPECT_EQ(ship().cloakLevel, 0.0f);
+    EXPECT_EQ(flight.lastMessage, 0u);
+}
