@@ -1,0 +1,151 @@
+// The camera and the scene's arithmetic: the visible rectangle and where the ship lands on the
+// screen, the look-ahead and zoom easing, zoom steps, the level colours and the cloak shimmer.
+#include <cmath>
+#include <vector>
+
+#include "engine/input.h"
+#include "game/sim/objects.h"
+#include "game/sim/scene.h"
+#include "game/sim/ship_draw.h"
+#include "tests/game/scene/scene_fixture.h"
+
+namespace {
+
+using CameraTest = SceneGLTest;
+
+TEST_F(CameraTest, ViewIsZoomHighAndCentredOnTheShipWithTheCursorCentred) {
+    CameraRectangle r = CameraRect();
+    EXPECT_NEAR(r.width, 1333.33f, 0.01f);
+    EXPECT_FLOAT_EQ(r.height, 1000.0f);
+    EXPECT_NEAR(r.left + r.width / 2, world.playerShip->x, 1e-3);
+    EXPECT_NEAR(r.top + r.height / 2, world.playerShip->y, 1e-3);
+}
+
+// The 128-unit sprite drawn at the screen centre: lit inside its half size, dark beyond it.
+TEST_F(CameraTest, ShipSitsAtTheScreenCentreAtTheZoomsScale) {
+    struct Case {
+        f32 zoom;
+        int inside, outside; // pixels from the centre
+    } cases[] = {{1000, 35, 42}, {2000, 17, 22}, {500, 74, 80}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.zoom);
+        systems.zoom = systems.zoomTarget = c.zoom;
+        RenderScene(false);
+        for (int d : {-c.inside, c.inside}) {
+            EXPECT_TRUE(LitAt(400 + d, 300));
+            EXPECT_TRUE(LitAt(400, 300 + d));
+        }
+        for (int d : {-c.outside, c.outside}) {
+            EXPECT_FALSE(LitAt(400 + d, 300));
+            EXPECT_FALSE(LitAt(400, 300 + d));
+        }
+    }
+}
+
+TEST_F(CameraTest, LookAheadEasesTowardTheCursorAndArrivesAfterALongFrame) {
+    SetMousePos(800, 300); // 400 pixels right: 500 world units at zoom 1000
+    UpdateViewOffset(0.1f);
+    EXPECT_NEAR(scene.viewOffsetX, 200.0f, 0.01f); // 4 x 0.1 of the way
+    for (int i = 0; i < 3; i++) UpdateViewOffset(1.0f);
+    EXPECT_NEAR(scene.viewOffsetX, 500.0f, 0.01f); // a long frame lands, never swings past
+    EXPECT_NEAR(scene.viewOffsetY, 0.0f, 0.01f);
+    RenderScene(false);
+    EXPECT_TRUE(LitAt(100, 300)); // the ship 500 units (300 pixels) left of the centre
+    EXPECT_FALSE(LitAt(400, 300));
+}
+
+TEST_F(CameraTest, LookAheadKeepsTheLastCursorWhileTheConsoleKeyIsHeld) {
+    HoldKey(CONSOLE_KEY, true);
+    SetMousePos(800, 600);
+    UpdateViewOffset(1.0f);
+    EXPECT_NEAR(scene.viewOffsetX, 0.0f, 0.01f);
+    EXPECT_NEAR(scene.viewOffsetY, 0.0f, 0.01f);
+    HoldKey(CONSOLE_KEY, false);
+    UpdateViewOffset(1.0f);
+    EXPECT_NEAR(scene.viewOffsetY, 375.0f, 0.01f);
+}
+
+TEST_F(CameraTest, ZoomEasesAt1500PerSecondWithoutOvershoot) {
+    struct Case {
+        f32 from, to, dt;
+        std::vector<f32> expected;
+    } cases[] = {
+        {1000, 1500, 0.1f, {1150, 1300, 1450, 1500, 1500}},
+        {2000, 500, 0.5f, {1250, 500, 500}},
+        {800, 790, 0.25f, {790, 790}},
+    };
+    for (const Case& c : cases) {
+        systems.zoom = c.from;
+        systems.zoomTarget = c.to;
+        for (f32 want : c.expected) {
+            UpdateZoom(c.dt);
+            EXPECT_NEAR(systems.zoom, want, 0.01f) << c.from << " -> " << c.to;
+        }
+    }
+}
+
+TEST_F(CameraTest, ZoomStepsStayWithin500And3000) {
+    struct Case {
+        f32 start, delta;
+        bool smooth;
+        f32 target, zoom;
+    } cases[] = {
+        {1000, 250, true, 1250, 1000},  {1000, -250, false, 750, 750}, {600, -250, true, 500, 600},
+        {2900, 250, false, 3000, 3000}, {1000, NAN, false, 500, 500},
+    };
+    for (const Case& c : cases) {
+        systems.zoom = systems.zoomTarget = c.start;
+        ZoomStep(c.delta, c.smooth);
+        EXPECT_FLOAT_EQ(systems.zoomTarget, c.target) << c.start << " + " << c.delta;
+        EXPECT_FLOAT_EQ(systems.zoom, c.zoom) << c.start << " + " << c.delta;
+    }
+}
+
+TEST(LevelColourTest, FourRangesFromGreyThroughRedYellowGreenToWhite) {
+    struct Case {
+        f32 level, alpha;
+        LevelRGBA want;
+    } cases[] = {
+        {1.5f, 0.6f, {0.5f, 1, 0.5f, 0.85f}},
+        {1.5f, 0.4f, {0.5f, 1, 0.5f, 0.4f}},
+        {1.0f, 0.8f, {0, 1, 0, 0.8f}},
+        {0.75f, 0.8f, {0.5f, 1, 0, 0.8f}},
+        {0.5f, 1.0f, {1, 1, 0, 1}},
+        {0.25f, 0.7f, {1, 0.5f, 0, 0.7f}},
+        {0.0f, 0.5f, {200 / 255.f, 200 / 255.f, 200 / 255.f, 127 / 255.f}},
+        {-1.0f, 1.0f, {200 / 255.f, 200 / 255.f, 200 / 255.f, 1}},
+    };
+    for (const Case& c : cases) {
+        LevelRGBA got = LevelColour(c.level, c.alpha);
+        SCOPED_TRACE(testing::Message() << "level " << c.level << " alpha " << c.alpha);
+        EXPECT_NEAR(got.r, c.want.r, 1e-5f);
+        EXPECT_NEAR(got.g, c.want.g, 1e-5f);
+        EXPECT_NEAR(got.b, c.want.b, 1e-5f);
+        EXPECT_NEAR(got.a, c.want.a, 1e-5f);
+    }
+}
+
+// Rows always fill the sprite's height in pairs; the wobble is there only mid-transition.
+TEST(CloakShimmerTest, RowsKeepTheSpriteHeightAndWobbleOnlyMidTransition) {
+    struct Case {
+        f32 cloak;
+        bool wobbles;
+    } cases[] = {{-1.0f, false}, {0.0f, false}, {0.2f, true}, {0.6f, true}, {1.0f, false}};
+    for (const Case& c : cases) {
+        CloakRow rows[SHIMMER_ROWS];
+        CloakShimmer(c.cloak, 64.0f, rows);
+        f32 total = 0, wobble = 0;
+        for (int r = 0; r < SHIMMER_ROWS; r++) {
+            total += rows[r].height;
+            wobble +=
+                std::fabs(rows[r].dx) + std::fabs(rows[r].dy) + std::fabs(rows[r].height - 12.8f);
+            if (r % 2) {
+                EXPECT_NEAR(rows[r - 1].height + rows[r].height, 25.6f, 1e-3f);
+            }
+        }
+        EXPECT_NEAR(total, 128.0f, 1e-3f) << c.cloak;
+        EXPECT_EQ(wobble > 0.5f, c.wobbles) << c.cloak;
+    }
+}
+
+} // namespace

@@ -1,0 +1,29 @@
+// Shared set-up for the scene tests: a fresh battle with white sprites and a white console
+// sheet (so drawn colours are the tints themselves), black frames and scene rendering.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "tests/support/gl_context.h"
+#include "tests/support/test_dir.h"
+
+struct Texture;
+
+// The key the tests bind to the console action (a binding without keys would always be held).
+constexpr u32 CONSOLE_KEY = 'C';
+
+class SceneGLTest : public ::testing::Test {
+  public:
+    // Clears to black and draws the star field and the objects in the camera transform.
+    static void RenderScene(bool stars);
+    static void HoldKey(u32 key, bool down);
+
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    TempDir dir;
+};
+
+// Lit: some colour channel above the threshold.
+bool LitAt(int x, int y, int threshold = 8);
