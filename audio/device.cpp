@@ -4,6 +4,7 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/alext.h>
 #include <cstdio>
 #include <cstring>
 
@@ -19,6 +20,7 @@ constexpr const char* NO_VERSION = "0.0";
 
 ALCdevice* device = nullptr;
 ALCcontext* context = nullptr;
+LPALCRENDERSAMPLESSOFT renderSamples = nullptr; // set while the device is a loopback one
 char version[VERSION_SIZE] = "0.0";
 
 u32 pool[SOUND_POOL_SIZE];
@@ -40,12 +42,15 @@ void EmptyPool() {
     poolCount = 0;
 }
 
+void FinishStart();
+
 void CloseDevice() {
     alcMakeContextCurrent(nullptr);
     if (context) alcDestroyContext(context);
     if (device) alcCloseDevice(device);
     context = nullptr;
     device = nullptr;
+    renderSamples = nullptr;
 }
 
 } // namespace
@@ -72,6 +77,47 @@ bool InitAL(const char* deviceName) {
         CloseDevice();
         return false;
     }
+    FinishStart();
+    return true;
+}
+
+bool InitALLoopback(u32 rate) {
+    LogWrite(StrFormat("Initializing OpenAL (loopback, %u Hz)", rate));
+    if (device) {
+        LogWrite("Unable to initialize OpenAL, OpenAL already initialized");
+        return false;
+    }
+    auto open = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
+        alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
+    renderSamples = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(
+        alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
+    device = open && renderSamples ? open(nullptr) : nullptr;
+    const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT,
+                                 ALC_STEREO_SOFT,
+                                 ALC_FORMAT_TYPE_SOFT,
+                                 ALC_SHORT_SOFT,
+                                 ALC_FREQUENCY,
+                                 ALCint(rate),
+                                 0};
+    if (device) context = alcCreateContext(device, attributes);
+    if (!context || !alcMakeContextCurrent(context)) {
+        LogWrite("Failed to initialize OpenAL, no loopback device");
+        CloseDevice();
+        return false;
+    }
+    FinishStart();
+    return true;
+}
+
+bool RenderAL(i16* out, u32 frames) {
+    if (!renderSamples || !device || !out) return false;
+    renderSamples(device, out, ALCsizei(frames));
+    return true;
+}
+
+namespace {
+// The common end of both starts: version, a clean error state, empty tables.
+void FinishStart() {
     ALCint major = 0, minor = 0;
     alcGetIntegerv(device, ALC_MAJOR_VERSION, 1, &major);
     alcGetIntegerv(device, ALC_MINOR_VERSION, 1, &minor);
@@ -83,8 +129,8 @@ bool InitAL(const char* deviceName) {
     LogWrite("OpenAL initialized successfully");
     ResetStreams();
     ResetMusic();
-    return true;
 }
+} // namespace
 
 void DestroyAL() {
     LogWrite("Destroying OpenAL");

@@ -10,6 +10,12 @@ constexpr const char* DEFAULT_AUDIO_DEVICE = "Default audio device";
 // context current on it. False when sound is unavailable; the game then runs silently.
 bool InitAL(const char* deviceName);
 void DestroyAL();
+// A device that plays nothing by itself: the mix is rendered on demand by RenderAL as 16-bit
+// stereo at `rate` frames a second (offline rendering; sound checked sample by sample).
+bool InitALLoopback(u32 rate);
+// The next `frames` stereo frames of the mix into out (2 * frames values); false without a
+// loopback device.
+bool RenderAL(i16* out, u32 frames);
 bool IsALReady();
 const char* GetALVersion(); // "major.minor", "0.0" after a failed start
 

@@ -1,5 +1,5 @@
 // The stream slots and their double-buffered refill. A refill decodes one chunk into the buffer
-// the source has just finished; chunks are long enough that two of them outlast a slow frame.
+// the source has just finished; chunks are long enough that one of them outlasts a late frame.
 #include "audio/streams.h"
 
 #include <AL/al.h>
@@ -17,10 +17,11 @@ namespace {
 
 constexpr int STREAM_BUFFERS = 2;
 constexpr size_t EXTENSION_SIZE = 20;
-// Every chunk holds between a quarter second and two seconds of sound, whatever bit rate the
-// file claims: two quarter-second chunks outlast a 100 ms frame with room to spare, and the cap
-// bounds what one refill decodes and allocates.
-constexpr u32 MIN_CHUNK_MS = 250;
+// Every chunk holds between half a second and two seconds of sound, whatever bit rate the file
+// claims. Right after a refill the chunk behind the playing one is whole, so the queue outlasts
+// any wait for the next refill shorter than a chunk: a 100 ms frame that comes a quarter second
+// late still leaves 150 ms to spare. The cap bounds what one refill decodes and allocates.
+constexpr u32 MIN_CHUNK_MS = 500;
 constexpr u32 MAX_CHUNK_MS = 2000;
 constexpr u32 MS_PER_SECOND = 1000;
 // Playing streams are looked at no more often than this: far below the shortest chunk, and it
