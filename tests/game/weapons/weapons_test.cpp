@@ -1,0 +1,148 @@
+// Aiming, firing, salvos, beams and the arc table, stepped the way the game's frame steps them.
+#include <cmath>
+#include <vector>
+
+#include "game/sim/callbacks.h"
+#include "game/sim/projectiles.h"
+#include "tests/game/weapons/weapons_fixture.h"
+
+namespace {
+constexpr f32 FAR = 400.0f;
+} // namespace
+
+TEST_F(WeaponsTest, MountsAnswerTheCursorDirectionTheirArcsCover) {
+    struct Case {
+        int shipClass;
+        f32 heading, dx, dy;
+        std::vector<u8> mounts;
+    } cases[] = {
+        {0, 0, 0, -FAR, {2, 3, 4}}, {0, 0, 0, FAR, {7}},        {0, 0, -200, 346, {0, 7}},
+        {0, 0, FAR, 0, {2, 6}},     {0, 90, FAR, 0, {2, 3, 4}}, {1, 0, 0, -FAR, {0, 1, 2}},
+        {1, 0, FAR, 0, {}},         {2, 0, 0, -FAR, {0, 1}},    {2, 0, 0, FAR, {2}},
+        {2, 0, FAR, 0, {0}},        {2, 180, 0, -FAR, {2}},
+    };
+    for (const Case& c : cases) {
+        UseClass(c.shipClass);
+        ShipRef().heading = c.heading;
+        Aim(c.dx, c.dy);
+        EXPECT_EQ(Listed(), c.mounts)
+            << "class " << c.shipClass << " heading " << c.heading << " at " << c.dx << "," << c.dy;
+    }
+}
+
+TEST_F(WeaponsTest, HeldDisruptorsBurstThenFireAboutOncePerSecond) {
+    UseClass(1);
+    systems.weaponCharge[0] = systems.weaponCharge[1] = 1.0f;
+    Aim(0, -FAR);
+    Button(SYSMSG_LBUTTONDOWN);
+    FireWeapons(true, true); // the press itself
+    constexpr f32 DT = 0.05f;
+    u32 afterBurst = 0;
+    for (int step = 1; step <= 300; ++step) { // 15 s held
+        RechargeWeapons(DT);
+        frame.disruptorRepeat += DT;
+        if (frame.disruptorRepeat > 0.35f) {
+            frame.disruptorRepeat = 0.0f;
+            FireWeapons(true, false);
+        }
+        if (step == 40) afterBurst = Projectiles();
+    }
+    // Both cannons are in arc and always fire together.
+    EXPECT_EQ(Projectiles() % 2, 0u);
+    u32 burstShots = afterBurst / 2, laterShots = (Projectiles() - afterBurst) / 2;
+    EXPECT_GE(burstShots, 5u);
+    EXPECT_LE(burstShots, 7u);
+    EXPECT_GE(laterShots, 12u); // 13 s at 0.2 charge per second and 0.2 per shot
+    EXPECT_LE(laterShots, 14u);
+}
+
+TEST_F(WeaponsTest, FiringNeedsChargeAndVisibility) {
+    struct Case {
+        f32 charge, cloak;
+        bool consoleHeld;
+        u32 bolts;
+    } cases[] = {{0.19f, 0, false, 0},
+                 {0.2f, 0, false, 2},
+                 {1, 1.0f, false, 0},
+                 {1, 0.99f, false, 2},
+                 {1, 0, true, 0}};
+    UseClass(1);
+    Aim(0, -FAR);
+    Button(SYSMSG_LBUTTONDOWN);
+    for (const Case& c : cases) {
+        FreeObjects();
+        ResetSimulation();
+        UseClass(1);
+        keyBindings[ACTION_CONSOLE] = KeyBinding{{u8(c.consoleHeld ? KEY_LBUTTON : UNUSED_KEY)}, 1};
+        systems.weaponCharge[0] = systems.weaponCharge[1] = c.charge;
+        ShipRef().cloakLevel = c.cloak;
+        FireWeapons(true, true);
+        EXPECT_EQ(Projectiles(), c.bolts) << c.charge << " charge, cloak " << c.cloak;
+    }
+}
+
+TEST_F(WeaponsTest, SingleTorpedoOrFannedSalvo) {
+    struct Case {
+        bool spread;
+        std::vector<f32> headings;
+        f32 chargeLeft;
+    } cases[] = {{false, {0.0f}, 1.7f}, {true, {346.5f, 13.5f}, 0.7f}};
+    for (const Case& c : cases) {
+        FreeObjects();
+        ResetSimulation();
+        UseClass(1);
+        ShipRef().velX = 100.0f;
+        systems.torpedoSpread = c.spread;
+        systems.weaponCharge[2] = 2.7f;
+        Aim(0, -FAR);
+        Button(SYSMSG_RBUTTONDOWN);
+        FireWeapons(true, true);
+        ASSERT_EQ(Projectiles(), c.headings.size());
+        for (size_t i = 0; i < c.headings.size(); ++i) {
+            const GameObject& t = *world.objects[i + 1];
+            EXPECT_NEAR(t.heading, c.headings[i], 0.05f);
+            f32 h = t.heading * DEG_TO_RAD;
+            EXPECT_NEAR(t.velX, std::sin(h) * TORPEDO_SPEED + 100.0f, 0.5f);
+            EXPECT_NEAR(t.velY, -std::cos(h) * TORPEDO_SPEED, 0.5f);
+        }
+        EXPECT_NEAR(systems.weaponCharge[2], c.chargeLeft, 1e-5f);
+        Button(SYSMSG_RBUTTONUP);
+    }
+}
+
+TEST_F(WeaponsTest, OnlyTheFirstListedLauncherFiresASingleTorpedo) {
+    systems.weaponCharge[3] = systems.weaponCharge[4] = 2.0f;
+    Aim(0, -FAR);
+    Button(SYSMSG_MBUTTONDOWN);
+    FireWeapons(true, true);
+    EXPECT_EQ(Projectiles(), 1u);
+    EXPECT_EQ(systems.weaponCharge[3], 1.0f);
+    EXPECT_EQ(systems.weaponCharge[4], 2.0f);
+}
+
+TEST_F(WeaponsTest, MeridianProjectilesGoBeneathTheShip) {
+    UseClass(2);
+    systems.weaponCharge[1] = 6.0f;
+    Aim(0, -FAR);
+    Button(SYSMSG_RBUTTONDOWN);
+    FireWeapons(false, true);
+    GameObject* first = world.objects[0];
+    FireWeapons(false, true);
+    ASSERT_EQ(world.objectCount, 3u);
+    EXPECT_NE(world.objects[0], first);
+    EXPECT_EQ(world.objects[1], first);
+    EXPECT_EQ(world.objects[2], world.playerShip);
+}
+
+TEST_F(WeaponsTest, AFullObjectTableTakesNothingAndSpendsNothing) {
+    UseClass(1);
+    systems.weaponCharge[0] = systems.weaponCharge[1] = systems.weaponCharge[2] = 1.0f;
+    Aim(0, -FAR);
+    Button(SYSMSG_MBUTTONDOWN);
+    world.objectCount = MAX_OBJECTS;
+    FireWeapons(true, true);
+    EXPECT_EQ(world.objectCount, MAX_OBJECTS);
+    world.objectCount = 1; // only the ship was ever stored
+    EXPECT_EQ(systems.weaponCharge[0], 1.0f);
+    EXPECT_EQ(systems.weaponCharge[2], 1.0f);
+}
