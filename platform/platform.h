@@ -114,6 +114,9 @@ void GLimp_FrameMetrics(int* border, int* caption);
 bool GLimp_CreateWindow(const char* title, int x, int y, int width, int height, SysWindowKind kind);
 void GLimp_DestroyWindow(); // safe without a window
 bool GLimp_HasWindow();
+// True while the window is mapped and viewable on the display. Creation waits (bounded) until
+// it is, and the first swaps show it again until one has seen it on screen.
+bool GLimp_WindowShown();
 void GLimp_SetTitle(const char* title);
 void GLimp_ClientSize(int* width, int* height);
 void GLimp_MinimizeWindow();

@@ -58,6 +58,10 @@ void PushButton(const SDL_MouseButtonEvent& e) {
 }
 
 void PushWindowEvent(const SDL_WindowEvent& e) {
+    // Events still queued for a window that was replaced (a new display mode) would minimise
+    // or resize the new one.
+    SDL_Window* current = SDLP_Window();
+    if (!current || e.windowID != SDL_GetWindowID(current)) return;
     switch (e.event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         Push(SYSMSG_SIZE, SYS_SIZE_RESTORED, SysMakePoint(e.data1, e.data2));

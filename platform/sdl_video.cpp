@@ -1,4 +1,5 @@
 // The window, its compatibility GL context and the full-screen display modes, on SDL2.
+#include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <cstdio>
 #include <unistd.h>
@@ -14,6 +15,8 @@ SysWindowKind windowKind = SYS_WINDOW_FIXED;
 bool videoStarted = false;
 bool haveMode = false;
 SDL_DisplayMode chosenMode{};
+// Set once a swap has seen the window on screen; until then every swap makes sure it is.
+bool shownConfirmed = false;
 SysSwapPacer pacer;
 bool swapWaits = false;
 uint32_t refreshPeriodMs = 0;
@@ -75,6 +78,45 @@ void GLimp_FrameMetrics(int* border, int* caption) {
     *caption = 0;
 }
 
+// The window's X connection and id; false when SDL does not run on X.
+static bool NativeWindow(Display** display, ::Window* xwindow) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return false;
+    *display = info.info.x11.display;
+    *xwindow = info.info.x11.window;
+    return true;
+}
+
+bool GLimp_WindowShown() {
+    Display* display = nullptr;
+    ::Window xwindow = 0;
+    if (!NativeWindow(&display, &xwindow)) return window != nullptr;
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, xwindow, &attributes) &&
+           attributes.map_state == IsViewable;
+}
+
+// Asks for the window to be shown and waits, for a bounded time, until the server has it on
+// screen. A map request can go unanswered (a window manager starting up, a map lost while the
+// window was being set up); asking again is harmless when it was not.
+static void EnsureShown() {
+    constexpr int SHOW_ATTEMPTS = 50;
+    constexpr uint32_t SHOW_RETRY_MS = 10;
+    Display* display = nullptr;
+    ::Window xwindow = 0;
+    if (!NativeWindow(&display, &xwindow)) {
+        SDL_ShowWindow(window);
+        return;
+    }
+    for (int attempt = 0; attempt < SHOW_ATTEMPTS && !GLimp_WindowShown(); attempt++) {
+        XMapRaised(display, xwindow);
+        XSync(display, False);
+        if (!GLimp_WindowShown()) Sys_Sleep(SHOW_RETRY_MS);
+    }
+}
+
 bool GLimp_CreateWindow(const char* title, int x, int y, int width, int height,
                         SysWindowKind kind) {
     if (!SDLP_EnsureVideo()) return false;
@@ -97,6 +139,8 @@ bool GLimp_CreateWindow(const char* title, int x, int y, int width, int height,
     windowKind = kind;
     if (kind == SYS_WINDOW_FULLSCREEN && haveMode) SDL_SetWindowDisplayMode(window, &chosenMode);
     SDL_StartTextInput();
+    shownConfirmed = false;
+    EnsureShown();
     return true;
 }
 
@@ -157,6 +201,11 @@ bool GLimp_HasContext() {
 void GLimp_SwapBuffers() {
     if (!window || !context) return;
     SDL_GL_SwapWindow(window);
+    // Only the first frames check: later, an unmapped window is one the user minimised.
+    if (!shownConfirmed) {
+        EnsureShown();
+        shownConfirmed = GLimp_WindowShown();
+    }
     if (!swapWaits) return;
     uint32_t wait = Sys_PaceSwap(&pacer, Sys_Milliseconds(), refreshPeriodMs);
     if (wait) Sys_Sleep(wait);

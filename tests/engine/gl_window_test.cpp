@@ -1,6 +1,7 @@
 // The real window and GL context under X: client area, initial GL state, a screenshot of a
 // known frame, and a context rebuilt after being thrown away.
 #include <GL/gl.h>
+#include <cstring>
 #include <filesystem>
 
 #include "engine/engine.h"
@@ -12,6 +13,8 @@
 #include "tests/support/gl_context.h"
 #include "tests/support/test_dir.h"
 #include <gtest/gtest.h>
+// Xlib last: its macros (None, Bool) would clash with the headers above.
+#include <X11/Xlib.h>
 
 namespace {
 std::string ReadFile(const std::string& path) {
@@ -23,6 +26,21 @@ std::string ReadFile(const std::string& path) {
     while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
     fclose(f);
     return s;
+}
+
+// The top-level X window with this title, through a connection of the test's own.
+::Window FindWindow(Display* display, const char* title) {
+    ::Window root = DefaultRootWindow(display), parent = 0, *children = nullptr, found = 0;
+    unsigned count = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count)) return 0;
+    for (unsigned i = 0; i < count && !found; i++) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name && strcmp(name, title) == 0)
+            found = children[i];
+        if (name) XFree(name);
+    }
+    if (children) XFree(children);
+    return found;
 }
 } // namespace
 
@@ -108,4 +126,28 @@ TEST_F(GLWindowTest, ScreenshotKeyCapturesTheNextFrameBeforeItsSwap) {
     size_t centre = 54 + 300 * 2400 + 400 * 3;
     EXPECT_EQ(u8(bmp[centre]), 255); // blue
     EXPECT_EQ(u8(bmp[centre + 2]), 0);
+}
+
+// Whatever unmaps the new window before its first frame (a lost map request, another client),
+// the first frame shows it; once a frame has seen it on screen, an unmapped window is the
+// user's minimise and the swaps leave it so.
+TEST_F(GLWindowTest, FirstFrameShowsAWindowThatLostItsMap) {
+    CreateMainWindow(800, 600, 0);
+    InitGL(0);
+    ASSERT_TRUE(GLimp_WindowShown());
+    Display* other = XOpenDisplay(nullptr);
+    ASSERT_NE(other, nullptr);
+    ::Window window = FindWindow(other, GetWindowTitle());
+    ASSERT_NE(window, 0u);
+    const bool shownAfterSwap[] = {true, false};
+    for (bool expected : shownAfterSwap) {
+        XUnmapWindow(other, window);
+        XSync(other, False);
+        EXPECT_FALSE(GLimp_WindowShown());
+        SwapMainBuffers();
+        EXPECT_EQ(GLimp_WindowShown(), expected);
+    }
+    XMapWindow(other, window);
+    XSync(other, False);
+    XCloseDisplay(other);
 }
