@@ -1,14 +1,19 @@
 #!/usr/bin/env python3
-"""Counts test results: every GoogleTest case from its XML report, every other CTest test (end
-to end, fuzz runs) once, and a GoogleTest program that died before writing its report as one
-failure. Prints the summary line "N passed, N failed"."""
+"""Counts test results of one or more CTest runs (the main build and the sanitizer build), each
+given as its CTest JUnit file and its results folder: every GoogleTest case from its XML
+report, every other CTest test (end to end, fuzz runs) once, a GoogleTest program that died
+before writing its report as one failure, and a run that left no JUnit file as one failure.
+Prints the summary line "N passed, N failed"."""
 import os
 import sys
 import xml.etree.ElementTree as ET
 
 
-def main(junit_path, results_dir):
+def count_run(junit_path, results_dir):
     passed = failed = 0
+    if not os.path.exists(junit_path):
+        print(f"no test results in {junit_path}")
+        return 0, 1
     ctest = ET.parse(junit_path).getroot()
     for case in ctest.iter("testcase"):
         name = case.get("name")
@@ -28,9 +33,21 @@ def main(junit_path, results_dir):
             passed += 1
         else:
             failed += 1
+    return passed, failed
+
+
+def main(args):
+    if not args or len(args) % 2:
+        print("usage: summarize_tests.py JUNIT RESULTS_DIR [JUNIT RESULTS_DIR ...]")
+        return 2
+    passed = failed = 0
+    for junit_path, results_dir in zip(args[::2], args[1::2]):
+        p, f = count_run(junit_path, results_dir)
+        passed += p
+        failed += f
     print(f"{passed} passed, {failed} failed")
     return 0 if failed == 0 else 1
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(sys.argv[1:]))
