@@ -1,4 +1,4 @@
-// A fresh battle for weapon tests: the scripted platform, all keys up, the console key bound to
+// A fresh battle for weapon tests: all keys up, the console key bound to
 // a key that stays up, and helpers that aim the cursor at a point relative to the ship and
 // press or release mouse buttons through the window procedure.
 #pragma once
@@ -18,7 +18,6 @@ class WeaponsTest : public ::testing::Test {
   protected:
     static constexpr u8 UNUSED_KEY = 200;
     void SetUp() override {
-        fake::Reset();
         ResetInputState();
         SetClientSize(800, 600);
         ResetSimulation();
