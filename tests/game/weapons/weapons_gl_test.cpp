@@ -1,19 +1,13 @@
-// Weapon drawing read back from the screen: the crosshair's tint and glow dots for the mounts in
-// arc, and a disruptor bolt lying along its object frame.
+// The weapon cursor read back from the screen: crosshair tint and glow for the mounts in arc.
 #include <GL/gl.h>
 
 #include "game/shell/resources.h"
-#include "game/sim/projectiles.h"
-#include "graphics/draw2d.h"
 #include "graphics/texture.h"
 #include "tests/game/weapons/weapons_fixture.h"
 #include "tests/support/gl_context.h"
 
 namespace {
 constexpr u16 WHITE_SIZE = 4;
-struct Point {
-    int x, y;
-};
 } // namespace
 
 class WeaponsGLTest : public WeaponsTest {
@@ -68,27 +62,5 @@ TEST_F(WeaponsGLTest, CrosshairTintAndGlowFollowTheMountsInArc) {
             EXPECT_GT(glow.r, 200);
             EXPECT_NEAR(glow.g, c.glowGreen, 35);
         }
-    }
-}
-
-TEST_F(WeaponsGLTest, BoltExtendsTenAheadAndThirtyBehind) {
-    struct Case {
-        f32 heading;
-        Point ahead, behind, beyondAhead, beyondBehind;
-    } cases[] = {{0, {400, 292}, {400, 325}, {400, 285}, {400, 335}},
-                 {90, {408, 300}, {375, 300}, {415, 300}, {365, 300}}};
-    for (const Case& c : cases) {
-        GLTestClear(0, 0, 0);
-        glEnter2D();
-        glPushMatrix();
-        glTranslatef(400.0f, 300.0f, 0.0f);
-        glRotatef(c.heading, 0.0f, 0.0f, 1.0f);
-        DisruptorBolt bolt;
-        bolt.Draw();
-        glPopMatrix();
-        glLeave2D();
-        for (Point p : {c.ahead, c.behind}) EXPECT_GT(GLTestPixel(p.x, p.y).r, 200) << c.heading;
-        for (Point p : {c.beyondAhead, c.beyondBehind})
-            EXPECT_LT(GLTestPixel(p.x, p.y).r, 20) << c.heading;
     }
 }

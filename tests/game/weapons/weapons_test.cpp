@@ -110,16 +110,6 @@ TEST_F(WeaponsTest, SingleTorpedoOrFannedSalvo) {
     }
 }
 
-TEST_F(WeaponsTest, OnlyTheFirstListedLauncherFiresASingleTorpedo) {
-    systems.weaponCharge[3] = systems.weaponCharge[4] = 2.0f;
-    Aim(0, -FAR);
-    Button(SYSMSG_MBUTTONDOWN);
-    FireWeapons(true, true);
-    EXPECT_EQ(Projectiles(), 1u);
-    EXPECT_EQ(systems.weaponCharge[3], 1.0f);
-    EXPECT_EQ(systems.weaponCharge[4], 2.0f);
-}
-
 TEST_F(WeaponsTest, MeridianProjectilesGoBeneathTheShip) {
     UseClass(2);
     systems.weaponCharge[1] = 6.0f;
