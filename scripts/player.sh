@@ -123,3 +123,14 @@ menu_flag_y() { echo $((81 + 50 * $1)); }
 MENU_START_X=400
 MENU_START_Y=520
 # Resolution list items are 125 / rows high; the ship list rows likewise.
+
+# Presses "Start" and waits for the rebuilt flight window.
+menu_start() {
+  PLAY_EXPECT_NEW=1
+  play_click "$MENU_START_X" "$MENU_START_Y"
+  play_window || return 1
+  unset PLAY_EXPECT_NEW
+  xdotool mousemove --sync 0 0
+  play_move 400 300
+  sleep 0.5
+}
