@@ -130,7 +130,6 @@ menu_start() {
   play_click "$MENU_START_X" "$MENU_START_Y"
   play_window || return 1
   unset PLAY_EXPECT_NEW
-  xdotool mousemove --sync 0 0
   play_move 400 300
   sleep 0.5
 }
