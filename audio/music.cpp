@@ -6,7 +6,6 @@
 
 #include "audio/streams.h"
 #include "engine/utils.h"
-#include "gui/gui.h"
 #include "platform/platform.h"
 
 namespace {
@@ -14,15 +13,18 @@ namespace {
 constexpr const char* MUSIC_FOLDER = "Data/Music";
 constexpr const char* MUSIC_PATTERN = "*.ogg";
 constexpr size_t MUSIC_NAME_SIZE = 256; // names of up to 255 characters
-constexpr u16 SINGLE_CHILD = 1;
 // The game's update runs the playlist step every frame; a folder that held no music is not
 // scanned (and logged) again before this much time has passed. Shorter than the 3-second
 // timer period, so the timer still looks every time.
 constexpr u32 EMPTY_SCAN_HOLD_MS = 2500;
 
-u32 musicStream = NO_MUSIC;
-bool lastScanEmpty = false;
-u32 lastScanTime = 0;
+struct MusicState {
+    u32 stream = NO_MUSIC;
+    bool allowed = false; // the game says when
+    bool lastScanEmpty = false;
+    u32 lastScanTime = 0;
+};
+MusicState music;
 
 // The folder's Ogg files, in the scan's order; at most MAX_MUSIC_FILES of them.
 int ListMusic(char (*names)[MUSIC_NAME_SIZE]) {
@@ -36,31 +38,37 @@ int ListMusic(char (*names)[MUSIC_NAME_SIZE]) {
 
 } // namespace
 
+void SetMusicAllowed(bool allowed) {
+    music.allowed = allowed;
+}
+
+bool MusicAllowed() {
+    return music.allowed;
+}
+
 void MusicTick() {
-    Control* sheet = GetActiveSheet();
-    if (!sheet || ControlChildCount(sheet) == SINGLE_CHILD) return;
-    MusicAdvance();
+    if (music.allowed) MusicAdvance();
 }
 
 void MusicAdvance() {
     // A track still playing, or a failed open (65535), both leave the music as it is.
-    if (musicStream != NO_MUSIC && StreamQuery(musicStream, STREAM_FINISHED) != 1) return;
+    if (music.stream != NO_MUSIC && StreamQuery(music.stream, STREAM_FINISHED) != 1) return;
     u32 now = Sys_Milliseconds();
-    if (lastScanEmpty && u32(now - lastScanTime) < EMPTY_SCAN_HOLD_MS) return;
+    if (music.lastScanEmpty && u32(now - music.lastScanTime) < EMPTY_SCAN_HOLD_MS) return;
     static char names[MAX_MUSIC_FILES][MUSIC_NAME_SIZE];
     int count = ListMusic(names);
-    lastScanEmpty = count == 0;
-    lastScanTime = now;
+    music.lastScanEmpty = count == 0;
+    music.lastScanTime = now;
     if (count == 0) return;
     int pick = rand() % count;
-    musicStream = OpenStream(StrFormat("%s/%s", MUSIC_FOLDER, names[pick]));
-    PlayStream(musicStream);
+    music.stream = OpenStream(StrFormat("%s/%s", MUSIC_FOLDER, names[pick]));
+    PlayStream(music.stream);
 }
 
 u32 MusicStream() {
-    return musicStream;
+    return music.stream;
 }
 
 void ResetMusic() {
-    musicStream = NO_MUSIC;
+    music.stream = NO_MUSIC;
 }

@@ -6,8 +6,11 @@
 constexpr u32 NO_MUSIC = 0xFFFFFFFFu;
 constexpr int MAX_MUSIC_FILES = 64;
 
-// The 3-second timer function: does nothing while no GUI sheet is active or while the active
-// sheet has exactly one child control; otherwise MusicAdvance.
+// Whether the playlist may start music is the program's rule, not the audio layer's: it says
+// so here (off until it does).
+void SetMusicAllowed(bool allowed);
+bool MusicAllowed();
+// The 3-second timer function: MusicAdvance while music is allowed, otherwise nothing.
 void MusicTick();
 // Starts a random track when none is playing (the current one finished decoding). After a scan
 // that found no music the folder is left alone for 2.5 seconds.

@@ -6,10 +6,9 @@
 
 #include "engine/log.h"
 #include "engine/loop.h"
+#include "engine/module.h"
 #include "engine/utils.h"
 #include "engine/window.h"
-#include "graphics/texture.h"
-#include "gui/gui.h"
 #include "platform/platform.h"
 
 namespace {
@@ -92,7 +91,7 @@ void InitEngine(const char* title) {
         atexit(DestroyEngineAtExit);
         exitHandlerRegistered = true;
     }
-    InitGUI();
+    ModulesInit(); // the layers above: the GUI starts here
     LogWrite("Vaelor engine initialized");
 }
 
@@ -102,9 +101,8 @@ void DestroyEngine() {
     LogWrite("Destroying Vaelor engine");
     if (GetDisplayBits() != 0) RestoreDisplayMode();
     DestroyMainWindow();
-    ShutdownGUI();
+    ModulesShutdown(); // the GUI's controls and the texture registry, whose owners go next
     DestroyGL();
-    ResetTextureRegistry(); // its owners live in the records freed next
     FreeTrackedAllocs();
     Sys_ShowCursor(true);
     LogWrite("Vaelor engine destroyed");

@@ -1,6 +1,6 @@
 // The window procedure: key and button messages become engine key codes with a key-state
-// table, the mouse is measured in the 800 x 600 virtual screen, and every event goes to the GUI
-// first and then to the game's callback slots.
+// table, the mouse is measured in the 800 x 600 virtual screen, and every event goes to the
+// registered modules (the GUI) first and then to the game's callback slots.
 #include "engine/input.h"
 
 #include <cmath>
@@ -8,9 +8,9 @@
 #include <cstring>
 
 #include "engine/loop.h"
+#include "engine/module.h"
 #include "engine/utils.h"
 #include "engine/window.h"
-#include "gui/gui.h"
 
 namespace {
 constexpr int KEY_NAME_SIZE = 32; // at most 31 characters
@@ -134,9 +134,9 @@ static void OnPress(u32 code) {
     bool wasHeld = keyState[code];
     keyState[code] = 1;
     if (code == KEY_S && IsKeyDown(KEY_ALT) && IsKeyDown(KEY_SHIFT)) screenshotRequested = true;
-    GUIKeyDown(code);
+    ModulesKeyDown(code);
     if (IsDoubleClick(code)) {
-        GUIDoubleClick(code);
+        ModulesDoubleClick(code);
         Call<void(u32)>(CB_DOUBLE_CLICK, code);
         lastClickCode = NO_CLICK; // a third click starts a new pair
         return;
@@ -153,17 +153,17 @@ static void OnPress(u32 code) {
 
 static void OnRelease(u32 code) {
     keyState[code] = 0;
-    GUIKeyUp(code);
+    ModulesKeyUp(code);
     Call<void(u32)>(CB_KEY_UP, code);
 }
 
 static void OnWheel(i32 delta) {
     u32 code = delta > 0 ? KEY_WHEEL_UP : KEY_WHEEL_DOWN;
     keyState[code] = 1;
-    GUIKeyDown(code);
+    ModulesKeyDown(code);
     Call<void(u32)>(CB_KEY_DOWN, code);
     Call<void(u32)>(CB_KEY_HIT, code);
-    GUIKeyUp(code);
+    ModulesKeyUp(code);
     Call<void(u32)>(CB_KEY_UP, code);
     keyState[code] = 0;
 }
@@ -178,7 +178,7 @@ static void OnMouseMove() {
     Sys_CursorPos(&x, &y);
     mouseX = f32(x) * sx;
     mouseY = f32(y) * sy;
-    GUIMouseMove(f32(x - previousX) * sx, f32(y - previousY) * sy);
+    ModulesMouseMove(f32(x - previousX) * sx, f32(y - previousY) * sy);
     if (auto cb = CallbackAs<void(f32, f32)>(CB_MOUSE_MOVE))
         cb(f32(400 - previousX) * sx, f32(300 - previousY) * sy);
     previousX = x;
@@ -231,7 +231,7 @@ long WndProc(const SysMessage& msg) {
     case SYSMSG_MOUSEMOVE: OnMouseMove(); return 1;
     case SYSMSG_CHAR:
         if (msg.wparam >= 32) {
-            GUIChar(msg.wparam);
+            ModulesChar(msg.wparam);
             if (auto cb = CallbackAs<void(u32)>(CB_CHAR)) cb(msg.wparam);
         }
         return 1;

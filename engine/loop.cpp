@@ -5,17 +5,15 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "audio/audio.h"
 #include "engine/input.h"
+#include "engine/module.h"
 #include "engine/window.h"
-#include "gui/gui.h"
 #include "platform/platform.h"
 
 namespace {
 constexpr f32 MAX_FRAME_SECONDS = 1.0f;
 constexpr i32 MAX_PAUSE_REMAINDER_MS = 10;
 constexpr u32 MINIMIZED_SLEEP_MS = 10;
-constexpr i32 DEFAULT_CURSOR_SLOT = 1;
 
 struct Timer {
     TimerFunc function;
@@ -104,17 +102,17 @@ static f32 MeasureFrame() {
 
 void DoFrame() {
     f32 dt = MeasureFrame();
-    SelectCursor(DEFAULT_CURSOR_SLOT);
+    ModulesBeginFrame();
     if (minimized) {
         Sys_Sleep(MINIMIZED_SLEEP_MS);
         PumpMessages();
         return;
     }
-    UpdateStreams();
+    ModulesUpdate(dt);
     if (auto update = CallbackAs<void(f32)>(CB_UPDATE); update && !paused) update(dt);
-    if (auto render = CallbackAs<void()>(CB_RENDER); render && GUIShowsScene()) render();
-    DrawGUI();
-    UpdateGUI(dt);
+    if (auto render = CallbackAs<void()>(CB_RENDER); render && ModulesShowScene()) render();
+    ModulesDraw();
+    ModulesAdvance(dt);
     RunTimers(dt);
     TakeRequestedScreenshot();
     SwapMainBuffers();

@@ -1,12 +1,12 @@
 // Errors the user must see: a log line and a modal message box captioned with the failing
 // function's name.
 #include "engine/log.h"
+#include "engine/module.h"
 #include "engine/utils.h"
-#include "gui/gui.h"
 
 int ReportError(const char* message, const char* location) {
     const char* caption = location ? StrFormat("Error( %s )", location) : "Error";
     LogWrite(StrFormat("[ERROR] Error in '%s': %s", location ? location : "(null)",
                        message ? message : ""));
-    return MsgBox(message ? message : "", caption, "Ok");
+    return ModulesReportError(message ? message : "", caption);
 }

@@ -10,9 +10,8 @@
 #include "engine/engine.h"
 #include "engine/log.h"
 #include "engine/loop.h"
+#include "engine/module.h"
 #include "engine/utils.h"
-#include "graphics/texture.h"
-#include "gui/gui.h"
 #include "platform/platform.h"
 
 namespace {
@@ -151,7 +150,7 @@ void HandleMinimize() {
     if (!wasPausedBeforeMinimize) PauseEngine();
     if (displayBits != 0) {
         i16 bits = displayBits;
-        glDownload();
+        ModulesContextLost();
         DestroyGL();
         RestoreDisplayMode();
         displayBits = bits; // the restore needs to know the mode
@@ -166,7 +165,7 @@ void HandleRestore() {
     if (displayBits != 0) {
         SetDisplayMode(clientWidth, clientHeight, u8(displayBits), u8(displayRefresh));
         InitGL(glStartArgument);
-        glUpload();
+        ModulesContextRestored();
     }
     if (auto cb = CallbackAs<void()>(CB_RESTORE)) cb();
 }
@@ -178,8 +177,8 @@ void HandleResize(i16 width, i16 height) {
     if (!resize) return;
     resize(width, height);
     if (IsMainLoopActive() && IsEngineRunning() && GetCallback(CB_RENDER)) {
-        if (GUIShowsScene()) CallbackAs<void()>(CB_RENDER)();
-        DrawGUI();
+        if (ModulesShowScene()) CallbackAs<void()>(CB_RENDER)();
+        ModulesDraw();
         SwapMainBuffers();
     }
 }

@@ -7,6 +7,7 @@
 #include "graphics/draw2d.h"
 #include "graphics/font.h"
 #include "gui/gui_internal.h"
+#include "gui/module.h"
 #include "platform/platform.h"
 
 namespace {
@@ -21,6 +22,7 @@ void UpdateTree(Control* c, f32 dt) {
 } // namespace
 
 void InitGUI() {
+    RegisterGUIModule(); // a GUI started on its own still gets the frames and the input
     ResetGUIState();
     ResetToolTip();
     ResetCursors();

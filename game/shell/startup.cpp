@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "audio/audio.h"
+#include "audio/module.h"
 #include "engine/engine.h"
 #include "engine/log.h"
 #include "engine/loop.h"
@@ -13,11 +14,14 @@
 #include "game/shell/bindings.h"
 #include "game/shell/loc.h"
 #include "game/shell/menu.h"
+#include "game/shell/music_gate.h"
 #include "game/shell/resources.h"
 #include "game/sim/objects.h"
 #include "graphics/gl_setup.h"
+#include "graphics/module.h"
 #include "gui/control.h"
 #include "gui/gui.h"
+#include "gui/module.h"
 
 namespace {
 
@@ -54,12 +58,17 @@ void NoteFirstFrames() {
 } // namespace
 
 int GameMain() {
+    // The layers above the engine hook into its frame before it starts (the GUI starts with it).
+    RegisterGraphicsModule();
+    RegisterGUIModule();
+    RegisterAudioModule();
     InitEngine(StrFormat("Corvane Drift 2 (%s)", GetGameVersion()));
     InitAL(nullptr);
     CreateMainWindow(800, 600, 0);
     InitGL(0);
     EngineEnable(ENGINE_KEY_REPEAT);
     PostInit();
+    AddTimer(UpdateMusicGate, EVERY_FRAME);
     AddTimer(MusicTick, MUSIC_PERIOD);
     LoadSounds();
     LoadFonts();
