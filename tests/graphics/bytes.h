@@ -47,6 +47,7 @@ class Bytes {
 inline bool WriteBytes(const std::string& path, const ByteVector& bytes) {
     FILE* f = fopen(path.c_str(), "wb");
     if (!f) return false;
-    bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    // An empty vector's data may be null, which fwrite must not get.
+    bool ok = bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return fclose(f) == 0 && ok;
 }

@@ -119,7 +119,7 @@ TEST_F(Draw2DTest, Enter2DSetsTheScreenProjectionOnce) {
     EXPECT_TRUE(Is2DMode());
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
     // Maps (0, 0) to the top-left and (800, 600) to the bottom-right corner.
-    const Matrix& projection = std::get<0>(CurrentState());
+    const Matrix projection = std::get<0>(CurrentState());
     EXPECT_FLOAT_EQ(projection[0], 2.0f / 800);
     EXPECT_FLOAT_EQ(projection[5], -2.0f / 600);
     EXPECT_FLOAT_EQ(projection[12], -1.0f);

@@ -22,8 +22,9 @@ using File = std::unique_ptr<FILE, int (*)(FILE*)>;
 File Opened(const ByteVector& junk, const ByteVector& bytes) {
     File file(tmpfile(), fclose);
     if (!file) return file;
-    fwrite(junk.data(), 1, junk.size(), file.get());
-    fwrite(bytes.data(), 1, bytes.size(), file.get());
+    // An empty vector's data may be null, which fwrite must not get.
+    if (!junk.empty()) fwrite(junk.data(), 1, junk.size(), file.get());
+    if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), file.get());
     fflush(file.get());
     fseek(file.get(), long(junk.size()), SEEK_SET);
     return file;
