@@ -29,6 +29,15 @@ void PushKey(const SDL_KeyboardEvent& e) {
     Push(type, key.virtualKey, SysMakeKeyFlags(key.scanCode, key.extended, e.repeat != 0));
 }
 
+// Letters typed with the left Alt or a Ctrl key held are shortcuts (the screenshot key, Alt+F4,
+// select-all), not text; a desktop sends them as system keys only. AltGr (right Alt, or Ctrl with
+// Alt on some layouts) still types its characters.
+bool TypedWithSystemChord() {
+    SDL_Keymod mods = SDL_GetModState();
+    if (mods & (KMOD_RALT | KMOD_MODE)) return false;
+    return (mods & (KMOD_LALT | KMOD_CTRL)) != 0;
+}
+
 void PushText(const char* text) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
     while (*p) {
@@ -86,7 +95,9 @@ void Translate(const SDL_Event& e) {
     switch (e.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP: PushKey(e.key); break;
-    case SDL_TEXTINPUT: PushText(e.text.text); break;
+    case SDL_TEXTINPUT:
+        if (!TypedWithSystemChord()) PushText(e.text.text);
+        break;
     case SDL_MOUSEMOTION: Push(SYSMSG_MOUSEMOVE, 0, SysMakePoint(e.motion.x, e.motion.y)); break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: PushButton(e.button); break;

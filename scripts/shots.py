@@ -7,6 +7,8 @@ end-to-end tests: converts them to PNG and samples pixels in the 800 x 600 virtu
   shots.py count IN.bmp VX VY VW VH EXPR  -> pixels of the virtual rectangle for which EXPR
                                              (over r, g, b) holds
   shots.py differ A.bmp B.bmp VX VY VW VH -> pixels of the rectangle that differ by more than 24
+  shots.py rowends IN.bmp VX0 VX1 VY0 VY1 [VY0 VY1 ...] -> for each band of rows, the rightmost
+                                             x (pixels) between VX0 and VX1 with a near-white pixel (text, not stars)
 """
 import struct
 import sys
@@ -98,6 +100,21 @@ def main(argv):
                 p, q = rgb(a, x, y), rgb(b_img, x, y)
                 n += max(abs(p[i] - q[i]) for i in range(3)) > 24
         print(n)
+    elif cmd == "rowends":
+        img = read_bmp(argv[2])
+        x0, _, _, _ = to_pixels(img, float(argv[3]), 0)
+        x1, _, _, _ = to_pixels(img, float(argv[4]), 0)
+        ends = []
+        for i in range(5, len(argv) - 1, 2):
+            _, y0, _, _ = to_pixels(img, 0, float(argv[i]))
+            _, y1, _, _ = to_pixels(img, 0, float(argv[i + 1]))
+            end = 0
+            for y in range(y0, y1):
+                for x in range(x0, x1):
+                    if sum(rgb(img, x, y)) > 600:
+                        end = max(end, x)
+            ends.append(end)
+        print(*ends)
     else:
         raise SystemExit(__doc__)
 

@@ -22,12 +22,25 @@ box=$(play_count "$PLAY_LAST_SHOT" 60 292 240 16 "abs(r - b) > 40 or r + g + b >
 [ "$box" -gt 300 ] || e2e_fail "no chat box ($box pixels)"
 play_key ctrl+a
 play_type "Ravens fly at dawn"
+play_shot typing   # the screenshot keys type nothing into the box
 play_key Return
 sleep 0.3
 play_shot sent
 [ "$(text_in "$PLAY_LAST_SHOT")" -gt 40 ] || e2e_fail "the sent line is not shown"
 box=$(play_count "$PLAY_LAST_SHOT" 60 292 240 16 "abs(r - b) > 40 or r + g + b > 300")
 [ "$box" -lt 100 ] || e2e_fail "the chat box stayed open"
+
+# The same line typed without a screenshot ends where the first one ends.
+play_key t
+play_key ctrl+a
+play_type "Ravens fly at dawn"
+play_key Return
+sleep 0.3
+play_shot sent_twice
+ends=$(python3 "$PLAY_SCRIPTS/shots.py" rowends "$PLAY_LAST_SHOT" 5 230 5 19 19 33)
+set -- $ends
+[ "$1" -gt 0 ] && [ $(($1 - $2)) -le 1 ] && [ $(($2 - $1)) -le 1 ] ||
+  e2e_fail "the line typed during a screenshot ends at $1, the other at $2"
 
 # Escape while typing closes the chat; the game goes on.
 play_key r
