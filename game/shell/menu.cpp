@@ -221,6 +221,11 @@ void BuildNotesAndStart() {
 
 } // namespace
 
+void UseNewLargeFont() {
+    for (const LanguageLabel& label : LANGUAGE_LABELS) SetFontProperty(label.name, res.largeFont);
+    SetFontProperty("Start", res.largeFont);
+}
+
 void SelectHudColor(u16 swatch) {
     if (swatch >= HUD_SWATCH_COUNT) return;
     const Swatch& s = SWATCHES[swatch];

@@ -40,3 +40,6 @@ void SelectLanguage(u16 index);
 // Swatch 0..3: green, red, yellow, blue.
 void SelectHudColor(u16 swatch);
 void StartGame();
+// Points the menu's large-font controls at the current large font (LoadFonts replaced it),
+// so a frame drawn before the menu is gone never reads the freed one.
+void UseNewLargeFont();

@@ -119,6 +119,7 @@ void StartGame() {
     FreeFlags();
     ChooseShipClass(ChosenIndex(menu.shipList, SHIP_CLASS_COUNT, 0));
     LoadFonts();
+    UseNewLargeFont();
     BuildArcTable();
     InitGameGUI();
 }

@@ -1,0 +1,167 @@
+// The pre-game menu driven through the window procedure: its texts, the language flags, the
+// colour swatches, "Start" with and without choices, and the fonts for each display height.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "engine/engine.h"
+#include "engine/input.h"
+#include "engine/loop.h"
+#include "engine/utils.h"
+#include "engine/window.h"
+#include "game/shell/loc.h"
+#include "game/shell/menu.h"
+#include "game/shell/resources.h"
+#include "game/shell/startup.h"
+#include "game/sim/objects.h"
+#include "graphics/font.h"
+#include "gui/control.h"
+#include "gui/gui.h"
+#include "gui/lists.h"
+#include "tests/game/shell/windowless.h"
+#include "tests/support/fake_platform.h"
+
+namespace {
+
+std::string Text(const char* control) {
+    char text[256] = "";
+    GetPropertyString(control, "Text", text, sizeof text);
+    return text;
+}
+u32 ColorOf(const char* control, const char* property) {
+    u32 color = 0;
+    GetProperty(control, property, &color);
+    return color;
+}
+f32 FloatOf(const char* control, const char* property) {
+    f32 value = 0;
+    GetProperty(control, property, &value);
+    return value;
+}
+constexpr u32 GREY = MakeRGB(100, 100, 100);
+
+class MenuTest : public WindowlessShellTest {
+  protected:
+    void SetUp() override {
+        WindowlessShellTest::SetUp();
+        WriteLanguage("eng");
+        WriteLanguage("fin");
+        WriteFonts();
+        WriteBindings({}, 0);
+        LoadFonts();
+        Load();
+    }
+    void ClickFlag(int language) { ClickAt(60, 80 + 50 * language); }
+    // The test folder lacks the in-flight pictures, and each missing one raises an error box;
+    // with the loop stopped a box returns at once instead of waiting for an answer.
+    void ClickStart() {
+        StopEngine();
+        ClickAt(400, 520);
+    }
+    int ShipClassIndex() { return int(world.playerShip->shipClass - world.shipClasses); }
+};
+
+TEST_F(MenuTest, StartsInEnglishWithTheTabledChoices) {
+    EXPECT_STREQ(GetActiveSheet()->name, "PreGameSheetFake");
+    EXPECT_EQ(GetSelected(menu.resolutionList), 1);
+    EXPECT_EQ(GetSelected(menu.refreshList), 2);
+    EXPECT_EQ(GetSelected(menu.shipList), 0);
+    EXPECT_EQ(Text("resolution"), "eng menu 0");
+    EXPECT_EQ(Text("cvd2_homepage"), "eng menu 13");
+    EXPECT_EQ(Text("Start"), "eng menu 3 (Alpha 3.3)");
+    // The build's own date and time, in the forms "Dec  2 2005" and "00:13:15".
+    EXPECT_THAT(Text("VersionInfo"),
+                testing::MatchesRegex("eng menu 10: Alpha 3\\.3 \\( eng menu 11: [A-Z][a-z]{2} "
+                                      "[ 1-3][0-9] [0-9]{4} [0-2][0-9]:[0-5][0-9]:[0-6][0-9] \\)"));
+    EXPECT_EQ(Text("label_de"), "Deutsch");
+    EXPECT_EQ(Text("label_cz"), "\xC4\x8C"
+                                "e\xC5\xA1tina");
+    EXPECT_EQ(ColorOf("eng", "BorderColor"), GREY);
+    EXPECT_EQ(res.hudColor, MakeRGB(134, 240, 88));
+    ASSERT_NE(menu.menuFont, nullptr);
+    EXPECT_EQ(menu.menuFont->scale, 1.0f);
+    EXPECT_STREQ(GameText(52), "eng game 52");
+    EXPECT_STREQ(GetKeyName(65), "eng A");
+}
+
+TEST_F(MenuTest, AFlagSwitchesTheMenuTextsAndClickedAgainReloadsThem) {
+    ClickFlag(7);
+    EXPECT_EQ(menu.languageIndex, 7);
+    EXPECT_EQ(Text("resolution"), "fin menu 0");
+    EXPECT_EQ(Text("Start"), "fin menu 3 (Alpha 3.3)");
+    EXPECT_EQ(ColorOf("fin", "BorderColor"), GREY);
+    EXPECT_EQ(ColorOf("eng", "BorderColor"), 0u);
+    WriteFile("Texts/fin/menu.loc", LocBytes(NumberedTexts("fin2", "menu", 19)));
+    ClickFlag(7);
+    EXPECT_EQ(Text("resolution"), "fin2 menu 0");
+    EXPECT_STREQ(GameText(0), "eng game 0") << "in-flight texts change only at Start";
+}
+
+TEST_F(MenuTest, SwatchesMoveTheSelectorAndTintTheHud) {
+    struct Swatch {
+        int x, y;
+        f32 selectorX, selectorY;
+        u32 color;
+    };
+    const Swatch swatches[] = {
+        {660, 350, 628, 338, MakeRGB(65, 180, 235)},
+        {590, 350, 558, 338, MakeRGB(246, 235, 20)},
+        {660, 320, 628, 308, MakeRGB(225, 50, 30)},
+        {590, 320, 558, 308, MakeRGB(134, 240, 88)},
+    };
+    for (const Swatch& s : swatches) {
+        ClickAt(s.x, s.y);
+        EXPECT_EQ(FloatOf("Selector", "x"), s.selectorX);
+        EXPECT_EQ(FloatOf("Selector", "y"), s.selectorY);
+        EXPECT_EQ(res.hudColor, s.color);
+    }
+}
+
+TEST_F(MenuTest, StartUntouchedOpensA1024x768WindowWithTessalyAndEnglish) {
+    ClickStart();
+    EXPECT_EQ(fake::Window().width, 1024);
+    EXPECT_EQ(fake::Window().height, 768);
+    EXPECT_EQ(fake::Window().kind, SYS_WINDOW_FIXED);
+    EXPECT_EQ(ShipClassIndex(), 0);
+    EXPECT_STREQ(GameText(0), "eng game 0");
+    EXPECT_EQ(dir.Read("vaelor.log").find("Setting Display Mode"), std::string::npos);
+    EXPECT_EQ(dir.Read("vaelor.log").find("Texts/fin"), std::string::npos);
+    ASSERT_NE(res.smallFont, nullptr);
+    EXPECT_EQ(res.smallFont->lineHeight, 15);
+    EXPECT_EQ(menu.flagSurface[0], nullptr);
+}
+
+TEST_F(MenuTest, StartAppliesFullScreenModeLanguageAndShip) {
+    ClickFlag(7);
+    SetSelected(menu.resolutionList, 5);
+    SetSelected(menu.refreshList, 4);
+    SetSelected(menu.shipList, 2);
+    ClickAt(425, 210);
+    ClickStart();
+    EXPECT_EQ(fake::Window().kind, SYS_WINDOW_FULLSCREEN);
+    EXPECT_EQ(fake::Window().height, 1200);
+    EXPECT_NE(dir.Read("vaelor.log").find("Setting Display Mode to 1600x1200x32@100"),
+              std::string::npos);
+    EXPECT_STREQ(GameText(0), "fin game 0");
+    EXPECT_STREQ(GetKeyName(65), "fin A");
+    EXPECT_EQ(ShipClassIndex(), 2);
+}
+
+TEST_F(MenuTest, FontPairsDrawTwelveAndTwentyFourUnitsHighOnEveryDisplay) {
+    const struct {
+        i16 height;
+        i16 small, large;
+    } cases[] = {{600, 12, 24}, {768, 15, 30}, {1024, 19, 38}, {1200, 24, 48}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.height);
+        SetClientSize(800, c.height);
+        LoadFonts();
+        ASSERT_TRUE(res.smallFont && res.largeFont);
+        EXPECT_EQ(res.smallFont->lineHeight, c.small);
+        EXPECT_EQ(res.largeFont->lineHeight, c.large);
+        EXPECT_FLOAT_EQ(res.smallFont->lineHeight * res.smallFont->scale, 12.0f);
+        EXPECT_FLOAT_EQ(res.largeFont->lineHeight * res.largeFont->scale, 24.0f);
+        EXPECT_EQ(GetFont(), res.smallFont);
+    }
+}
+
+} // namespace
