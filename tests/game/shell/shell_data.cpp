@@ -13,6 +13,7 @@
 #include "game/shell/resources.h"
 #include "game/sim/objects.h"
 #include "graphics/font.h"
+#include "graphics/texture.h"
 #include "gui/gui.h"
 #include "tests/graphics/text/dsf_builder.h"
 
@@ -92,5 +93,7 @@ void ShellTest::TearDown() {
     menu = MenuState{};
     FreeObjects();
     FreeShipClasses();
+    // As at engine shutdown: the records the registry points into are gone.
+    ResetTextureRegistry();
     for (u32 slot = 0; slot < CB_COUNT; slot++) SetCallback(slot, nullptr);
 }
