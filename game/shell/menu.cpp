@@ -96,7 +96,7 @@ Control* MakeList(const char* name, const char* parent, f32 x, f32 y, f32 w, f32
     SetColorProperty(name, "TextColor", WHITE);
     SetColorProperty(name, "SelectorColor", SELECTOR_GREY);
     SetColorProperty(name, "Color", GREY);
-    for (int i = 0; i < count; i++) AddItem(list, items[i], u32(i));
+    for (int i = 0; i < count; i++) AddItem(list, items[i], 0);
     SetSelected(list, selected);
     return list;
 }
