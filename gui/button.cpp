@@ -1,12 +1,13 @@
 // Button: a push button drawn classic, rounded, from surfaces or as an ellipse; a release over
 // it or Space/Enter on it clicks.
-#include <GL/gl.h>
 #include <string>
 
 #include "engine/input.h"
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
@@ -38,15 +39,15 @@ class Button : public ToolTipControl {
         Font* previous = SetFont(font);
         u32 c = pressed && style != STYLE_CLASSIC ? downBackground.color : background.color;
         u32 ring = pressed ? background.color : downBackground.color;
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         switch (style) {
         case STYLE_CLASSIC:
             SetColor(c);
             glFillRect(x, y, w, h);
-            glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+            SetColorF(0.0f, 0.0f, 0.0f, 1.0f);
             glDrawRect(x, y, w, h);
             if (focused) {
-                glColor4ub(ColorR(c) / 4, ColorG(c) / 4, ColorB(c) / 4, FOCUS_ALPHA);
+                SetColor(MakeRGBA(ColorR(c) / 4, ColorG(c) / 4, ColorB(c) / 4, FOCUS_ALPHA));
                 glDrawRect(x + FOCUS_INSET, y + FOCUS_INSET, w - 9.0f, h - 8.0f);
             }
             break;
@@ -54,7 +55,7 @@ class Button : public ToolTipControl {
             SetColor(c);
             glFillRoundRect(x, y, w, h, ROUNDNESS);
             if (focused) {
-                glEnable(GL_LINE_SMOOTH);
+                glSetLineSmoothing(true);
                 SetColor(ring);
                 glDrawRoundRect(x + FOCUS_INSET, y + FOCUS_INSET, w - 9.0f, h - 8.0f, ROUNDNESS);
             }
@@ -64,7 +65,7 @@ class Button : public ToolTipControl {
             SetColor(c);
             glFillEllipse(x + w / 2, y + h / 2, w / 2, h / 2, 0);
             if (focused) {
-                glEnable(GL_LINE_SMOOTH);
+                glSetLineSmoothing(true);
                 SetColor(ring);
                 glDrawEllipse(x + w / 2, y + h / 2, w / 2 - 3.0f, h / 2 - 2.0f, 0);
             }
@@ -126,7 +127,7 @@ class Button : public ToolTipControl {
         auto* down = static_cast<Surface*>(downBackground.pointer);
         Surface* surface = pressed && down ? down : normal;
         if (!surface) return;
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
         glDrawSurfaceRect(x, y, w, h, surface, nullptr);
         BeginLinePolygons();
         glDrawSurfaceRect(x, y, w, h, surface, nullptr);

@@ -1,6 +1,5 @@
 // CheckBox and RadioButton: a box or round mark with a caption; a click or Space toggles a
 // check box and selects a radio button, clearing its radio siblings.
-#include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -9,6 +8,8 @@
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "graphics/texture.h"
 #include "gui/classes.h"
@@ -33,8 +34,8 @@ class CheckControl : public ToolTipControl {
 
     void Draw() override {
         Font* previous = SetFont(font);
-        glDisable(GL_TEXTURE_2D);
-        glLineWidth(LINE_WIDTH);
+        glSetTexturing(false);
+        glSetLineWidth(LINE_WIDTH);
         SetColor(backgroundColor);
         glFillRect(x, y, w, h);
         f32 box = h < BOX_SIZE ? std::trunc(h) : BOX_SIZE;
@@ -63,9 +64,9 @@ class CheckControl : public ToolTipControl {
     virtual bool Round() const = 0;
 
     void DrawTextureOver(const Texture* t, f32 box, f32 top) {
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
         glDrawTexture(x, top, box, box, t, nullptr, FLIP_NONE);
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
     }
 
   private:
@@ -84,18 +85,18 @@ class CheckControl : public ToolTipControl {
         SetColor(c);
         if (Round()) {
             glFillCircle(x + box / 2, top + box / 2, box / 2, MARK_SEGMENTS);
-            glColor4ub(0, 0, 0, ColorA(color));
+            SetColor(MakeRGBA(0, 0, 0, ColorA(color)));
             glDrawCircle(x + box / 2, top + box / 2, box / 2, MARK_SEGMENTS);
         } else {
             glFillRect(x, top, box, box);
-            glColor4ub(0, 0, 0, ColorA(color));
+            SetColor(MakeRGBA(0, 0, 0, ColorA(color)));
             glDrawRect(x, top, box, box);
         }
     }
 
     void DrawMark(f32 box, f32 top) {
         if (onTexture) return DrawTextureOver(onTexture, box, top);
-        glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+        SetColorF(0.0f, 0.0f, 0.0f, 1.0f);
         if (Round()) {
             glFillCircle(x + box / 2, top + box / 2, box * 0.25f, MARK_SEGMENTS);
             return;

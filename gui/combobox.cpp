@@ -1,6 +1,5 @@
 // ComboBox: a field showing the current item that drops down a list, drawn over every other
 // control through the GUI overlay, capturing the mouse while open.
-#include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
 
@@ -8,6 +7,8 @@
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "graphics/texture.h"
 #include "gui/classes.h"
@@ -46,7 +47,7 @@ class ComboBox : public ScrollHost, public ListHost {
     void Draw() override {
         Font* previous = SetFont(font);
         f32 fy = y + FieldTop(), fh = FieldHeight();
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         if (drawShadow)
             DrawSoftShadow(x, fy, x + w, fy + fh, SHADOW_WIDTH, SHADOW_INSET, SHADOW_ALPHA);
         SetColor(color);
@@ -59,8 +60,8 @@ class ComboBox : public ScrollHost, public ListHost {
             DisableOwnClips();
         }
         DrawDropButton(x + w - fh, fy, fh);
-        glDisable(GL_TEXTURE_2D);
-        glColor4ub(0, 0, 0, ColorA(color));
+        glSetTexturing(false);
+        SetColor(MakeRGBA(0, 0, 0, ColorA(color)));
         glDrawRect(x, fy, w, fh);
         SetFont(previous);
     }
@@ -161,7 +162,7 @@ class ComboBox : public ScrollHost, public ListHost {
         ControlScreenPos(this, &sx, &sy);
         Font* previous = SetFont(font);
         f32 top = sy + ListTop(), itemH = ItemHeight();
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         SetColor(color);
         glFillRect(sx, top, w, dropHeight);
         ClipTopBottom(top, top + dropHeight);
@@ -172,7 +173,7 @@ class ComboBox : public ScrollHost, public ListHost {
             if (rowTop + itemH < top) continue;
             if (rowTop > top + dropHeight) break;
             bool chosen = i32(i) == current;
-            glDisable(GL_TEXTURE_2D);
+            glSetTexturing(false);
             if (chosen) {
                 SetColor(selectorColor);
                 glFillRect(sx, rowTop, w, itemH);
@@ -184,8 +185,8 @@ class ComboBox : public ScrollHost, public ListHost {
         }
         DisableOwnClips();
         if (ListScrolls()) ScrollDraw(scroll, BarRect(), sx, sy);
-        glDisable(GL_TEXTURE_2D);
-        glColor4ub(0, 0, 0, ColorA(color));
+        glSetTexturing(false);
+        SetColor(MakeRGBA(0, 0, 0, ColorA(color)));
         glDrawRect(sx, top, w, dropHeight);
         SetFont(previous);
     }
@@ -275,20 +276,19 @@ class ComboBox : public ScrollHost, public ListHost {
 
     void DrawDropButton(f32 bx, f32 by, f32 size) {
         if (dropButtonSkin) {
-            glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+            SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
             glDrawSurfaceRect(bx, by, size, size, dropButtonSkin, nullptr);
             return;
         }
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         SetColor(scroll.color);
         glFillRect(bx, by, size, size);
-        glColor4ub(0, 0, 0, ColorA(color));
+        SetColor(MakeRGBA(0, 0, 0, ColorA(color)));
         glDrawRect(bx, by, size, size);
-        glBegin(GL_TRIANGLES);
-        glVertex2f(bx + size * 0.25f, by + size * 0.375f);
-        glVertex2f(bx + size * 0.75f, by + size * 0.375f);
-        glVertex2f(bx + size * 0.5f, by + size * 0.625f);
-        glEnd();
+        const Point2D arrow[] = {{bx + size * 0.25f, by + size * 0.375f},
+                                 {bx + size * 0.75f, by + size * 0.375f},
+                                 {bx + size * 0.5f, by + size * 0.625f}};
+        glDrawTriangles(arrow, 3);
     }
 };
 

@@ -1,10 +1,11 @@
 // The GUI's mouse cursors: 32 slots of drawn or animated surface shapes, the built-in arrow,
 // text I-beam and double bar, and the slot chosen for the current frame.
-#include <GL/gl.h>
 #include <cmath>
 
 #include "engine/input.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/texture.h"
 #include "gui/gui_internal.h"
 
@@ -24,34 +25,40 @@ bool visible = true;
 constexpr f32 ARROW_LINE_WIDTH = 1.2f;
 constexpr f32 ARROW_FILL_ALPHA = 0.3f;
 
+constexpr int MAX_OUTLINE_POINTS = 12;
+
+// The points moved to the mouse position.
+int Placed(const f32 (*points)[2], int count, f32 mx, f32 my, Point2D* out) {
+    for (int i = 0; i < count; i++) out[i] = Point2D{mx + points[i][0], my + points[i][1]};
+    return count;
+}
+
 void LineLoop(const f32 (*points)[2], int count, f32 mx, f32 my) {
-    glBegin(GL_LINE_LOOP);
-    for (int i = 0; i < count; i++) glVertex2f(mx + points[i][0], my + points[i][1]);
-    glEnd();
+    Point2D placed[MAX_OUTLINE_POINTS];
+    glDrawLineLoop(placed, Placed(points, count, mx, my, placed));
 }
 
 void DrawArrow(f32 mx, f32 my) {
     static const f32 tip[3][2] = {{0, 0}, {3, 19}, {15, 12}};
-    glDisable(GL_TEXTURE_2D);
-    glEnable(GL_LINE_SMOOTH);
-    glLineWidth(ARROW_LINE_WIDTH);
-    glColor4f(0.0f, 0.0f, 0.0f, ARROW_FILL_ALPHA);
-    glBegin(GL_TRIANGLES);
-    for (const auto& p : tip) glVertex2f(mx + p[0], my + p[1]);
-    glEnd();
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glSetTexturing(false);
+    glSetLineSmoothing(true);
+    glSetLineWidth(ARROW_LINE_WIDTH);
+    SetColorF(0.0f, 0.0f, 0.0f, ARROW_FILL_ALPHA);
+    Point2D placed[3];
+    glDrawTriangles(placed, Placed(tip, 3, mx, my, placed));
+    SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
     LineLoop(tip, 3, mx, my);
 }
 
 void DrawIBeam(f32 mx, f32 my) {
     static const f32 outline[12][2] = {{-3, -8}, {3, -8}, {3, -6}, {1, -6}, {1, 6},   {3, 6},
                                        {3, 8},   {-3, 8}, {-3, 6}, {-1, 6}, {-1, -6}, {-3, -6}};
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    glRectf(mx - 1, my - 8, mx + 1, my + 8);
-    glRectf(mx - 3, my - 8, mx + 3, my - 6);
-    glRectf(mx - 3, my + 6, mx + 3, my + 8);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glSetTexturing(false);
+    SetColorF(0.0f, 0.0f, 0.0f, 1.0f);
+    glFillRect(mx - 1, my - 8, (mx + 1) - (mx - 1), (my + 8) - (my - 8));
+    glFillRect(mx - 3, my - 8, (mx + 3) - (mx - 3), (my - 6) - (my - 8));
+    glFillRect(mx - 3, my + 6, (mx + 3) - (mx - 3), (my + 8) - (my + 6));
+    SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
     LineLoop(outline, 12, mx, my);
 }
 
@@ -60,13 +67,13 @@ void DrawDoubleBar(f32 mx, f32 my) {
                                    {-3, 1},  {-8, 1},  {-8, -1}, {-3, -1}};
     static const f32 right[8][2] = {{3, -8}, {1, -8}, {1, 8},  {3, 8},
                                     {3, 1},  {8, 1},  {8, -1}, {3, -1}};
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    glRectf(mx - 3, my - 8, mx - 1, my + 8);
-    glRectf(mx + 1, my - 8, mx + 3, my + 8);
-    glRectf(mx - 8, my - 1, mx - 3, my + 1);
-    glRectf(mx + 3, my - 1, mx + 8, my + 1);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glSetTexturing(false);
+    SetColorF(0.0f, 0.0f, 0.0f, 1.0f);
+    glFillRect(mx - 3, my - 8, (mx - 1) - (mx - 3), (my + 8) - (my - 8));
+    glFillRect(mx + 1, my - 8, (mx + 3) - (mx + 1), (my + 8) - (my - 8));
+    glFillRect(mx - 8, my - 1, (mx - 3) - (mx - 8), (my + 1) - (my - 1));
+    glFillRect(mx + 3, my - 1, (mx + 8) - (mx + 3), (my + 1) - (my - 1));
+    SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
     LineLoop(left, 8, mx, my);
     LineLoop(right, 8, mx, my);
 }
@@ -79,7 +86,7 @@ void DrawSurfaceFrame(const CursorSlot& s, f32 mx, f32 my) {
     u32 perRow = s.surface->width / s.frameWidth;
     if (perRow == 0) perRow = 1;
     f32 sx = f32((frame % perRow) * s.frameWidth), sy = f32((frame / perRow) * s.frameHeight);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
     glDrawSurface(mx - s.hotX * s.scale, my - s.hotY * s.scale, s.frameWidth * s.scale,
                   s.frameHeight * s.scale, s.surface,
                   glTempRectF(sx, sy, s.frameWidth, s.frameHeight), FLIP_NONE);

@@ -1,6 +1,5 @@
 // Dialog: a movable window with a title bar, an optional close box and an optional skin; it
 // takes the focus when first drawn and comes to the front whenever it gets the focus.
-#include <GL/gl.h>
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -9,6 +8,8 @@
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
@@ -177,9 +178,9 @@ class Dialog : public EventControl {
         f32 s = FontLineHeight(font), bar = s + TITLE_PAD;
         Control* focus = GetFocusRaw();
         u32 barColor = focus && IsInside(focus, this) ? dragBoxColor : inactiveColor;
-        glDisable(GL_TEXTURE_2D);
-        glEnable(GL_LINE_SMOOTH);
-        glLineWidth(FRAME_LINE_WIDTH);
+        glSetTexturing(false);
+        glSetLineSmoothing(true);
+        glSetLineWidth(FRAME_LINE_WIDTH);
         PushColor();
         if (shadow) DrawSoftShadow(x, y, x + w, y + h, SHADOW_WIDTH, SHADOW_INSET, SHADOW_ALPHA);
         SetColor(backgroundColor);
@@ -205,15 +206,15 @@ class Dialog : public EventControl {
         SetColor(borderColor);
         glDrawLine(x + w - s, y + 6.0f, x + w - 8.0f, y + s - 1.0f);
         glDrawLine(x + w - s, y + s - 1.0f, x + w - 8.0f, y + 6.0f);
-        glLineWidth(1.0f);
+        glSetLineWidth(1.0f);
         glDrawRect(x + box.x, y + box.y, box.w, box.h);
-        glLineWidth(FRAME_LINE_WIDTH);
+        glSetLineWidth(FRAME_LINE_WIDTH);
     }
 
     // Surfaces are drawn a second time as outlines, which smooths their edges.
     void DrawSurfaceTwice(Surface* surface, const Box& b) {
         if (!surface) return;
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
         glDrawSurfaceRect(x + b.x, y + b.y, b.w, b.h, surface, nullptr);
         BeginLinePolygons();
         glDrawSurfaceRect(x + b.x, y + b.y, b.w, b.h, surface, nullptr);

@@ -1,6 +1,5 @@
 // Drawing the control tree: each control in its parent's origin, children clipped to the
-// rectangles of all their ancestors with four GL clip planes; shared drawing helpers.
-#include <GL/gl.h>
+// rectangles of all their ancestors with four clip planes; shared drawing helpers.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -10,6 +9,8 @@
 #include "engine/window.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "gui/gui_internal.h"
 
@@ -37,31 +38,26 @@ bool Overlaps(const ClipRect& a, const ClipRect& b) {
     return a.left <= b.right && a.right >= b.left && a.top <= b.bottom && a.bottom >= b.top;
 }
 
-void SetPlane(GLenum plane, f64 a, f64 b, f64 d) {
-    const GLdouble equation[4] = {a, b, 0.0, d};
-    glClipPlane(plane, equation);
-    glEnable(plane);
-}
+// Planes 0-3 clip a child to its parent; 4 and 5 are a control's own clip.
+enum ClipPlaneIndex { CLIP_TOP, CLIP_RIGHT, CLIP_BOTTOM, CLIP_LEFT, CLIP_OWN_A, CLIP_OWN_B };
 
 // Planes 0-3 hold the parent's clip edges that the child crosses.
 void ClipChild(const ClipRect& child, const ClipRect& clip) {
     DisableClipPlanes();
-    if (child.top < clip.top) SetPlane(GL_CLIP_PLANE0, 0, 1, -clip.top);
-    if (child.right > clip.right) SetPlane(GL_CLIP_PLANE1, -1, 0, clip.right);
-    if (child.bottom > clip.bottom) SetPlane(GL_CLIP_PLANE2, 0, -1, clip.bottom);
-    if (child.left < clip.left) SetPlane(GL_CLIP_PLANE3, 1, 0, -clip.left);
+    if (child.top < clip.top) glSetClipPlane(CLIP_TOP, 0, 1, -clip.top);
+    if (child.right > clip.right) glSetClipPlane(CLIP_RIGHT, -1, 0, clip.right);
+    if (child.bottom > clip.bottom) glSetClipPlane(CLIP_BOTTOM, 0, -1, clip.bottom);
+    if (child.left < clip.left) glSetClipPlane(CLIP_LEFT, 1, 0, -clip.left);
 }
 
 void DrawSubtree(Control* c, f32 ox, f32 oy, const ClipRect* parentClip) {
     if (!c->visible) return;
-    glPushMatrix();
-    glTranslatef(ox, oy, 0.0f);
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_TEXTURE_2D);
-    glLineWidth(1.0f);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    c->Draw();
-    glPopMatrix();
+    {
+        Transform2D placed;
+        glTranslate2D(ox, oy);
+        glDefaultDrawState();
+        c->Draw();
+    }
     LayoutToolTipIfFontChanged();
     if (c->children.empty()) return;
 
@@ -93,33 +89,30 @@ void DrawTree(Control* c, f32 ox, f32 oy) {
 }
 
 void DisableClipPlanes() {
-    glDisable(GL_CLIP_PLANE0);
-    glDisable(GL_CLIP_PLANE1);
-    glDisable(GL_CLIP_PLANE2);
-    glDisable(GL_CLIP_PLANE3);
+    for (int plane = CLIP_TOP; plane <= CLIP_LEFT; plane++) glDisableClipPlane(plane);
 }
 
 void ClipLeftRight(f32 left, f32 right) {
-    SetPlane(GL_CLIP_PLANE4, 1, 0, -left);
-    SetPlane(GL_CLIP_PLANE5, -1, 0, right);
+    glSetClipPlane(CLIP_OWN_A, 1, 0, -left);
+    glSetClipPlane(CLIP_OWN_B, -1, 0, right);
 }
 
 void ClipTopBottom(f32 top, f32 bottom) {
-    SetPlane(GL_CLIP_PLANE4, 0, 1, -top);
-    SetPlane(GL_CLIP_PLANE5, 0, -1, bottom);
+    glSetClipPlane(CLIP_OWN_A, 0, 1, -top);
+    glSetClipPlane(CLIP_OWN_B, 0, -1, bottom);
 }
 
 void DisableOwnClips() {
-    glDisable(GL_CLIP_PLANE4);
-    glDisable(GL_CLIP_PLANE5);
+    glDisableClipPlane(CLIP_OWN_A);
+    glDisableClipPlane(CLIP_OWN_B);
 }
 
 void SetColorWithAlpha(u32 color, u8 alpha) {
-    glColor4ub(ColorR(color), ColorG(color), ColorB(color), alpha);
+    SetColor(MakeRGBA(ColorR(color), ColorG(color), ColorB(color), alpha));
 }
 
 void DrawOutlinedBox(f32 x, f32 y, f32 w, f32 h, u32 fill, u32 border) {
-    glDisable(GL_TEXTURE_2D);
+    glSetTexturing(false);
     SetColor(fill);
     glFillRect(x, y, w, h);
     SetColor(border);
@@ -131,35 +124,26 @@ f32 FontLineHeight(const Font* font) {
 }
 
 void BeginLinePolygons() {
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glSetOutlinePolygons(true);
 }
 
 void EndLinePolygons() {
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glSetOutlinePolygons(false);
 }
 
-namespace {
-void ShadowVertex(f32 x, f32 y, f32 alpha) {
-    glColor4f(0.0f, 0.0f, 0.0f, alpha);
-    glVertex2f(x, y);
-}
-} // namespace
-
+// Black fading from alpha at the panel's edge to nothing at width beyond it, below and to the
+// right, with a triangle filling the corner.
 void DrawSoftShadow(f32 left, f32 top, f32 right, f32 bottom, f32 width, f32 inset, f32 alpha) {
-    glDisable(GL_TEXTURE_2D);
-    glBegin(GL_QUADS);
-    ShadowVertex(left + inset, bottom, alpha);
-    ShadowVertex(right, bottom, alpha);
-    ShadowVertex(right, bottom + width, 0.0f);
-    ShadowVertex(left + inset + width, bottom + width, 0.0f);
-    ShadowVertex(right, top + inset, alpha);
-    ShadowVertex(right + width, top + inset + width, 0.0f);
-    ShadowVertex(right + width, bottom, 0.0f);
-    ShadowVertex(right, bottom, alpha);
-    glEnd();
-    glBegin(GL_TRIANGLES);
-    ShadowVertex(right, bottom, alpha);
-    ShadowVertex(right + width, bottom, 0.0f);
-    ShadowVertex(right, bottom + width, 0.0f);
-    glEnd();
+    glSetTexturing(false);
+    auto at = [](f32 x, f32 y, f32 a) { return ColorVertex{x, y, 0.0f, 0.0f, 0.0f, a}; };
+    const ColorVertex bands[] = {
+        at(left + inset, bottom, alpha), at(right, bottom, alpha),
+        at(right, bottom + width, 0.0f), at(left + inset + width, bottom + width, 0.0f),
+        at(right, top + inset, alpha),   at(right + width, top + inset + width, 0.0f),
+        at(right + width, bottom, 0.0f), at(right, bottom, alpha),
+    };
+    const ColorVertex corner[] = {at(right, bottom, alpha), at(right + width, bottom, 0.0f),
+                                  at(right, bottom + width, 0.0f)};
+    glDrawColored(PRIM_QUADS, bands, 8);
+    glDrawColored(PRIM_TRIANGLES, corner, 3);
 }

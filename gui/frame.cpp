@@ -1,10 +1,11 @@
 // The GUI's per-frame work and lifetime: start-up and shutdown, UpdateGUI and DrawGUI.
-#include <GL/gl.h>
 #include <vector>
 
 #include "engine/window.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "gui/gui_internal.h"
 #include "gui/module.h"
@@ -48,31 +49,28 @@ void UpdateGUI(f32 dt) {
 
 bool DrawGUI() {
     GUIDispatch guard;
-    glPushAttrib(GL_ENABLE_BIT | GL_TRANSFORM_BIT | GL_LINE_BIT);
-    PushColor();
-    glEnable(GL_LINE_SMOOTH);
-    glLineWidth(1.0f);
     Font* savedFont = GetFont();
-    bool entered = !Is2DMode();
-    if (entered) glEnter2D();
+    {
+        SavedDrawState savedState; // the caller's switches and line state come back after
+        PushColor();
+        glSetLineSmoothing(true);
+        glSetLineWidth(1.0f);
+        bool entered = !Is2DMode();
+        if (entered) glEnter2D();
 
-    Control* sheet = GetActiveSheetRaw();
-    if (sheet) {
-        DrawTree(sheet, 0.0f, 0.0f);
-        DrawToolTip();
+        if (Control* sheet = GetActiveSheetRaw()) {
+            DrawTree(sheet, 0.0f, 0.0f);
+            DrawToolTip();
+        }
+        glDefaultDrawState();
+        DisableClipPlanes();
+        DisableOwnClips();
+        if (OverlayFunc overlay = GetGUIOverlay()) overlay();
+        DrawCursor();
+
+        if (entered) glLeave2D();
+        PopColor();
     }
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_TEXTURE_2D);
-    glLineWidth(1.0f);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    DisableClipPlanes();
-    DisableOwnClips();
-    if (OverlayFunc overlay = GetGUIOverlay()) overlay();
-    DrawCursor();
-
-    if (entered) glLeave2D();
-    PopColor();
-    glPopAttrib();
     SetFont(savedFont);
     if (GetActiveSheetRaw() && !IsGUIFlagEnabled(GUI_SHOW_SCENE) && IsGUIFlagEnabled(GUI_THROTTLE))
         Sys_Sleep(THROTTLE_SLEEP_MS);

@@ -1,6 +1,5 @@
 // Label: wrapped, aligned text over an optional background, with a vertical scroll bar when
 // the text is taller than the label.
-#include <GL/gl.h>
 #include <algorithm>
 #include <string>
 
@@ -8,6 +7,7 @@
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
@@ -25,7 +25,7 @@ class Label : public ScrollHost {
     void Draw() override {
         Font* previous = SetFont(font);
         Layout();
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         if (ColorA(color)) {
             SetColor(color);
             glFillRect(x, y, w, h);

@@ -2,7 +2,6 @@
 // by click, Shift+click, keys and first letters; the built-in scroll bar.
 #include "gui/listbox.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -11,6 +10,8 @@
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "graphics/markup.h"
 #include "gui/classes.h"
@@ -190,7 +191,7 @@ void ListBox::DrawItemText(const ListItem& item, f32 tx, f32 ty, f32 width) {
 void ListBox::Draw() {
     Font* previous = SetFont(font);
     Layout();
-    glDisable(GL_TEXTURE_2D);
+    glSetTexturing(false);
     SetColor(color);
     glFillRect(x, y, w, h);
     f32 itemH = ItemHeight(), lineH = FontLineHeight(font), top = y + HeaderHeight();
@@ -203,12 +204,12 @@ void ListBox::Draw() {
         if (rowTop + itemH < top) continue;
         if (rowTop > y + h) break;
         const ListItem& item = items[i];
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         if (item.selected) {
             SetColor(selectorColor);
             glFillRect(x, rowTop, w, itemH);
         } else if (i % 2 == 1) {
-            glColor4f(0.0f, 0.0f, 0.0f, STRIPE_ALPHA);
+            SetColorF(0.0f, 0.0f, 0.0f, STRIPE_ALPHA);
             glFillRect(x, rowTop, w, itemH);
         }
         f32 indent = item.data ? lineH + TEXT_X : 0.0f;
@@ -218,8 +219,8 @@ void ListBox::Draw() {
     }
     DisableOwnClips();
     if (BarShown()) ScrollDraw(scroll, BarRect(), x, y);
-    glDisable(GL_TEXTURE_2D);
-    glColor4ub(0, 0, 0, ColorA(color));
+    glSetTexturing(false);
+    SetColor(MakeRGBA(0, 0, 0, ColorA(color)));
     glDrawRect(x, y, w, h);
     SetFont(previous);
 }

@@ -1,12 +1,12 @@
 // MCListBox: a ListBox whose items are split into columns (cells separated by tabs), under a
 // column bar with the titles.
-#include <GL/gl.h>
 #include <string>
 #include <vector>
 
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
@@ -28,7 +28,7 @@ class MCListBox : public ListBox {
     void Draw() override {
         ListBox::Draw();
         Font* previous = SetFont(font);
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         SetColor(barColor);
         glFillRect(x, y, w, columnH);
         f32 cx = x, ty = y + (columnH - FontLineHeight(font)) / 2;
@@ -37,12 +37,12 @@ class MCListBox : public ListBox {
             SetColor(barTextColor);
             DrawCutText(columns[i].title, cx + CELL_PAD, ty, columns[i].width - 2 * CELL_PAD);
             cx += columns[i].width;
-            glDisable(GL_TEXTURE_2D);
+            glSetTexturing(false);
             SetColor(barBorderColor);
             glDrawLine(cx, y, cx, y + columnH);
         }
         DisableOwnClips();
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         SetColor(barBorderColor);
         glDrawRect(x, y, w, columnH);
         SetFont(previous);

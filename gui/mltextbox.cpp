@@ -1,6 +1,5 @@
 // MLTextBox: the multi-line editor. Text wraps to the box, keeps its newlines, scrolls with
 // a built-in vertical bar, and Up and Down move the caret between wrapped lines.
-#include <GL/gl.h>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
@@ -42,12 +42,12 @@ class MLTextBox : public ScrollHost {
         if (HitTest(mx, my) && !(barShown && ScrollHit(BarRect(), mx, my)))
             SelectCursor(CURSOR_IBEAM);
         Font* previous = SetFont(font);
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         SetColor(color);
         glFillRect(x, y, w, h);
         DrawLines();
         if (barShown) ScrollDraw(scroll, BarRect(), x, y);
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         SetColor(borderColor);
         glDrawRect(x, y, w, h);
         SetFont(previous);
@@ -285,7 +285,7 @@ class MLTextBox : public ScrollHost {
             f32 xa = RawTextWidth(font, editor.text.data() + l.start, size_t(a - l.start));
             f32 xb = RawTextWidth(font, editor.text.data() + l.start, size_t(b - l.start));
             if (b > a) {
-                glDisable(GL_TEXTURE_2D);
+                glSetTexturing(false);
                 SetColor(selectedColor);
                 glFillRect(left + xa, ly, std::max(xb - xa, lineH / 2), lineH);
             }
@@ -296,8 +296,8 @@ class MLTextBox : public ScrollHost {
         if (editor.caretVisible && GetFocusRaw() == this) {
             f32 cx = 0, cy = 0;
             CaretPoint(editor.cPos, &cx, &cy);
-            glDisable(GL_TEXTURE_2D);
-            glColor4ub(1, 1, 1, ColorA(color));
+            glSetTexturing(false);
+            SetColor(MakeRGBA(1, 1, 1, ColorA(color)));
             glDrawLine(left + cx, top + cy - scroll.cBlock, left + cx,
                        top + cy - scroll.cBlock + lineH);
         }

@@ -1,6 +1,5 @@
 // PictureBox, ProgressBar and StatusBar: a picture shown at its own size, a filled progress
 // bar, and a bar of text panels.
-#include <GL/gl.h>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -8,6 +7,8 @@
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "graphics/texture.h"
 #include "gui/classes.h"
@@ -21,7 +22,7 @@ constexpr f32 PANEL_TEXT_X = 5.0f;
 constexpr size_t MAX_PANELS = 64;
 
 void DrawSurfaceTwice(f32 x, f32 y, f32 w, f32 h, const Surface* s, const TempRectF* source) {
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
     glDrawSurface(x, y, w, h, s, source, FLIP_NONE);
     BeginLinePolygons();
     glDrawSurface(x, y, w, h, s, source, FLIP_NONE);
@@ -32,7 +33,7 @@ class PictureBox : public ToolTipControl {
   public:
     // The picture at its own size from (SourceX, SourceY); Color shows where it ends.
     void Draw() override {
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         f32 sw = 0, sh = 0;
         if (picture) {
             sw = std::max(0.0f, std::min(w, f32(picture->width) - sourceX));
@@ -44,8 +45,8 @@ class PictureBox : public ToolTipControl {
         }
         if (picture && sw > 0 && sh > 0)
             DrawSurfaceTwice(x, y, sw, sh, picture, glTempRectF(sourceX, sourceY, sw, sh));
-        glDisable(GL_TEXTURE_2D);
-        glLineWidth(PICTURE_BORDER);
+        glSetTexturing(false);
+        glSetLineWidth(PICTURE_BORDER);
         SetColor(borderColor);
         glDrawRect(x, y, w, h);
     }
@@ -69,13 +70,13 @@ class PictureBox : public ToolTipControl {
 class ProgressBar : public Control {
   public:
     void Draw() override {
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         if (backSurface) {
             DrawSurfaceTwice(x, y, w, h, backSurface, nullptr);
         } else {
             SetColor(backColor);
             glFillRect(x, y, w, h);
-            glColor4ub(0, 0, 0, ColorA(backColor));
+            SetColor(MakeRGBA(0, 0, 0, ColorA(backColor)));
             glDrawRect(x, y, w, h);
         }
         // Values outside 0..1 stay inside the bar.
@@ -84,7 +85,7 @@ class ProgressBar : public Control {
         f32 bx = x + BAR_INSET, by = y + BAR_INSET, bw = (w - 2 * BAR_INSET) * p,
             bh = h - 2 * BAR_INSET;
         if (texture) {
-            glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+            SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
             glDrawTexture(bx, by, bw, bh, texture,
                           glTempRectF(0, 0, texture->width * p, texture->height), FLIP_NONE);
         } else {

@@ -2,7 +2,6 @@
 // drawn or skinned look; the hosting every control with a bar shares, and the ScrollBar class.
 #include "gui/scroll.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -11,6 +10,8 @@
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/texture.h"
 #include "gui/classes.h"
 
@@ -89,19 +90,15 @@ void Act(ScrollState& s, u8 part) {
 void Triangle(const Geometry& g, f32 bx, f32 by, f32 size, bool first) {
     // Corners at a quarter, half and three quarters of the arrow button.
     f32 q = size * 0.25f, half = size * 0.5f, tq = size * 0.75f;
-    glBegin(GL_TRIANGLES);
     if (g.vertical) {
         f32 tipY = first ? by + q : by + tq, baseY = first ? by + tq : by + q;
-        glVertex2f(bx + half, tipY);
-        glVertex2f(bx + tq, baseY);
-        glVertex2f(bx + q, baseY);
+        const Point2D arrow[] = {{bx + half, tipY}, {bx + tq, baseY}, {bx + q, baseY}};
+        glDrawTriangles(arrow, 3);
     } else {
         f32 tipX = first ? bx + q : bx + tq, baseX = first ? bx + tq : bx + q;
-        glVertex2f(tipX, by + half);
-        glVertex2f(baseX, by + q);
-        glVertex2f(baseX, by + tq);
+        const Point2D arrow[] = {{tipX, by + half}, {baseX, by + q}, {baseX, by + tq}};
+        glDrawTriangles(arrow, 3);
     }
-    glEnd();
 }
 
 // A rectangle along the bar from `start` of length `size`, in draw coordinates.
@@ -115,9 +112,9 @@ void PartRect(const Geometry& g, f32 bx, f32 by, f32 start, f32 size, f32* rx, f
 
 void DrawDrawn(const ScrollState& s, const Geometry& g, f32 bx, f32 by) {
     f32 px, py, pw, ph;
-    glDisable(GL_TEXTURE_2D);
-    glColor4ub(u8(ColorR(s.color) * TRACK_SHADE), u8(ColorG(s.color) * TRACK_SHADE),
-               u8(ColorB(s.color) * TRACK_SHADE), ColorA(s.color));
+    glSetTexturing(false);
+    SetColor(MakeRGBA(u8(ColorR(s.color) * TRACK_SHADE), u8(ColorG(s.color) * TRACK_SHADE),
+                      u8(ColorB(s.color) * TRACK_SHADE), ColorA(s.color)));
     PartRect(g, bx, by, 0, g.length, &px, &py, &pw, &ph);
     glFillRect(px, py, pw, ph);
     const f32 starts[3] = {0.0f, g.length - g.arrow, g.sliderStart};
@@ -126,7 +123,7 @@ void DrawDrawn(const ScrollState& s, const Geometry& g, f32 bx, f32 by) {
         PartRect(g, bx, by, starts[i], sizes[i], &px, &py, &pw, &ph);
         SetColor(s.color);
         glFillRect(px, py, pw, ph);
-        glColor4ub(0, 0, 0, ColorA(s.color));
+        SetColor(MakeRGBA(0, 0, 0, ColorA(s.color)));
         glDrawRect(px, py, pw, ph);
         if (i < 2) Triangle(g, px, py, g.thickness, i == 0);
     }
@@ -142,7 +139,7 @@ void DrawSkinned(const ScrollSkin& skin, const Geometry& g, f32 bx, f32 by) {
         f32 sx = g.vertical ? 0 : index * pieceW, sy = g.vertical ? index * pieceH : 0;
         glDrawSurface(px, py, pw, ph, surface, glTempRectF(sx, sy, pieceW, pieceH), FLIP_NONE);
     };
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
     piece(2, g.arrow, g.track);
     piece(0, 0.0f, g.arrow);
     piece(1, g.length - g.arrow, g.arrow);

@@ -1,11 +1,12 @@
 // Sheet: a full-screen root page with a colour, surface, function or repeated texture behind
 // its controls.
-#include <GL/gl.h>
 
 #include "engine/input.h"
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/texture.h"
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
@@ -31,7 +32,7 @@ class Sheet : public EventControl {
         switch (mode) {
         case BG_NONE: break;
         case BG_COLOR:
-            glDisable(GL_TEXTURE_2D);
+            glSetTexturing(false);
             SetColor(background.color);
             glFillRect(x, y, VIRTUAL_WIDTH, VIRTUAL_HEIGHT);
             break;
@@ -69,17 +70,8 @@ class Sheet : public EventControl {
         if (!texture) return;
         f32 across = f32(mode - (BG_TEXTURE - 1));
         f32 down = across * VIRTUAL_HEIGHT / VIRTUAL_WIDTH;
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, texture->name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-        glBegin(GL_QUADS);
-        glTexCoord2f(0, 0), glVertex2f(x, y);
-        glTexCoord2f(across, 0), glVertex2f(x + VIRTUAL_WIDTH, y);
-        glTexCoord2f(across, down), glVertex2f(x + VIRTUAL_WIDTH, y + VIRTUAL_HEIGHT);
-        glTexCoord2f(0, down), glVertex2f(x, y + VIRTUAL_HEIGHT);
-        glEnd();
+        SetColorF(1.0f, 1.0f, 1.0f, 1.0f);
+        glDrawTextureRepeated(x, y, VIRTUAL_WIDTH, VIRTUAL_HEIGHT, texture, across, down);
     }
 };
 } // namespace

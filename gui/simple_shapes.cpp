@@ -1,11 +1,12 @@
 // Line, Shape and Frame: controls that only draw (a line, a filled outlined shape, a titled
 // group frame).
-#include <GL/gl.h>
 #include <string>
 
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
@@ -21,7 +22,7 @@ constexpr f32 FRAME_TITLE_GAP = 3.0f; // free space each side of the title
 class Line : public Control {
   public:
     void Draw() override {
-        glLineWidth(lineWidth);
+        glSetLineWidth(lineWidth);
         SetColor(color);
         if (invert)
             glDrawLine(x + w, y, x, y + h);
@@ -46,7 +47,7 @@ enum ShapeKind : u8 { SHAPE_RECT = 0, SHAPE_ROUND_RECT = 1, SHAPE_ELLIPSE = 2 };
 class Shape : public EventControl {
   public:
     void Draw() override {
-        glDisable(GL_TEXTURE_2D);
+        glSetTexturing(false);
         i16 segments = i16(w * ELLIPSE_SEGMENTS_PER_UNIT + ELLIPSE_BASE_SEGMENTS);
         for (int outline = 0; outline < 2; outline++) {
             SetColor(outline ? borderColor : color);
@@ -116,14 +117,10 @@ class Frame : public Control {
         f32 gapStart = x + FRAME_TITLE_X - FRAME_TITLE_GAP;
         f32 gapEnd = x + FRAME_TITLE_X + titleWidth + FRAME_TITLE_GAP;
         if (text.empty()) gapEnd = gapStart;
-        glBegin(GL_LINE_STRIP);
-        glVertex2f(gapStart, top);
-        glVertex2f(left, top);
-        glVertex2f(left, bottom);
-        glVertex2f(right, bottom);
-        glVertex2f(right, top);
-        glVertex2f(gapEnd < right ? gapEnd : right, top);
-        glEnd();
+        const Point2D border[] = {{gapStart, top}, {left, top},
+                                  {left, bottom},  {right, bottom},
+                                  {right, top},    {gapEnd < right ? gapEnd : right, top}};
+        glDrawLineStrip(border, 6);
     }
 };
 } // namespace

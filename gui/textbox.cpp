@@ -1,6 +1,5 @@
 // TextBox: a one-line editor with caret, selection, drag selection, word selection, input
 // formats, a length limit, the clipboard keys and a default button pressed by Enter.
-#include <GL/gl.h>
 #include <algorithm>
 #include <string>
 
@@ -8,6 +7,7 @@
 #include "engine/utils.h"
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "gui/classes.h"
 #include "gui/gui_internal.h"
@@ -196,7 +196,7 @@ class TextBox : public ToolTipControl {
         f32 x0 = WidthTo(s0), x1 = WidthTo(s1);
         DrawSegment(tx, ty, 0, s0, textColor);
         if (s1 > s0) {
-            glDisable(GL_TEXTURE_2D);
+            glSetTexturing(false);
             SetColor(selectedColor);
             glFillRect(tx + x0, ty, x1 - x0, lineH);
             DrawSegment(tx + x0, ty, s0, s1, selectedTextColor);
@@ -204,8 +204,8 @@ class TextBox : public ToolTipControl {
         DrawSegment(tx + x1, ty, s1, end, textColor);
         if (editor.caretVisible && GetFocusRaw() == this) {
             f32 cx = tx + WidthTo(editor.cPos);
-            glDisable(GL_TEXTURE_2D);
-            glColor4ub(1, 1, 1, ColorA(color));
+            glSetTexturing(false);
+            SetColor(MakeRGBA(1, 1, 1, ColorA(color)));
             glDrawLine(cx, ty, cx, ty + lineH);
         }
     }

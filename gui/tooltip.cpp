@@ -1,6 +1,5 @@
 // The tooltip: raised by a control's countdown, laid out beside the pointer and kept on the
 // screen, faded in, hidden by any mouse event, drawn with an optional soft shadow.
-#include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -8,6 +7,9 @@
 #include "engine/input.h"
 #include "engine/utils.h"
 #include "graphics/color.h"
+#include "graphics/draw2d.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/draw2d_state.h"
 #include "graphics/font.h"
 #include "graphics/texture.h"
 #include "gui/gui_internal.h"
@@ -113,36 +115,25 @@ void DrawToolTip() {
     f32 left = std::trunc(tip.x), top = std::trunc(tip.y);
     f32 right = left + tip.w, bottom = top + tip.h;
     DisableClipPlanes();
-    glDisable(GL_TEXTURE_2D);
+    glSetTexturing(false);
     if (tip.shadow)
         DrawSoftShadow(left, top, right, bottom, SHADOW_WIDTH, SHADOW_INSET,
                        SHADOW_ALPHA * tip.fade);
     if (tip.texture) {
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, tip.texture->name);
-        glColor4f(1.0f, 1.0f, 1.0f, tip.fade);
+        SetColorF(1.0f, 1.0f, 1.0f, tip.fade);
         f32 s = tip.w / std::max<f32>(tip.texture->width, 1.0f);
         f32 t = tip.h / std::max<f32>(tip.texture->height, 1.0f);
-        glBegin(GL_QUADS);
-        glTexCoord2f(0, 0), glVertex2f(left, top);
-        glTexCoord2f(s, 0), glVertex2f(right, top);
-        glTexCoord2f(s, t), glVertex2f(right, bottom);
-        glTexCoord2f(0, t), glVertex2f(left, bottom);
-        glEnd();
-        glDisable(GL_TEXTURE_2D);
+        const TexVertex quad[] = {
+            {left, top, 0, 0}, {right, top, s, 0}, {right, bottom, s, t}, {left, bottom, 0, t}};
+        glDrawTextured(PRIM_QUADS, quad, 4, tip.texture);
     } else {
         SetColorWithAlpha(tip.color, u8(tip.fade * 255.0f));
-        glRectf(left, top, right, bottom);
+        glFillRect(left, top, (right) - (left), (bottom) - (top));
     }
-    glColor4f(0.0f, 0.0f, 0.0f, tip.fade);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(left, top);
-    glVertex2f(right, top);
-    glVertex2f(right, bottom);
-    glVertex2f(left, bottom);
-    glEnd();
+    SetColorF(0.0f, 0.0f, 0.0f, tip.fade);
+    glDrawRect(left, top, tip.w, tip.h);
     Font* previous = SetFont(TipFont());
     DrawText(left + TEXT_INSET_X, top + TEXT_INSET_Y, tip.text.c_str(), ALIGN_LEFT);
     SetFont(previous);
-    glEnable(GL_TEXTURE_2D);
+    glSetTexturing(true);
 }
