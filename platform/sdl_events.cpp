@@ -5,21 +5,30 @@
 namespace {
 // One SDL event can become several messages (a text event carries several characters).
 constexpr int QUEUE_SIZE = 64;
-SysMessage queue[QUEUE_SIZE];
-int queueHead = 0, queueCount = 0;
+struct EventState {
+    SysMessage queue[QUEUE_SIZE];
+    int queueHead = 0, queueCount = 0;
+    // Modifiers as they were at the last key press in event order. SDL's own modifier state is
+    // already past the whole batch of pumped events, so a quick Alt+Shift+S would read as no
+    // modifiers by the time its text event is translated.
+    uint16_t keyMods = 0;
+};
+EventState events;
 
 void Push(uint32_t type, uint32_t wparam, uint32_t lparam) {
-    if (queueCount == QUEUE_SIZE) return;
-    queue[(queueHead + queueCount++) % QUEUE_SIZE] = SysMessage{type, wparam, lparam};
+    if (events.queueCount == QUEUE_SIZE) return;
+    events.queue[(events.queueHead + events.queueCount++) % QUEUE_SIZE] =
+        SysMessage{type, wparam, lparam};
 }
 
 // A key is a system key while Alt is held, and Alt and F10 are system keys themselves.
 bool IsSystemKey(const SDL_Keysym& sym) {
-    return (SDL_GetModState() & KMOD_ALT) || sym.scancode == SDL_SCANCODE_LALT ||
+    return (sym.mod & KMOD_ALT) || sym.scancode == SDL_SCANCODE_LALT ||
            sym.scancode == SDL_SCANCODE_RALT || sym.scancode == SDL_SCANCODE_F10;
 }
 
 void PushKey(const SDL_KeyboardEvent& e) {
+    if (e.type == SDL_KEYDOWN) events.keyMods = e.keysym.mod;
     SDLP_Key key = SDLP_TranslateKey(e.keysym);
     if (key.virtualKey == 0) return;
     bool down = e.type == SDL_KEYDOWN;
@@ -33,7 +42,7 @@ void PushKey(const SDL_KeyboardEvent& e) {
 // select-all), not text; a desktop sends them as system keys only. AltGr (right Alt, or Ctrl with
 // Alt on some layouts) still types its characters.
 bool TypedWithSystemChord() {
-    SDL_Keymod mods = SDL_GetModState();
+    uint16_t mods = events.keyMods;
     if (mods & (KMOD_RALT | KMOD_MODE)) return false;
     return (mods & (KMOD_LALT | KMOD_CTRL)) != 0;
 }
@@ -116,10 +125,11 @@ void Translate(const SDL_Event& e) {
 
 bool Sys_PollMessage(SysMessage* msg) {
     SDL_Event e;
-    while (queueCount == 0 && SDL_WasInit(SDL_INIT_EVENTS) && SDL_PollEvent(&e)) Translate(e);
-    if (queueCount == 0) return false;
-    *msg = queue[queueHead];
-    queueHead = (queueHead + 1) % QUEUE_SIZE;
-    queueCount--;
+    while (events.queueCount == 0 && SDL_WasInit(SDL_INIT_EVENTS) && SDL_PollEvent(&e))
+        Translate(e);
+    if (events.queueCount == 0) return false;
+    *msg = events.queue[events.queueHead];
+    events.queueHead = (events.queueHead + 1) % QUEUE_SIZE;
+    events.queueCount--;
     return true;
 }
