@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# A scripted flight of about a minute under AddressSanitizer with LeakSanitizer: the game built
+# in the sanitizer tree (scripts/build_sanitize.sh) plays from a copy of the program folder and
+# must end with no invalid access and nothing definitely lost.
+#   memcheck_flight.sh [sanitizer build folder] [seconds]
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+ASAN_DIR=$(cd "${1:-$ROOT/build/asan}" && pwd)
+SECONDS_TO_FLY=${2:-60}
+if [ -z "${MEMCHECK_INSIDE_XVFB:-}" ]; then
+  MEMCHECK_INSIDE_XVFB=1 exec "$ROOT/scripts/with_xvfb.sh" 1024x768 "$0" "$ASAN_DIR" "$SECONDS_TO_FLY"
+fi
+. "$ROOT/scripts/player.sh"
+PLAY_DIR=$(mktemp -d)
+trap 'kill -9 "${PLAY_PID:-}" 2>/dev/null || true; rm -rf "$PLAY_DIR"' EXIT
+cp -r "$ROOT/build/dist/." "$PLAY_DIR/"
+cp "$ASAN_DIR/dist/corvane" "$PLAY_DIR/corvane"
+REPORT=$PLAY_DIR/asan
+export DBUS_SESSION_BUS_ADDRESS=disabled: ALSOFT_DRIVERS=null
+export ASAN_OPTIONS=detect_leaks=1:log_path=$REPORT UBSAN_OPTIONS=print_stacktrace=1:log_path=$REPORT
+export LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0
+
+play_start
+play_click 470 328
+menu_start
+end=$((SECONDS + SECONDS_TO_FLY))
+round=0
+while [ $SECONDS -lt $end ]; do
+  round=$((round + 1))
+  play_hold w 1
+  play_hold d 0.5
+  play_move 400 120
+  play_hold_button 1 1
+  play_key g
+  play_click 400 120 3
+  play_key Up
+  play_key j
+  sleep 3
+  play_key j
+  sleep 2
+  play_key c
+  sleep 2
+  play_key c
+  play_key t
+  play_type "round $round"
+  play_key Return
+  play_hold s 1
+done
+play_key Escape
+play_expect_exit 0
+echo "memcheck: $round rounds in ${SECONDS_TO_FLY} s"
+if ls "$REPORT".* >/dev/null 2>&1; then
+  cat "$REPORT".*
+  grep -q "ERROR: AddressSanitizer\|runtime error\|ERROR: LeakSanitizer" "$REPORT".* && exit 1
+fi
+echo "memcheck: no invalid accesses, nothing definitely lost"
