@@ -80,7 +80,8 @@ TEST(ParseWAVTest, AcceptedLayouts) {
     }
     // Data before the format: the format that follows still applies to the samples.
     WavInfo w;
-    ASSERT_EQ(Parse(Riff(Chunk("data", std::string(40, 'x')) + Fmt(1, 2, 22050, 16)), &w), nullptr);
+    const std::string file = Riff(Chunk("data", std::string(40, 'x')) + Fmt(1, 2, 22050, 16));
+    ASSERT_EQ(Parse(file, &w), nullptr); // the samples point into file, which must outlive them
     EXPECT_EQ(LayoutOf(w), Layout(WAV_PCM, 2, 16, 4, 22050, 40, 0));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(w.samples), w.size), std::string(40, 'x'));
 }
