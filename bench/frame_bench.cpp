@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "audio/device.h"
+#include "audio/module.h"
 #include "engine/engine.h"
 #include "engine/input.h"
 #include "engine/window.h"
@@ -26,8 +27,10 @@
 #include "game/sim/scene.h"
 #include "graphics/draw2d.h"
 #include "graphics/draw2d_game.h"
+#include "graphics/module.h"
 #include "gui/gui.h"
 #include "gui/lists.h"
+#include "gui/module.h"
 #include "bench/bench_times.h"
 
 namespace {
@@ -157,6 +160,11 @@ bool StartInFlight() {
     }
     setenv("ALSOFT_DRIVERS", "null", 0);
     setenv("vblank_mode", "0", 0); // Mesa: a swap never waits for a vertical blank
+    setenv("VAELOR_NO_SWAP_WAIT", "1", 0);
+    // The layers above the engine hand it their frame hooks, as the game's own start does.
+    RegisterGraphicsModule();
+    RegisterGUIModule();
+    RegisterAudioModule();
     InitEngine("frame_bench");
     InitAL(nullptr);
     CreateMainWindow(800, 600, 0);
