@@ -44,9 +44,16 @@ void LoadUserConfig() {
     u8 bytes[BINDING_COUNT * RECORD_BYTES];
     size_t got = fread(bytes, 1, sizeof bytes, file);
     fclose(file);
-    // A short file fills the whole records it holds; the others keep what they had.
-    memcpy(keyBindings, bytes, got / RECORD_BYTES * RECORD_BYTES);
+    ParseUserConfig(bytes, got);
     LogWrite("User configuration loaded");
+}
+
+size_t ParseUserConfig(const u8* data, size_t size) {
+    if (!data) return 0;
+    // A short file fills the whole records it holds; a long one gives only the table's worth.
+    size_t records = size / RECORD_BYTES < BINDING_COUNT ? size / RECORD_BYTES : BINDING_COUNT;
+    if (records > 0) memcpy(keyBindings, data, records * RECORD_BYTES);
+    return records;
 }
 
 bool IsActionDown(u32 action) {

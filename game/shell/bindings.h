@@ -32,6 +32,9 @@ enum Action : u32 {
 };
 
 void LoadUserConfig();
+// Takes every whole four-byte record of a binding file's bytes, at most BINDING_COUNT; the
+// bindings past them keep what they had. Returns the records taken.
+size_t ParseUserConfig(const u8* data, size_t size);
 bool IsActionDown(u32 action);
 // Appends the binding's key names joined by " + " (and a line break when asked) to buffer, a
 // 0-terminated string of capacity bytes.

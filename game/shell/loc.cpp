@@ -50,8 +50,8 @@ void FreeStrings(std::vector<char*>* strings) {
 
 // Every record the count announces, each a 0-terminated heap copy; false when a count or
 // length is negative or the bytes run out.
-bool ParseRecords(const std::vector<u8>& bytes, std::vector<char*>* strings) {
-    ByteReader reader(bytes.data(), bytes.size());
+bool ParseRecords(const u8* data, size_t size, std::vector<char*>* strings) {
+    ByteReader reader(data, size);
     i16 count = reader.I16();
     if (!reader.Ok() || count < 0) return false;
     strings->reserve(size_t(count) + 1);
@@ -74,8 +74,12 @@ bool ParseRecords(const std::vector<u8>& bytes, std::vector<char*>* strings) {
 
 bool TryLoadLOC(const char* path, LocTable* table) {
     std::vector<u8> bytes;
+    return ReadFileBytes(path, &bytes) && ParseLOC(bytes.data(), bytes.size(), table);
+}
+
+bool ParseLOC(const u8* data, size_t size, LocTable* table) {
     std::vector<char*> strings;
-    if (!ReadFileBytes(path, &bytes) || !ParseRecords(bytes, &strings)) return false;
+    if (!table || !ParseRecords(data, size, &strings)) return false;
     char** entries = static_cast<char**>(malloc((strings.size() + 1) * sizeof(char*)));
     if (!entries) {
         FreeStrings(&strings);
@@ -114,11 +118,15 @@ const char* LocText(const LocTable& table, u32 n) {
 void ApplyKeyNames(const char* path) {
     LocTable keys;
     LoadLOC(path, &keys);
+    ApplyKeyNameTable(keys);
+    FreeLOC(&keys);
+}
+
+void ApplyKeyNameTable(const LocTable& keys) {
     // The engine reads 256 names; a short file names the rest nothing instead of reading on.
     const char* names[KEY_NAME_COUNT];
     for (int i = 0; i < KEY_NAME_COUNT; i++) names[i] = LocText(keys, u32(i));
     SetKeyNames(names);
-    FreeLOC(&keys);
 }
 
 const char* LanguageCode(u16 index) {

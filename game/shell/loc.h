@@ -17,6 +17,8 @@ void LoadLOC(const char* path, LocTable* table);
 // The same without the fatal box: false (table untouched) for a missing file or one whose
 // records do not fit the format or the bytes it holds.
 bool TryLoadLOC(const char* path, LocTable* table);
+// The same over a file's bytes already in memory.
+bool ParseLOC(const u8* data, size_t size, LocTable* table);
 void FreeLOC(LocTable* table);
 // Entry n of a table, or "" past its end.
 const char* LocText(const LocTable& table, u32 n);
@@ -30,6 +32,8 @@ inline const char* MenuText(u32 n) {
 // Loads a "keyboard.loc", hands its first 256 entries to the engine's key names (missing
 // entries become unnamed keys) and frees it again.
 void ApplyKeyNames(const char* path);
+// Hands a loaded key-name table's first 256 entries to the engine.
+void ApplyKeyNameTable(const LocTable& keys);
 
 constexpr int LANGUAGE_COUNT = 8;
 // Language codes in the menu's order: "eng", "cro", "cz", "pl", "de", "it", "spa", "fin";
