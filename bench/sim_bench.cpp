@@ -12,24 +12,21 @@
 
 #include "game/sim/callbacks.h"
 #include "game/sim/objects.h"
+#include "game/sim/projectiles.h"
 
 namespace {
 constexpr f32 FRAME = 1.0f / 60.0f;
 constexpr int REPETITIONS = 7;
 constexpr f64 GOAL_US = 250.0;
 
-// A projectile stand-in: moves like every bolt and never reaches the end of its lifetime here.
-struct Drifter : GameObject {
-    void Draw() override {}
-    void Update(f32 dt) override { MoveObject(this, dt); }
-};
-
 void Populate(int count) {
     ResetSimulation();
     for (int i = 0; i < count; ++i) {
         GameObject** slot = NewObjectSlot();
         if (!slot) break;
-        auto* d = new Drifter;
+        // The game's own projectiles, bolts and torpedoes alternately; an age far below the
+        // lifetime keeps every one in the table for the whole run.
+        GameObject* d = i % 2 ? MakePulseTorpedo() : MakeDisruptorBolt();
         d->velX = f32(i % 97) * 30.0f;
         d->velY = -3000.0f;
         d->age = -1e9f;
