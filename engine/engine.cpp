@@ -7,7 +7,7 @@
 #include "engine/log.h"
 #include "engine/loop.h"
 #include "engine/module.h"
-#include "engine/utils.h"
+#include "engine/strings.h"
 #include "engine/window.h"
 #include "platform/platform.h"
 
@@ -17,12 +17,15 @@ constexpr const char* GAME_VERSION = "Alpha 3.3";
 constexpr size_t TITLE_SIZE = 128; // at most 127 characters and the terminator
 constexpr u32 ALLOC_STEP = 64;
 
-char windowTitle[TITLE_SIZE] = "Vaelor Engine";
-bool destroyed = false;
-bool exitHandlerRegistered = false;
-
-void** allocList = nullptr;
-u32 allocCount = 0;
+// The window title, the shutdown flags and the list of blocks freed at shutdown.
+struct EngineState {
+    char windowTitle[TITLE_SIZE] = "Vaelor Engine";
+    bool destroyed = false;
+    bool exitHandlerRegistered = false;
+    void** allocList = nullptr;
+    u32 allocCount = 0;
+};
+EngineState engine;
 } // namespace
 
 const char* GetEngineVersion() {
@@ -32,42 +35,44 @@ const char* GetGameVersion() {
     return GAME_VERSION;
 }
 const char* GetWindowTitle() {
-    return windowTitle;
+    return engine.windowTitle;
 }
 bool IsEngineDestroyed() {
-    return destroyed;
+    return engine.destroyed;
 }
 
 void TrackAlloc(void* block) {
     if (!block) return;
-    if (allocCount % ALLOC_STEP == 0) {
-        void** grown = static_cast<void**>(malloc((allocCount + ALLOC_STEP) * sizeof(void*)));
+    if (engine.allocCount % ALLOC_STEP == 0) {
+        void** grown =
+            static_cast<void**>(malloc((engine.allocCount + ALLOC_STEP) * sizeof(void*)));
         if (!grown) return;
-        if (allocCount) memcpy(grown, allocList, allocCount * sizeof(void*));
-        free(allocList);
-        allocList = grown;
+        if (engine.allocCount) memcpy(grown, engine.allocList, engine.allocCount * sizeof(void*));
+        free(engine.allocList);
+        engine.allocList = grown;
     }
-    allocList[allocCount++] = block;
+    engine.allocList[engine.allocCount++] = block;
 }
 
 void UntrackAlloc(void* block) {
-    for (u32 i = 0; i < allocCount; i++) {
-        if (allocList[i] != block) continue;
-        memmove(allocList + i, allocList + i + 1, (allocCount - i - 1) * sizeof(void*));
-        allocCount--;
+    for (u32 i = 0; i < engine.allocCount; i++) {
+        if (engine.allocList[i] != block) continue;
+        memmove(engine.allocList + i, engine.allocList + i + 1,
+                (engine.allocCount - i - 1) * sizeof(void*));
+        engine.allocCount--;
         return;
     }
 }
 
 u32 TrackedAllocCount() {
-    return allocCount;
+    return engine.allocCount;
 }
 
 static void FreeTrackedAllocs() {
-    for (u32 i = 0; i < allocCount; i++) free(allocList[i]);
-    free(allocList);
-    allocList = nullptr;
-    allocCount = 0;
+    for (u32 i = 0; i < engine.allocCount; i++) free(engine.allocList[i]);
+    free(engine.allocList);
+    engine.allocList = nullptr;
+    engine.allocCount = 0;
 }
 
 static void DestroyEngineAtExit() {
@@ -75,29 +80,29 @@ static void DestroyEngineAtExit() {
 }
 
 void InitEngine(const char* title) {
-    destroyed = false;
+    engine.destroyed = false;
     LogStart();
     LogWrite(StrFormat("Initializing Vaelor engine (%s)", ENGINE_VERSION));
     LogSetStartTime(Sys_Milliseconds());
     Sys_ShowCursor(false); // the GUI draws its own pointer
     if (title) {
         // Longer titles are cut so they always fit the buffer.
-        strncpy(windowTitle, title, TITLE_SIZE - 1);
-        windowTitle[TITLE_SIZE - 1] = 0;
+        strncpy(engine.windowTitle, title, TITLE_SIZE - 1);
+        engine.windowTitle[TITLE_SIZE - 1] = 0;
     }
     ResetLoopState();
     SetCallback(CB_RESIZE, nullptr); // DefaultResize
-    if (!exitHandlerRegistered) {
+    if (!engine.exitHandlerRegistered) {
         atexit(DestroyEngineAtExit);
-        exitHandlerRegistered = true;
+        engine.exitHandlerRegistered = true;
     }
     ModulesInit(); // the layers above: the GUI starts here
     LogWrite("Vaelor engine initialized");
 }
 
 void DestroyEngine() {
-    if (destroyed) return;
-    destroyed = true;
+    if (engine.destroyed) return;
+    engine.destroyed = true;
     LogWrite("Destroying Vaelor engine");
     if (GetDisplayBits() != 0) RestoreDisplayMode();
     DestroyMainWindow();

@@ -4,11 +4,18 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/utils.h"
+#include "engine/colors.h"
+#include "engine/gl_helpers.h"
+#include "engine/hit_test.h"
+#include "engine/temp_values.h"
 
 namespace {
-u32 tempSlot = 0;
-u32 tempSlot2 = 0;
+// The two slots whose addresses carry literals to property setters.
+struct TempSlots {
+    u32 first = 0;
+    u32 second = 0;
+};
+TempSlots temp;
 
 template <typename T> int CompareInt(const void* a, const void* b) {
     T x = *static_cast<const T*>(a), y = *static_cast<const T*>(b);
@@ -55,8 +62,8 @@ bool PointInEllipse(f32 x1, f32 y1, f32 x2, f32 y2, f32 radiusX, f32 radiusY) {
 }
 
 void* TempValue(u32 value) {
-    tempSlot = value;
-    return &tempSlot;
+    temp.first = value;
+    return &temp.first;
 }
 
 void* TempRGB(u8 r, u8 g, u8 b) {
@@ -64,8 +71,8 @@ void* TempRGB(u8 r, u8 g, u8 b) {
 }
 
 void* TempValue2(u32 value) {
-    tempSlot2 = value;
-    return &tempSlot2;
+    temp.second = value;
+    return &temp.second;
 }
 
 void ClearBuffers() {

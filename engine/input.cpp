@@ -9,7 +9,8 @@
 
 #include "engine/loop.h"
 #include "engine/module.h"
-#include "engine/utils.h"
+#include "engine/screenshot.h"
+#include "engine/strings.h"
 #include "engine/window.h"
 
 namespace {
@@ -19,14 +20,19 @@ constexpr int MAX_SCREENSHOTS = 998;
 constexpr f32 DOUBLE_CLICK_DISTANCE = 5.0f;
 constexpr u32 NO_CLICK = 255;
 
-u8 keyState[256];
-char keyNames[256][KEY_NAME_SIZE];
-f32 mouseX = 0, mouseY = 0;
-i32 previousX = 0, previousY = 0;
-u32 lastClickCode = NO_CLICK;
-u32 lastClickTime = 0;
-f32 lastClickX = 0, lastClickY = 0;
-bool screenshotRequested = false;
+// The keyboard table, key names, pointer position and double-click memory; a default record
+// is the state before any message arrives.
+struct InputState {
+    u8 keyState[256] = {};
+    char keyNames[256][KEY_NAME_SIZE] = {};
+    f32 mouseX = 0, mouseY = 0;
+    i32 previousX = 0, previousY = 0;
+    u32 lastClickCode = NO_CLICK;
+    u32 lastClickTime = 0;
+    f32 lastClickX = 0, lastClickY = 0;
+    bool screenshotRequested = false;
+};
+InputState input;
 
 template <typename F> void Call(u32 slot, u32 arg) {
     if (auto cb = CallbackAs<F>(slot)) cb(arg);
@@ -34,14 +40,7 @@ template <typename F> void Call(u32 slot, u32 arg) {
 } // namespace
 
 void ResetInputState() {
-    memset(keyState, 0, sizeof keyState);
-    memset(keyNames, 0, sizeof keyNames);
-    mouseX = mouseY = 0;
-    previousX = previousY = 0;
-    lastClickCode = NO_CLICK;
-    lastClickTime = 0;
-    lastClickX = lastClickY = 0;
-    screenshotRequested = false;
+    input = InputState{};
 }
 
 u32 TranslateKey(u32 vk, u32 flags) {
@@ -77,15 +76,15 @@ u32 TranslateKey(u32 vk, u32 flags) {
 
 bool IsKeyDown(u32 code) {
     switch (code) {
-    case KEY_CONTROL: return keyState[KEY_LCONTROL] || keyState[KEY_RCONTROL];
-    case KEY_ALT: return keyState[KEY_LALT] || keyState[KEY_RALT];
-    case KEY_SHIFT: return keyState[KEY_LSHIFT] || keyState[KEY_RSHIFT];
-    default: return code < 256 && keyState[code];
+    case KEY_CONTROL: return input.keyState[KEY_LCONTROL] || input.keyState[KEY_RCONTROL];
+    case KEY_ALT: return input.keyState[KEY_LALT] || input.keyState[KEY_RALT];
+    case KEY_SHIFT: return input.keyState[KEY_LSHIFT] || input.keyState[KEY_RSHIFT];
+    default: return code < 256 && input.keyState[code];
     }
 }
 
 const char* GetKeyName(u16 code) {
-    if (code < 256 && keyNames[code][0]) return keyNames[code];
+    if (code < 256 && input.keyNames[code][0]) return input.keyNames[code];
     return StrFormat("Key %i", code);
 }
 
@@ -93,25 +92,25 @@ void SetKeyNames(const char* const* names) {
     for (int i = 0; i < 256; i++) {
         const char* n = names ? names[i] : nullptr;
         // Longer names are cut to the 31 characters the table holds.
-        snprintf(keyNames[i], KEY_NAME_SIZE, "%s", n ? n : "");
+        snprintf(input.keyNames[i], KEY_NAME_SIZE, "%s", n ? n : "");
     }
 }
 
 void GetMousePos(f32* x, f32* y) {
-    if (x) *x = mouseX;
-    if (y) *y = mouseY;
+    if (x) *x = input.mouseX;
+    if (y) *y = input.mouseY;
 }
 
 void SetMousePos(f32 x, f32 y) {
-    mouseX = x;
-    mouseY = y;
+    input.mouseX = x;
+    input.mouseY = y;
 }
 
 // Messages are pumped after the swap, when the back buffer holds nothing defined; the hot key
 // only asks, and the next frame takes the shot of what it drew before it swaps.
 void TakeRequestedScreenshot() {
-    if (!screenshotRequested) return;
-    screenshotRequested = false;
+    if (!input.screenshotRequested) return;
+    input.screenshotRequested = false;
     const char* name = nullptr;
     for (int n = 1; n <= MAX_SCREENSHOTS; n++) {
         name = StrFormat("Screenshot%.3i.bmp", n);
@@ -123,49 +122,50 @@ void TakeRequestedScreenshot() {
 }
 
 static bool IsDoubleClick(u32 code) {
-    if (code != lastClickCode) return false;
-    u32 elapsed = Sys_Milliseconds() - lastClickTime;
+    if (code != input.lastClickCode) return false;
+    u32 elapsed = Sys_Milliseconds() - input.lastClickTime;
     if (f32(elapsed) >= EngineGetf(ENGINE_DOUBLE_CLICK_TIME) * 1000.0f) return false;
-    return fabsf(mouseX - lastClickX) < DOUBLE_CLICK_DISTANCE &&
-           fabsf(mouseY - lastClickY) < DOUBLE_CLICK_DISTANCE;
+    return fabsf(input.mouseX - input.lastClickX) < DOUBLE_CLICK_DISTANCE &&
+           fabsf(input.mouseY - input.lastClickY) < DOUBLE_CLICK_DISTANCE;
 }
 
 static void OnPress(u32 code) {
-    bool wasHeld = keyState[code];
-    keyState[code] = 1;
-    if (code == KEY_S && IsKeyDown(KEY_ALT) && IsKeyDown(KEY_SHIFT)) screenshotRequested = true;
+    bool wasHeld = input.keyState[code];
+    input.keyState[code] = 1;
+    if (code == KEY_S && IsKeyDown(KEY_ALT) && IsKeyDown(KEY_SHIFT))
+        input.screenshotRequested = true;
     ModulesKeyDown(code);
     if (IsDoubleClick(code)) {
         ModulesDoubleClick(code);
         Call<void(u32)>(CB_DOUBLE_CLICK, code);
-        lastClickCode = NO_CLICK; // a third click starts a new pair
+        input.lastClickCode = NO_CLICK; // a third click starts a new pair
         return;
     }
     if (!wasHeld) Call<void(u32)>(CB_KEY_HIT, code);
     if (!wasHeld || EngineIsEnabled(ENGINE_KEY_REPEAT)) Call<void(u32)>(CB_KEY_DOWN, code);
     if (code == KEY_MOUSE_LEFT || code == KEY_MOUSE_RIGHT || code == KEY_MOUSE_MIDDLE) {
-        lastClickCode = code;
-        lastClickTime = Sys_Milliseconds();
-        lastClickX = mouseX;
-        lastClickY = mouseY;
+        input.lastClickCode = code;
+        input.lastClickTime = Sys_Milliseconds();
+        input.lastClickX = input.mouseX;
+        input.lastClickY = input.mouseY;
     }
 }
 
 static void OnRelease(u32 code) {
-    keyState[code] = 0;
+    input.keyState[code] = 0;
     ModulesKeyUp(code);
     Call<void(u32)>(CB_KEY_UP, code);
 }
 
 static void OnWheel(i32 delta) {
     u32 code = delta > 0 ? KEY_WHEEL_UP : KEY_WHEEL_DOWN;
-    keyState[code] = 1;
+    input.keyState[code] = 1;
     ModulesKeyDown(code);
     Call<void(u32)>(CB_KEY_DOWN, code);
     Call<void(u32)>(CB_KEY_HIT, code);
     ModulesKeyUp(code);
     Call<void(u32)>(CB_KEY_UP, code);
-    keyState[code] = 0;
+    input.keyState[code] = 0;
 }
 
 static void OnMouseMove() {
@@ -176,13 +176,13 @@ static void OnMouseMove() {
     f32 sy = f32(VIRTUAL_HEIGHT) / f32(GetClientHeight());
     int x = 0, y = 0;
     Sys_CursorPos(&x, &y);
-    mouseX = f32(x) * sx;
-    mouseY = f32(y) * sy;
-    ModulesMouseMove(f32(x - previousX) * sx, f32(y - previousY) * sy);
+    input.mouseX = f32(x) * sx;
+    input.mouseY = f32(y) * sy;
+    ModulesMouseMove(f32(x - input.previousX) * sx, f32(y - input.previousY) * sy);
     if (auto cb = CallbackAs<void(f32, f32)>(CB_MOUSE_MOVE))
-        cb(f32(400 - previousX) * sx, f32(300 - previousY) * sy);
-    previousX = x;
-    previousY = y;
+        cb(f32(400 - input.previousX) * sx, f32(300 - input.previousY) * sy);
+    input.previousX = x;
+    input.previousY = y;
 }
 
 static void Quit() {

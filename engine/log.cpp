@@ -8,16 +8,19 @@
 #include "platform/platform.h"
 
 namespace {
-bool startTaken = false;
-u32 startTime = 0;
-// The log's full path, fixed when it is started: a folder scan changes the current directory
-// and the log must not follow it.
-char logPath[1024] = "vaelor.log";
+// When the clock started and where the log lives. The full path is fixed when the log is
+// started: a folder scan changes the current directory and the log must not follow it.
+struct LogState {
+    bool startTaken = false;
+    u32 startTime = 0;
+    char logPath[1024] = "vaelor.log";
+};
+LogState logState;
 } // namespace
 
 void LogSetStartTime(u32 ms) {
-    startTime = ms;
-    startTaken = true;
+    logState.startTime = ms;
+    logState.startTaken = true;
 }
 
 void LogFormatTime(u32 elapsedMs, char* out, size_t capacity) {
@@ -28,8 +31,9 @@ void LogFormatTime(u32 elapsedMs, char* out, size_t capacity) {
 
 void LogStart() {
     char cwd[900];
-    if (Sys_GetCwd(cwd, sizeof cwd)) snprintf(logPath, sizeof logPath, "%s/%s", cwd, LOG_FILE_NAME);
-    FILE* f = fopen(logPath, "w");
+    if (Sys_GetCwd(cwd, sizeof cwd))
+        snprintf(logState.logPath, sizeof logState.logPath, "%s/%s", cwd, LOG_FILE_NAME);
+    FILE* f = fopen(logState.logPath, "w");
     if (!f) return; // a read-only folder: the program goes on without a log
     char name[128], version[256];
     Sys_OSName(name, sizeof name);
@@ -45,10 +49,11 @@ void LogStart() {
 }
 
 void LogWrite(const char* text) {
-    FILE* f = fopen(logPath, "a");
+    FILE* f = fopen(logState.logPath, "a");
     if (!f) return;
     char stamp[32];
-    LogFormatTime(startTaken ? Sys_Milliseconds() - startTime : 0, stamp, sizeof stamp);
+    LogFormatTime(logState.startTaken ? Sys_Milliseconds() - logState.startTime : 0, stamp,
+                  sizeof stamp);
     fprintf(f, "%s - %s\n", stamp, text ? text : "");
     fclose(f);
 }

@@ -21,19 +21,26 @@ struct Timer {
     f32 period;
 };
 
-bool running = true;
-bool loopActive = false;
-u32 lastFrameTick = 0;
-bool minimized = false;
-bool paused = false;
-i32 pausedRemainder = 0;
+// Everything the loop keeps between frames; the reset gives the values a fresh engine starts
+// with (the resize slot is filled in afterwards, as it points at a function).
+struct LoopState {
+    bool running = true;
+    bool loopActive = false;
+    u32 lastFrameTick = 0;
+    bool minimized = false;
+    bool paused = false;
+    i32 pausedRemainder = 0;
 
-void* slots[CB_COUNT];
-Timer timers[MAX_TIMERS];
-u16 timerCount = 0;
+    void* slots[CB_COUNT] = {};
+    Timer timers[MAX_TIMERS] = {};
+    u16 timerCount = 0;
 
-bool switches[4]; // ids 5..8
-f32 nearPlane, farPlane, doubleClickTime;
+    bool switches[4] = {true, true, true, true}; // ids 5..8
+    f32 nearPlane = 0.1f;
+    f32 farPlane = 100.0f;
+    f32 doubleClickTime = 0.4f;
+};
+LoopState loop;
 
 bool IsSwitchId(u32 id) {
     return id >= ENGINE_ESCAPE_QUITS && id <= ENGINE_TEXT_MARKUP;
@@ -41,75 +48,69 @@ bool IsSwitchId(u32 id) {
 } // namespace
 
 void ResetLoopState() {
-    running = true;
-    lastFrameTick = 0;
-    minimized = false;
-    paused = false;
-    pausedRemainder = 0;
-    for (auto& s : slots) s = nullptr;
-    slots[CB_RESIZE] = reinterpret_cast<void*>(&DefaultResize);
-    timerCount = 0;
-    for (auto& s : switches) s = true;
-    nearPlane = 0.1f;
-    farPlane = 100.0f;
-    doubleClickTime = 0.4f;
+    // The loop's own activity flag survives: a reset only ever precedes RunMainLoop or runs
+    // between tests, and must not claim a running loop has ended.
+    bool active = loop.loopActive;
+    loop = LoopState{};
+    loop.loopActive = active;
+    loop.slots[CB_RESIZE] = reinterpret_cast<void*>(&DefaultResize);
 }
 
 void SetCallback(u32 slot, void* function) {
     if (slot >= CB_COUNT) return;
     if (slot == CB_RESIZE && !function) function = reinterpret_cast<void*>(&DefaultResize);
-    slots[slot] = function;
+    loop.slots[slot] = function;
 }
 
 void* GetCallback(u32 slot) {
-    return slot < CB_COUNT ? slots[slot] : nullptr;
+    return slot < CB_COUNT ? loop.slots[slot] : nullptr;
 }
 
 bool IsEngineRunning() {
-    return running;
+    return loop.running;
 }
 void StopEngine() {
-    running = false;
+    loop.running = false;
 }
 bool IsMinimized() {
-    return minimized;
+    return loop.minimized;
 }
 void SetMinimized(bool value) {
-    minimized = value;
+    loop.minimized = value;
 }
 
 void RunMainLoop() {
-    running = true;
-    lastFrameTick = Sys_Milliseconds();
-    loopActive = true;
-    while (running) DoFrame();
-    loopActive = false;
+    loop.running = true;
+    loop.lastFrameTick = Sys_Milliseconds();
+    loop.loopActive = true;
+    while (loop.running) DoFrame();
+    loop.loopActive = false;
 }
 
 bool IsMainLoopActive() {
-    return loopActive;
+    return loop.loopActive;
 }
 
 // The elapsed time since the last frame; the unsigned difference survives a wrap of the tick
 // counter, and a stall of more than a second advances the game by nothing.
 static f32 MeasureFrame() {
     u32 now = Sys_Milliseconds();
-    f32 dt = f32(u32(now - lastFrameTick)) * 0.001f;
+    f32 dt = f32(u32(now - loop.lastFrameTick)) * 0.001f;
     if (dt > MAX_FRAME_SECONDS || dt < 0.0f) dt = 0.0f;
-    lastFrameTick = now;
+    loop.lastFrameTick = now;
     return dt;
 }
 
 void DoFrame() {
     f32 dt = MeasureFrame();
     ModulesBeginFrame();
-    if (minimized) {
+    if (loop.minimized) {
         Sys_Sleep(MINIMIZED_SLEEP_MS);
         PumpMessages();
         return;
     }
     ModulesUpdate(dt);
-    if (auto update = CallbackAs<void(f32)>(CB_UPDATE); update && !paused) update(dt);
+    if (auto update = CallbackAs<void(f32)>(CB_UPDATE); update && !loop.paused) update(dt);
     if (auto render = CallbackAs<void()>(CB_RENDER); render && ModulesShowScene()) render();
     ModulesDraw();
     ModulesAdvance(dt);
@@ -120,19 +121,19 @@ void DoFrame() {
 }
 
 u16 AddTimer(TimerFunc function, f32 period) {
-    if (timerCount >= MAX_TIMERS) return INVALID_HANDLE;
-    timers[timerCount] = Timer{function, period, period};
-    return timerCount++;
+    if (loop.timerCount >= MAX_TIMERS) return INVALID_HANDLE;
+    loop.timers[loop.timerCount] = Timer{function, period, period};
+    return loop.timerCount++;
 }
 
 u16 TimerCount() {
-    return timerCount;
+    return loop.timerCount;
 }
 
 void RunTimers(f32 dt) {
     // The count is read again after every entry so a timer added by a timer runs this pass.
-    for (u16 i = 0; i < timerCount; i++) {
-        Timer& t = timers[i];
+    for (u16 i = 0; i < loop.timerCount; i++) {
+        Timer& t = loop.timers[i];
         t.remaining -= dt;
         if (t.remaining <= 0.0f) {
             t.remaining += t.period;
@@ -142,38 +143,39 @@ void RunTimers(f32 dt) {
 }
 
 void PauseEngine() {
-    pausedRemainder = i32(Sys_Milliseconds() - lastFrameTick);
-    if (pausedRemainder > MAX_PAUSE_REMAINDER_MS || pausedRemainder < 0) pausedRemainder = 0;
-    paused = true;
+    loop.pausedRemainder = i32(Sys_Milliseconds() - loop.lastFrameTick);
+    if (loop.pausedRemainder > MAX_PAUSE_REMAINDER_MS || loop.pausedRemainder < 0)
+        loop.pausedRemainder = 0;
+    loop.paused = true;
 }
 
 void ResumeEngine() {
-    lastFrameTick = Sys_Milliseconds() - u32(pausedRemainder);
-    paused = false;
+    loop.lastFrameTick = Sys_Milliseconds() - u32(loop.pausedRemainder);
+    loop.paused = false;
 }
 
 bool IsPaused() {
-    return paused;
+    return loop.paused;
 }
 
 void EngineEnable(u32 id) {
-    if (IsSwitchId(id)) switches[id - ENGINE_ESCAPE_QUITS] = true;
+    if (IsSwitchId(id)) loop.switches[id - ENGINE_ESCAPE_QUITS] = true;
 }
 
 void EngineDisable(u32 id) {
-    if (IsSwitchId(id)) switches[id - ENGINE_ESCAPE_QUITS] = false;
+    if (IsSwitchId(id)) loop.switches[id - ENGINE_ESCAPE_QUITS] = false;
 }
 
 bool EngineIsEnabled(u32 id) {
-    return IsSwitchId(id) && switches[id - ENGINE_ESCAPE_QUITS];
+    return IsSwitchId(id) && loop.switches[id - ENGINE_ESCAPE_QUITS];
 }
 
 void EngineSetf(u32 id, f32 value) {
     switch (id) {
-    case ENGINE_TEXT_MARKUP: switches[id - ENGINE_ESCAPE_QUITS] = value == 1.0f; break;
-    case ENGINE_NEAR_PLANE: nearPlane = value; break;
-    case ENGINE_FAR_PLANE: farPlane = value; break;
-    case ENGINE_DOUBLE_CLICK_TIME: doubleClickTime = value; break;
+    case ENGINE_TEXT_MARKUP: loop.switches[id - ENGINE_ESCAPE_QUITS] = value == 1.0f; break;
+    case ENGINE_NEAR_PLANE: loop.nearPlane = value; break;
+    case ENGINE_FAR_PLANE: loop.farPlane = value; break;
+    case ENGINE_DOUBLE_CLICK_TIME: loop.doubleClickTime = value; break;
     default: break;
     }
 }
@@ -181,9 +183,9 @@ void EngineSetf(u32 id, f32 value) {
 f32 EngineGetf(u32 id) {
     switch (id) {
     case ENGINE_TEXT_MARKUP: return EngineIsEnabled(id) ? 1.0f : 0.0f;
-    case ENGINE_NEAR_PLANE: return nearPlane;
-    case ENGINE_FAR_PLANE: return farPlane;
-    case ENGINE_DOUBLE_CLICK_TIME: return doubleClickTime;
+    case ENGINE_NEAR_PLANE: return loop.nearPlane;
+    case ENGINE_FAR_PLANE: return loop.farPlane;
+    case ENGINE_DOUBLE_CLICK_TIME: return loop.doubleClickTime;
     default: return 0.0f;
     }
 }
@@ -196,7 +198,7 @@ void DefaultResize(i32 width, i32 height) {
         glOrtho(0, VIRTUAL_WIDTH, VIRTUAL_HEIGHT, 0, 1.0, 0.0);
     } else {
         f64 aspect = height ? f64(width) / f64(height) : 1.0;
-        gluPerspective(45.0, aspect, nearPlane, farPlane);
+        gluPerspective(45.0, aspect, loop.nearPlane, loop.farPlane);
     }
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

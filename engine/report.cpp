@@ -2,7 +2,8 @@
 // function's name.
 #include "engine/log.h"
 #include "engine/module.h"
-#include "engine/utils.h"
+#include "engine/report.h"
+#include "engine/strings.h"
 
 int ReportError(const char* message, const char* location) {
     const char* caption = location ? StrFormat("Error( %s )", location) : "Error";

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/utils.h"
+#include "engine/report.h"
+#include "engine/screenshot.h"
+#include "engine/strings.h"
 #include "engine/window.h"
 
 namespace {

@@ -4,17 +4,21 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/utils.h"
+#include "engine/strings.h"
 
 namespace {
-char formatBuffers[STRFORMAT_BUFFERS][STRFORMAT_SIZE];
-u8 nextBuffer = 0;
+// StrFormat's ring of result buffers and the one it writes next.
+struct FormatRing {
+    char buffers[STRFORMAT_BUFFERS][STRFORMAT_SIZE] = {};
+    u8 next = 0;
+};
+FormatRing ring;
 constexpr int EXTENSION_MAX = 19;
 } // namespace
 
 const char* StrFormat(const char* format, ...) {
-    char* out = formatBuffers[nextBuffer];
-    nextBuffer = u8((nextBuffer + 1) % STRFORMAT_BUFFERS);
+    char* out = ring.buffers[ring.next];
+    ring.next = u8((ring.next + 1) % STRFORMAT_BUFFERS);
     va_list args;
     va_start(args, format);
     // vsnprintf cuts long results at 1023 bytes and always terminates.

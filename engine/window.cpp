@@ -11,47 +11,52 @@
 #include "engine/log.h"
 #include "engine/loop.h"
 #include "engine/module.h"
-#include "engine/utils.h"
+#include "engine/strings.h"
 #include "platform/platform.h"
 
 namespace {
-i16 clientWidth = 800, clientHeight = 600;
-i16 displayBits = 0;
-i16 displayRefresh = 0;
-i16 glStartArgument = 0;
-bool mode2D = false;
-bool wasPausedBeforeMinimize = false;
+// The window's client size, the display mode in use (bits 0: the desktop's), the argument the
+// GL state was set up with, the projection kind, and whether a minimise found the game paused.
+struct WindowState {
+    i16 clientWidth = 800, clientHeight = 600;
+    i16 displayBits = 0;
+    i16 displayRefresh = 0;
+    i16 glStartArgument = 0;
+    bool mode2D = false;
+    bool wasPausedBeforeMinimize = false;
+};
+WindowState win;
 } // namespace
 
 i16 GetClientWidth() {
-    return clientWidth;
+    return win.clientWidth;
 }
 i16 GetClientHeight() {
-    return clientHeight;
+    return win.clientHeight;
 }
 void SetClientSize(i16 width, i16 height) {
-    clientWidth = width;
-    clientHeight = height;
+    win.clientWidth = width;
+    win.clientHeight = height;
 }
 i16 GetDisplayBits() {
-    return displayBits;
+    return win.displayBits;
 }
 bool HasGLContext() {
     return GLimp_HasContext();
 }
 bool Is2DMode() {
-    return mode2D;
+    return win.mode2D;
 }
 void Set2DMode(bool on) {
-    mode2D = on;
+    win.mode2D = on;
 }
 
 void CreateMainWindow(i16 width, i16 height, u16 mode) {
     LogWrite(StrFormat("Creating window: %ix%i", width, height));
     int screenW = 0, screenH = 0;
     GLimp_ScreenSize(&screenW, &screenH);
-    clientWidth = width;
-    clientHeight = height;
+    win.clientWidth = width;
+    win.clientHeight = height;
 
     SysWindowKind kind = SYS_WINDOW_FIXED;
     int outerW = width, outerH = height;
@@ -80,11 +85,11 @@ void DestroyMainWindow() {
 
 static void SetInitialGLState() {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glViewport(0, 0, clientWidth, clientHeight);
-    mode2D = false;
+    glViewport(0, 0, win.clientWidth, win.clientHeight);
+    win.mode2D = false;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45.0, clientHeight ? f64(clientWidth) / clientHeight : 1.0,
+    gluPerspective(45.0, win.clientHeight ? f64(win.clientWidth) / win.clientHeight : 1.0,
                    EngineGetf(ENGINE_NEAR_PLANE), EngineGetf(ENGINE_FAR_PLANE));
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -101,7 +106,7 @@ static void SetInitialGLState() {
 
 void InitGL(i16 argument) {
     LogWrite("Initializing OpenGL");
-    glStartArgument = argument;
+    win.glStartArgument = argument;
     if (!GLimp_CreateContext()) {
         Sys_MessageBox("Failed to initialize OpenGL,quiting...", "Error( InitGL )", SYS_MB_ERROR);
         // Without a context nothing can run; the status says so.
@@ -114,16 +119,16 @@ void InitGL(i16 argument) {
 void DestroyGL() {
     LogWrite("Destroying OpenGL");
     GLimp_DestroyContext();
-    mode2D = false;
+    win.mode2D = false;
     LogWrite("OpenGL destroyed");
 }
 
 bool SetDisplayMode(i16 width, i16 height, u8 bits, u8 refresh) {
     LogWrite(StrFormat("Setting Display Mode to %ix%ix%i@%i", width, height, bits, refresh));
-    displayBits = bits;
-    clientWidth = width;
-    clientHeight = height;
-    if (refresh) displayRefresh = refresh;
+    win.displayBits = bits;
+    win.clientWidth = width;
+    win.clientHeight = height;
+    if (refresh) win.displayRefresh = refresh;
     if (!GLimp_SetDisplayMode(width, height, bits, refresh)) {
         LogWrite("Failed to set display mode");
         return false;
@@ -134,7 +139,7 @@ bool SetDisplayMode(i16 width, i16 height, u8 bits, u8 refresh) {
 
 void RestoreDisplayMode() {
     LogWrite("Restoring display mode");
-    displayBits = 0;
+    win.displayBits = 0;
     GLimp_RestoreDisplayMode();
     LogWrite("Display Mode restored");
 }
@@ -146,14 +151,14 @@ void SwapMainBuffers() {
 void HandleMinimize() {
     if (IsMinimized()) return;
     SetMinimized(true);
-    wasPausedBeforeMinimize = IsPaused();
-    if (!wasPausedBeforeMinimize) PauseEngine();
-    if (displayBits != 0) {
-        i16 bits = displayBits;
+    win.wasPausedBeforeMinimize = IsPaused();
+    if (!win.wasPausedBeforeMinimize) PauseEngine();
+    if (win.displayBits != 0) {
+        i16 bits = win.displayBits;
         ModulesContextLost();
         DestroyGL();
         RestoreDisplayMode();
-        displayBits = bits; // the restore needs to know the mode
+        win.displayBits = bits; // the restore needs to know the mode
     }
     if (auto cb = CallbackAs<void()>(CB_MINIMIZE)) cb();
 }
@@ -161,18 +166,19 @@ void HandleMinimize() {
 void HandleRestore() {
     if (!IsMinimized()) return;
     SetMinimized(false);
-    if (!wasPausedBeforeMinimize) ResumeEngine();
-    if (displayBits != 0) {
-        SetDisplayMode(clientWidth, clientHeight, u8(displayBits), u8(displayRefresh));
-        InitGL(glStartArgument);
+    if (!win.wasPausedBeforeMinimize) ResumeEngine();
+    if (win.displayBits != 0) {
+        SetDisplayMode(win.clientWidth, win.clientHeight, u8(win.displayBits),
+                       u8(win.displayRefresh));
+        InitGL(win.glStartArgument);
         ModulesContextRestored();
     }
     if (auto cb = CallbackAs<void()>(CB_RESTORE)) cb();
 }
 
 void HandleResize(i16 width, i16 height) {
-    clientWidth = width;
-    clientHeight = height;
+    win.clientWidth = width;
+    win.clientHeight = height;
     auto resize = CallbackAs<void(i32, i32)>(CB_RESIZE);
     if (!resize) return;
     resize(width, height);
@@ -184,5 +190,5 @@ void HandleResize(i16 width, i16 height) {
 }
 
 void HandleFocusLoss() {
-    if (displayBits != 0) GLimp_MinimizeWindow();
+    if (win.displayBits != 0) GLimp_MinimizeWindow();
 }
