@@ -9,17 +9,22 @@
 #include "platform/sdl_internal.h"
 
 namespace {
-SDL_Window* window = nullptr;
-SDL_GLContext context = nullptr;
-SysWindowKind windowKind = SYS_WINDOW_FIXED;
-bool videoStarted = false;
-bool haveMode = false;
-SDL_DisplayMode chosenMode{};
-// Set once a swap has seen the window on screen; until then every swap makes sure it is.
-bool shownConfirmed = false;
-SysSwapPacer pacer;
-bool swapWaits = false;
-uint32_t refreshPeriodMs = 0;
+// The one window and its context, how it was made, the full-screen mode chosen for it, and
+// the swap pacing measured from the display's refresh.
+struct VideoState {
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+    SysWindowKind windowKind = SYS_WINDOW_FIXED;
+    bool videoStarted = false;
+    bool haveMode = false;
+    SDL_DisplayMode chosenMode{};
+    // Set once a swap has seen the window on screen; until then every swap makes sure it is.
+    bool shownConfirmed = false;
+    SysSwapPacer pacer;
+    bool swapWaits = false;
+    uint32_t refreshPeriodMs = 0;
+};
+VideoState video;
 } // namespace
 
 // The X server went away (the session ended, the virtual server was stopped). Nothing can be
@@ -33,19 +38,19 @@ static int DisplayLost(Display*) {
 }
 
 bool SDLP_EnsureVideo() {
-    if (videoStarted) return true;
+    if (video.videoStarted) return true;
     // Closing the window is a message to the engine, not an automatic quit.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
     XSetIOErrorHandler(DisplayLost);
-    videoStarted = true;
+    video.videoStarted = true;
     return true;
 }
 
 SDL_Window* SDLP_Window() {
-    return window;
+    return video.window;
 }
 
 int Sys_MonitorCount() {
@@ -82,7 +87,8 @@ void GLimp_FrameMetrics(int* border, int* caption) {
 static bool NativeWindow(Display** display, ::Window* xwindow) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    if (!video.window || !SDL_GetWindowWMInfo(video.window, &info) ||
+        info.subsystem != SDL_SYSWM_X11)
         return false;
     *display = info.info.x11.display;
     *xwindow = info.info.x11.window;
@@ -92,7 +98,7 @@ static bool NativeWindow(Display** display, ::Window* xwindow) {
 bool GLimp_WindowShown() {
     Display* display = nullptr;
     ::Window xwindow = 0;
-    if (!NativeWindow(&display, &xwindow)) return window != nullptr;
+    if (!NativeWindow(&display, &xwindow)) return video.window != nullptr;
     XWindowAttributes attributes;
     return XGetWindowAttributes(display, xwindow, &attributes) &&
            attributes.map_state == IsViewable;
@@ -107,7 +113,7 @@ static void EnsureShown() {
     Display* display = nullptr;
     ::Window xwindow = 0;
     if (!NativeWindow(&display, &xwindow)) {
-        SDL_ShowWindow(window);
+        SDL_ShowWindow(video.window);
         return;
     }
     for (int attempt = 0; attempt < SHOW_ATTEMPTS && !GLimp_WindowShown(); attempt++) {
@@ -134,45 +140,46 @@ bool GLimp_CreateWindow(const char* title, int x, int y, int width, int height,
         flags |= SDL_WINDOW_FULLSCREEN | SDL_WINDOW_BORDERLESS;
         x = y = 0;
     }
-    window = SDL_CreateWindow(title, x, y, width, height, flags);
-    if (!window) return false;
-    windowKind = kind;
-    if (kind == SYS_WINDOW_FULLSCREEN && haveMode) SDL_SetWindowDisplayMode(window, &chosenMode);
+    video.window = SDL_CreateWindow(title, x, y, width, height, flags);
+    if (!video.window) return false;
+    video.windowKind = kind;
+    if (kind == SYS_WINDOW_FULLSCREEN && video.haveMode)
+        SDL_SetWindowDisplayMode(video.window, &video.chosenMode);
     SDL_StartTextInput();
-    shownConfirmed = false;
+    video.shownConfirmed = false;
     EnsureShown();
     return true;
 }
 
 void GLimp_DestroyWindow() {
-    if (!window) return;
-    SDL_DestroyWindow(window);
-    window = nullptr;
+    if (!video.window) return;
+    SDL_DestroyWindow(video.window);
+    video.window = nullptr;
 }
 
 bool GLimp_HasWindow() {
-    return window != nullptr;
+    return video.window != nullptr;
 }
 
 void GLimp_SetTitle(const char* title) {
-    if (window) SDL_SetWindowTitle(window, title);
+    if (video.window) SDL_SetWindowTitle(video.window, title);
 }
 
 void GLimp_ClientSize(int* width, int* height) {
     *width = *height = 0;
-    if (window) SDL_GetWindowSize(window, width, height);
+    if (video.window) SDL_GetWindowSize(video.window, width, height);
 }
 
 void GLimp_MinimizeWindow() {
-    if (window) SDL_MinimizeWindow(window);
+    if (video.window) SDL_MinimizeWindow(video.window);
 }
 
 bool GLimp_CreateContext() {
-    if (!window) return false;
+    if (!video.window) return false;
     GLimp_DestroyContext();
-    context = SDL_GL_CreateContext(window);
-    if (!context) return false;
-    if (SDL_GL_MakeCurrent(window, context) != 0) {
+    video.context = SDL_GL_CreateContext(video.window);
+    if (!video.context) return false;
+    if (SDL_GL_MakeCurrent(video.window, video.context) != 0) {
         GLimp_DestroyContext();
         return false;
     }
@@ -180,34 +187,34 @@ bool GLimp_CreateContext() {
     // Whether or not the driver honoured the interval, the swap also paces itself: under a
     // working vsync the swap already returns at the refresh and the pacer finds nothing to wait.
     SDL_DisplayMode mode{};
-    int refresh = SDL_GetWindowDisplayMode(window, &mode) == 0 ? mode.refresh_rate : 0;
-    refreshPeriodMs = Sys_RefreshPeriodMs(refresh);
-    swapWaits = Sys_SwapWaitWanted();
-    pacer = SysSwapPacer{};
+    int refresh = SDL_GetWindowDisplayMode(video.window, &mode) == 0 ? mode.refresh_rate : 0;
+    video.refreshPeriodMs = Sys_RefreshPeriodMs(refresh);
+    video.swapWaits = Sys_SwapWaitWanted();
+    video.pacer = SysSwapPacer{};
     return true;
 }
 
 void GLimp_DestroyContext() {
-    if (!context) return;
-    SDL_GL_MakeCurrent(window, nullptr);
-    SDL_GL_DeleteContext(context);
-    context = nullptr;
+    if (!video.context) return;
+    SDL_GL_MakeCurrent(video.window, nullptr);
+    SDL_GL_DeleteContext(video.context);
+    video.context = nullptr;
 }
 
 bool GLimp_HasContext() {
-    return context != nullptr;
+    return video.context != nullptr;
 }
 
 void GLimp_SwapBuffers() {
-    if (!window || !context) return;
-    SDL_GL_SwapWindow(window);
+    if (!video.window || !video.context) return;
+    SDL_GL_SwapWindow(video.window);
     // Only the first frames check: later, an unmapped window is one the user minimised.
-    if (!shownConfirmed) {
+    if (!video.shownConfirmed) {
         EnsureShown();
-        shownConfirmed = GLimp_WindowShown();
+        video.shownConfirmed = GLimp_WindowShown();
     }
-    if (!swapWaits) return;
-    uint32_t wait = Sys_PaceSwap(&pacer, Sys_Milliseconds(), refreshPeriodMs);
+    if (!video.swapWaits) return;
+    uint32_t wait = Sys_PaceSwap(&video.pacer, Sys_Milliseconds(), video.refreshPeriodMs);
     if (wait) Sys_Sleep(wait);
 }
 
@@ -225,11 +232,11 @@ bool GLimp_SetDisplayMode(int width, int height, int bits, int refresh) {
         if (mode.w != width || mode.h != height) continue;
         if (refresh != 0 && mode.refresh_rate != 0 && abs(mode.refresh_rate - refresh) > 1)
             continue;
-        chosenMode = mode;
-        haveMode = true;
-        if (window && windowKind == SYS_WINDOW_FULLSCREEN) {
-            SDL_SetWindowDisplayMode(window, &chosenMode);
-            SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN);
+        video.chosenMode = mode;
+        video.haveMode = true;
+        if (video.window && video.windowKind == SYS_WINDOW_FULLSCREEN) {
+            SDL_SetWindowDisplayMode(video.window, &video.chosenMode);
+            SDL_SetWindowFullscreen(video.window, SDL_WINDOW_FULLSCREEN);
         }
         return true;
     }
@@ -237,8 +244,9 @@ bool GLimp_SetDisplayMode(int width, int height, int bits, int refresh) {
 }
 
 void GLimp_RestoreDisplayMode() {
-    haveMode = false;
-    if (window && windowKind == SYS_WINDOW_FULLSCREEN) SDL_SetWindowFullscreen(window, 0);
+    video.haveMode = false;
+    if (video.window && video.windowKind == SYS_WINDOW_FULLSCREEN)
+        SDL_SetWindowFullscreen(video.window, 0);
 }
 
 bool GLimp_DisplayMode(int index, int* width, int* height, int* bits, int* refresh) {
@@ -258,14 +266,14 @@ void Sys_ShowCursor(bool visible) {
 
 void Sys_CursorPos(int* x, int* y) {
     *x = *y = 0;
-    if (videoStarted) SDL_GetMouseState(x, y);
+    if (video.videoStarted) SDL_GetMouseState(x, y);
 }
 
 void Sys_MessageBox(const char* text, const char* caption, SysMessageBoxIcon icon) {
     Uint32 flags = icon == SYS_MB_ERROR     ? SDL_MESSAGEBOX_ERROR
                    : icon == SYS_MB_WARNING ? SDL_MESSAGEBOX_WARNING
                                             : SDL_MESSAGEBOX_INFORMATION;
-    if (SDL_ShowSimpleMessageBox(flags, caption, text, window) != 0)
+    if (SDL_ShowSimpleMessageBox(flags, caption, text, video.window) != 0)
         fprintf(stderr, "%s: %s\n", caption, text); // no display at all: the terminal gets it
 }
 
