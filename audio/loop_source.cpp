@@ -27,6 +27,27 @@ void SetLoopSourceGain(u32 source, f32 gain) {
     alSourcef(source, AL_GAIN, gain);
 }
 
+void PlayLoopSource(u32 source, u32 buffer, f32 gain) {
+    if (!IsALReady() || source == INVALID_HANDLE) return;
+    bool silent = buffer == 0 || buffer == INVALID_HANDLE;
+    alSourceStop(source);
+    alSourcei(source, AL_BUFFER, silent ? 0 : ALint(buffer));
+    alSourcei(source, AL_LOOPING, AL_TRUE);
+    alSourcei(source, AL_SOURCE_RELATIVE, AL_FALSE);
+    alSourcef(source, AL_GAIN, gain);
+    alSourcePlay(source);
+}
+
+void StopLoopSource(u32 source) {
+    if (IsALReady() && source != INVALID_HANDLE) alSourceStop(source);
+}
+
+void PlaceSourceInWorld(u32 source, f32 gain) {
+    if (!IsALReady() || source == INVALID_HANDLE) return;
+    alSourcei(source, AL_SOURCE_RELATIVE, AL_FALSE);
+    alSourcef(source, AL_GAIN, gain);
+}
+
 f32 MasterVolume() {
     return loops.masterVolume;
 }

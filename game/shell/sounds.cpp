@@ -1,9 +1,8 @@
 // The game's sound effects and the zoom-dependent effect player.
 #include "game/shell/sounds.h"
 
-#include <AL/al.h>
-
 #include "audio/audio.h"
+#include "audio/loop_source.h"
 #include "game/shell/startup.h"
 #include "game/sim/objects.h"
 
@@ -49,6 +48,5 @@ void PlayUISound(u32 buffer) {
     u32 source = PlaySoundBuffer(buffer);
     if (source == INVALID_HANDLE) return;
     f32 gain = (SILENT_ZOOM - systems.zoom) * GAIN_PER_ZOOM;
-    alSourcei(source, AL_SOURCE_RELATIVE, AL_FALSE);
-    alSourcef(source, AL_GAIN, gain > 0.0f ? gain : 0.0f);
+    PlaceSourceInWorld(source, gain > 0.0f ? gain : 0.0f);
 }

@@ -1,11 +1,10 @@
 // Lancer beams: reaching out from the emitters toward the cursor, sliding along a strip emitter,
 // tracking the target at 45 degrees per second inside the arc, draining charge while on target,
 // and the looping beam sound.
-#include <AL/al.h>
-
 #include <cmath>
 
 #include "audio/audio.h"
+#include "audio/loop_source.h"
 #include "engine/input.h"
 #include "game/shell/bindings.h"
 #include "game/shell/sounds.h"
@@ -30,7 +29,7 @@ bool IsLancer(u8 type) {
 }
 
 void StopBeamSound(const Ship* ship) {
-    if (ship && ship->beamSource != NO_SOURCE) alSourceStop(ship->beamSource);
+    if (ship && ship->beamSource != NO_SOURCE) StopLoopSource(ship->beamSource);
 }
 
 // The looping beam hum sits at the world origin (where the ship is drawn), fading with zoom.
@@ -40,14 +39,8 @@ void PlayBeamLoop(Ship* ship) {
         if (source == INVALID_HANDLE) return;
         ship->beamSource = source;
     }
-    u32 source = ship->beamSource;
     f32 gain = std::fmax((SILENT_ZOOM - systems.zoom) * GAIN_PER_ZOOM, 0.0f);
-    alSourceStop(source);
-    alSourcei(source, AL_BUFFER, lancerSound == INVALID_HANDLE ? 0 : ALint(lancerSound));
-    alSourcei(source, AL_LOOPING, AL_TRUE);
-    alSourcei(source, AL_SOURCE_RELATIVE, AL_FALSE);
-    alSourcef(source, AL_GAIN, gain);
-    alSourcePlay(source);
+    PlayLoopSource(ship->beamSource, lancerSound, gain);
 }
 
 void IdleAllBeams(Ship* ship) {
