@@ -27,24 +27,7 @@ end=$((SECONDS + SECONDS_TO_FLY))
 round=0
 while [ $SECONDS -lt $end ]; do
   round=$((round + 1))
-  play_hold w 1
-  play_hold d 0.5
-  play_move 400 120
-  play_hold_button 1 1
-  play_key g
-  play_click 400 120 3
-  play_key Up
-  play_key j
-  sleep 3
-  play_key j
-  sleep 2
-  play_key c
-  sleep 2
-  play_key c
-  play_key t
-  play_type "round $round"
-  play_key Return
-  play_hold s 1
+  play_battle_round "round $round"
 done
 play_key Escape
 play_expect_exit 0

@@ -133,3 +133,27 @@ menu_start() {
   play_move 400 300
   sleep 0.5
 }
+
+# One round of a busy flight (about 25 s): throttle, a turn, disruptors, a torpedo salvo, a
+# shield, warp in and out, cloak on and off, a chat line, slowing down. Used by the long
+# scripted flights (scripts/memcheck_flight.sh, scripts/soak_flight.sh).
+play_battle_round() {
+  play_hold w 1
+  play_hold d 0.5
+  play_move 400 120
+  play_hold_button 1 1
+  play_key g
+  play_click 400 120 3
+  play_key Up
+  play_key j
+  sleep 3
+  play_key j
+  sleep 2
+  play_key c
+  sleep 2
+  play_key c
+  play_key t
+  play_type "$1"
+  play_key Return
+  play_hold s 1
+}
