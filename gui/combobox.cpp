@@ -27,17 +27,22 @@ constexpr u8 EV_SELECT = EV_EXTRA_1, EV_SCROLL = EV_EXTRA_2;
 enum DropState : u8 { DROP_CLOSED, DROP_OPEN, DROP_CHOOSING, DROP_CLOSING };
 
 class ComboBox;
-ComboBox* openBox = nullptr;
-OverlayFunc overlayBefore = nullptr; // the game's overlay, drawn first and given back on closing
+// The one box whose list is open, and the game's overlay, drawn first and given back when
+// the list closes.
+struct OpenListState {
+    ComboBox* openBox = nullptr;
+    OverlayFunc overlayBefore = nullptr;
+};
+OpenListState openList;
 void DrawOpenList();
 
 void TakeOverlay() {
-    if (GetGUIOverlay() != DrawOpenList) overlayBefore = GetGUIOverlay();
+    if (GetGUIOverlay() != DrawOpenList) openList.overlayBefore = GetGUIOverlay();
     SetGUIOverlay(DrawOpenList);
 }
 void GiveOverlayBack() {
-    if (GetGUIOverlay() == DrawOpenList) SetGUIOverlay(overlayBefore);
-    overlayBefore = nullptr;
+    if (GetGUIOverlay() == DrawOpenList) SetGUIOverlay(openList.overlayBefore);
+    openList.overlayBefore = nullptr;
 }
 
 class ComboBox : public ScrollHost, public ListHost {
@@ -193,8 +198,8 @@ class ComboBox : public ScrollHost, public ListHost {
 
     void Close() {
         if (GetCaptureControl() == this) SetCaptureControl(nullptr);
-        if (openBox == this) {
-            openBox = nullptr;
+        if (openList.openBox == this) {
+            openList.openBox = nullptr;
             GiveOverlayBack();
         }
         if (state != DROP_CLOSED) {
@@ -267,8 +272,8 @@ class ComboBox : public ScrollHost, public ListHost {
         h = fieldH + dropHeight;
         state = DROP_OPEN;
         scroll.cBlock = 0;
-        if (openBox && openBox != this) openBox->Close();
-        openBox = this;
+        if (openList.openBox && openList.openBox != this) openList.openBox->Close();
+        openList.openBox = this;
         SetCaptureControl(this);
         TakeOverlay();
         ScrollIntoView();
@@ -293,8 +298,9 @@ class ComboBox : public ScrollHost, public ListHost {
 };
 
 void DrawOpenList() {
-    if (overlayBefore) overlayBefore();
-    if (openBox && !openBox->destroyed && IsShown(openBox)) openBox->DrawList();
+    if (openList.overlayBefore) openList.overlayBefore();
+    if (openList.openBox && !openList.openBox->destroyed && IsShown(openList.openBox))
+        openList.openBox->DrawList();
 }
 } // namespace
 
@@ -303,7 +309,7 @@ void DescribeComboBox(ClassDesc* cls) {
 }
 
 void ForgetComboBox(Control* c) {
-    if (!openBox || openBox != c) return;
-    openBox = nullptr;
+    if (!openList.openBox || openList.openBox != c) return;
+    openList.openBox = nullptr;
     GiveOverlayBack();
 }

@@ -28,15 +28,20 @@ struct SlotState {
     Control* previousFocus = nullptr;
 };
 
-u8 slots[COMMON_DIALOG_SLOTS];
-SlotState states[COMMON_DIALOG_SLOTS];
-Font* commonFont = nullptr;
-DialogSkin commonSkin; // nothing fills it: message boxes use the plain look
+// Each message box slot's answer and what opening it changed, with the font and skin the
+// boxes are built with.
+struct MessageBoxState {
+    u8 slots[COMMON_DIALOG_SLOTS] = {};
+    SlotState states[COMMON_DIALOG_SLOTS] = {};
+    Font* commonFont = nullptr;
+    DialogSkin commonSkin = {}; // nothing fills it: message boxes use the plain look
+};
+MessageBoxState boxes;
 const u32 commonTextColor = MakeRGB(0, 0, 0);
 
 int TakeSlot() {
     for (int i = 0; i < COMMON_DIALOG_SLOTS; i++)
-        if (slots[i] == 0) return i;
+        if (boxes.slots[i] == 0) return i;
     return -1;
 }
 
@@ -54,8 +59,8 @@ void MakeRootSheet(int slot, SlotState& st) {
 
 // The slot's engine pause, root sheet and show-scene flag go back as they were.
 void ReleaseSlot(int slot) {
-    SlotState& st = states[slot];
-    slots[slot] = 0;
+    SlotState& st = boxes.states[slot];
+    boxes.slots[slot] = 0;
     if (st.pausedByUs) ResumeEngine();
     if (st.rootSheet) DestroyControl(st.rootSheet->name);
     if (st.madeRootSheet && !st.savedShowScene) DisableGUIFlag(GUI_SHOW_SCENE);
@@ -64,32 +69,29 @@ void ReleaseSlot(int slot) {
 } // namespace
 
 void ResetMessageBoxes() {
-    memset(slots, 0, sizeof slots);
-    for (auto& st : states) st = SlotState{};
-    memset(&commonSkin, 0, sizeof commonSkin);
-    commonFont = nullptr;
+    boxes = MessageBoxState{};
 }
 
 void SetCommonDialogFont(Font* font) {
-    commonFont = font;
+    boxes.commonFont = font;
 }
 Font* GetCommonDialogFont() {
-    return commonFont;
+    return boxes.commonFont;
 }
 u32 GetCommonDialogTextColor() {
     return commonTextColor;
 }
 
 u8 CommonDialogState(int slot) {
-    return slot >= 0 && slot < COMMON_DIALOG_SLOTS ? slots[slot] : 0;
+    return slot >= 0 && slot < COMMON_DIALOG_SLOTS ? boxes.slots[slot] : 0;
 }
 
 CommonDialog OpenCommonDialog(f32 contentW, f32 contentH, const char* caption, Font* font) {
     CommonDialog d;
     int slot = TakeSlot();
     if (slot < 0) return d;
-    SlotState& st = states[slot];
-    slots[slot] = COMMON_DIALOG_WAITING;
+    SlotState& st = boxes.states[slot];
+    boxes.slots[slot] = COMMON_DIALOG_WAITING;
     st.wasPaused = IsPaused();
     if (IsGUIFlagEnabled(GUI_PAUSE_FOR_DIALOGS) && !st.wasPaused) {
         PauseEngine();
@@ -99,8 +101,8 @@ CommonDialog OpenCommonDialog(f32 contentW, f32 contentH, const char* caption, F
 
     const f32 sw = VIRTUAL_WIDTH, sh = VIRTUAL_HEIGHT;
     f32 ox = MARGIN_X * sw;
-    f32 oy =
-        MARGIN_Y * sh + (commonSkin.pieceCount == 0 ? MARGIN_Y * sh + FontLineHeight(font) : 0);
+    f32 oy = MARGIN_Y * sh +
+             (boxes.commonSkin.pieceCount == 0 ? MARGIN_Y * sh + FontLineHeight(font) : 0);
     f32 width = contentW + ox, height = MARGIN_Y * sh + oy + contentH;
     const char* name = StrFormat("VAELOR_Common_Dialog_%i", slot);
     Control* sheet = GetActiveSheetRaw();
@@ -114,7 +116,7 @@ CommonDialog OpenCommonDialog(f32 contentW, f32 contentH, const char* caption, F
         return d;
     }
     SetProperty(dialog->name, "Text", caption);
-    SetProperty(dialog->name, "Skin", &commonSkin);
+    SetProperty(dialog->name, "Skin", &boxes.commonSkin);
     SetProperty(dialog->name, "Font", &font);
     SetPropertyValue(dialog->name, "CloseButton", 0);
     // The new box is modal whatever held the focus before.
@@ -134,7 +136,7 @@ CommonDialog OpenCommonDialog(f32 contentW, f32 contentH, const char* caption, F
 // the control that had it.
 void CloseCommonDialog(const CommonDialog& d) {
     if (d.slot < 0 || d.slot >= COMMON_DIALOG_SLOTS) return;
-    SlotState& st = states[d.slot];
+    SlotState& st = boxes.states[d.slot];
     Control* previous = st.previousModal;
     SetModalDialog(previous);
     if (previous) SetFocus(previous);
@@ -158,20 +160,21 @@ void CommonDialogButtonClick(u32) {
     if (!end || *end != '_' || slot < 0 || slot >= COMMON_DIALOG_SLOTS) return;
     long index = strtol(end + 1, nullptr, 10);
     if (index < 0 || index >= MSGBOX_MAX_BUTTONS) return;
-    if (slots[slot] == COMMON_DIALOG_WAITING) slots[slot] = u8(COMMON_DIALOG_FIRST_BUTTON + index);
+    if (boxes.slots[slot] == COMMON_DIALOG_WAITING)
+        boxes.slots[slot] = u8(COMMON_DIALOG_FIRST_BUTTON + index);
 }
 
 // A box whose dialog someone else destroyed stops waiting; a remembered modal dialog that is
 // destroyed is not restored later.
 void ForgetMessageBoxControl(Control* c) {
     for (int i = 0; i < COMMON_DIALOG_SLOTS; i++) {
-        SlotState& st = states[i];
+        SlotState& st = boxes.states[i];
         if (st.previousModal == c) st.previousModal = nullptr;
         if (st.previousFocus == c) st.previousFocus = nullptr;
         if (st.rootSheet == c) st.rootSheet = nullptr;
         if (st.dialog == c) {
             st.dialog = nullptr;
-            if (slots[i] == COMMON_DIALOG_WAITING) slots[i] = COMMON_DIALOG_GONE;
+            if (boxes.slots[i] == COMMON_DIALOG_WAITING) boxes.slots[i] = COMMON_DIALOG_GONE;
         }
     }
 }

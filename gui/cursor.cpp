@@ -17,10 +17,14 @@ struct CursorSlot {
     f32 period, scale, hotX, hotY;
 };
 
-CursorSlot slots[GUI_CURSOR_SLOTS];
-i32 current = CURSOR_ARROW;
-f32 phase = 0.0f;
-bool visible = true;
+// The cursor shapes, the one shown, its animation phase and whether it is drawn at all.
+struct CursorState {
+    CursorSlot slots[GUI_CURSOR_SLOTS] = {};
+    i32 current = CURSOR_ARROW;
+    f32 phase = 0.0f;
+    bool visible = true;
+};
+CursorState cursors;
 
 constexpr f32 ARROW_LINE_WIDTH = 1.2f;
 constexpr f32 ARROW_FILL_ALPHA = 0.3f;
@@ -81,7 +85,7 @@ void DrawDoubleBar(f32 mx, f32 my) {
 // Frames lie left to right and continue on the next row when they pass the surface's width.
 void DrawSurfaceFrame(const CursorSlot& s, f32 mx, f32 my) {
     if (!s.surface || !s.frameWidth || !s.frameHeight || !s.frameCount) return;
-    u32 frame = u32(f32(s.frameCount) * phase);
+    u32 frame = u32(f32(s.frameCount) * cursors.phase);
     if (frame >= s.frameCount) frame = s.frameCount - 1u;
     u32 perRow = s.surface->width / s.frameWidth;
     if (perRow == 0) perRow = 1;
@@ -94,44 +98,43 @@ void DrawSurfaceFrame(const CursorSlot& s, f32 mx, f32 my) {
 } // namespace
 
 void ResetCursors() {
-    for (auto& s : slots) s = CursorSlot{};
-    slots[CURSOR_ARROW] = CursorSlot{DrawArrow, nullptr, 0, 0, 0, 0.0f, 1.0f, 0.0f, 0.0f};
-    slots[CURSOR_IBEAM] = CursorSlot{DrawIBeam, nullptr, 0, 0, 0, 0.0f, 1.0f, 0.0f, 0.0f};
-    slots[CURSOR_DOUBLE_BAR] = CursorSlot{DrawDoubleBar, nullptr, 0, 0, 0, 0.0f, 1.0f, 0.0f, 0.0f};
-    current = CURSOR_ARROW;
-    phase = 0.0f;
-    visible = true;
+    cursors = CursorState{};
+    cursors.slots[CURSOR_ARROW] = CursorSlot{DrawArrow, nullptr, 0, 0, 0, 0.0f, 1.0f, 0.0f, 0.0f};
+    cursors.slots[CURSOR_IBEAM] = CursorSlot{DrawIBeam, nullptr, 0, 0, 0, 0.0f, 1.0f, 0.0f, 0.0f};
+    cursors.slots[CURSOR_DOUBLE_BAR] =
+        CursorSlot{DrawDoubleBar, nullptr, 0, 0, 0, 0.0f, 1.0f, 0.0f, 0.0f};
 }
 
 void SetCursorShape(i32 slot, CursorDrawFunc draw, Surface* surface, u16 frameWidth,
                     u16 frameHeight, u16 frameCount, f32 period, f32 scale, f32 hotX, f32 hotY) {
     if (slot < 0 || slot >= GUI_CURSOR_SLOTS) return;
-    slots[slot] =
+    cursors.slots[slot] =
         CursorSlot{draw, surface, frameWidth, frameHeight, frameCount, period, scale, hotX, hotY};
 }
 
 void SelectCursor(i32 slot) {
-    if (slot >= 0 && slot < GUI_CURSOR_SLOTS) current = slot;
+    if (slot >= 0 && slot < GUI_CURSOR_SLOTS) cursors.current = slot;
 }
 
 i32 GetCursorSlot() {
-    return current;
+    return cursors.current;
 }
 
 void ShowGUICursor(bool show) {
-    visible = show;
+    cursors.visible = show;
 }
 
 void UpdateCursor(f32 dt) {
-    f32 period = slots[current].period;
+    f32 period = cursors.slots[cursors.current].period;
     if (period == 0.0f) return;
-    phase += dt / period;
-    if (phase >= 1.0f || !std::isfinite(phase) || phase < 0.0f) phase = 0.0f;
+    cursors.phase += dt / period;
+    if (cursors.phase >= 1.0f || !std::isfinite(cursors.phase) || cursors.phase < 0.0f)
+        cursors.phase = 0.0f;
 }
 
 void DrawCursor() {
-    if (!visible) return;
-    const CursorSlot& s = slots[current];
+    if (!cursors.visible) return;
+    const CursorSlot& s = cursors.slots[cursors.current];
     f32 mx = 0, my = 0;
     GetMousePos(&mx, &my);
     if (s.draw)

@@ -6,13 +6,18 @@
 namespace {
 constexpr int FLAG_COUNT = 3;
 
-Control* activeSheet = nullptr;
-Control* focus = nullptr;
-Control* keyFocus = nullptr;
-Control* capture = nullptr;
-Control* modal = nullptr;
-bool flags[FLAG_COUNT] = {true, true, false};
-OverlayFunc overlay = nullptr;
+// Who holds the sheet, the focus, the keys and the mouse, the modal dialog, the mode flags and
+// the game's overlay; a default record is the GUI before anything is shown.
+struct FocusState {
+    Control* activeSheet = nullptr;
+    Control* focus = nullptr;
+    Control* keyFocus = nullptr;
+    Control* capture = nullptr;
+    Control* modal = nullptr;
+    bool flags[FLAG_COUNT] = {true, true, false};
+    OverlayFunc overlay = nullptr;
+};
+FocusState gui;
 
 Control* HitAt(Control* c, f32 px, f32 py) {
     if (!c->visible || !c->HitTest(px - c->x, py - c->y)) return nullptr;
@@ -31,17 +36,13 @@ bool EndsLoseFocusWalk(const Control* a, const Control* next) {
 } // namespace
 
 void ResetGUIState() {
-    activeSheet = focus = keyFocus = capture = modal = nullptr;
-    flags[GUI_PAUSE_FOR_DIALOGS] = true;
-    flags[GUI_THROTTLE] = true;
-    flags[GUI_SHOW_SCENE] = false;
-    overlay = nullptr;
+    gui = FocusState{};
 }
 
 void SetFocus(Control* c) {
     GUIDispatch guard;
-    Control* old = focus;
-    focus = c;
+    Control* old = gui.focus;
+    gui.focus = c;
     Control* stop = nullptr;
     if (old) {
         old->LoseFocus();
@@ -59,97 +60,97 @@ void SetFocus(Control* c) {
 }
 
 Control* GetFocusRaw() {
-    return focus;
+    return gui.focus;
 }
 Control* GetKeyFocusMemory() {
-    return keyFocus;
+    return gui.keyFocus;
 }
 void SetKeyFocusMemory(Control* c) {
-    keyFocus = c;
+    gui.keyFocus = c;
 }
 Control* GetActiveSheetRaw() {
-    return activeSheet;
+    return gui.activeSheet;
 }
 Control* GetActiveSheet() {
-    return activeSheet;
+    return gui.activeSheet;
 }
 Control* GetModalDialog() {
-    return modal;
+    return gui.modal;
 }
 void SetModalDialog(Control* dialog) {
-    modal = dialog;
+    gui.modal = dialog;
 }
 
 bool SetActiveSheet(const char* name) {
-    focus = nullptr;
+    gui.focus = nullptr;
     if (!name || !name[0]) {
-        activeSheet = nullptr;
+        gui.activeSheet = nullptr;
         return true;
     }
     Control* sheet = FindControl(name);
     if (!sheet) return false;
-    activeSheet = sheet;
+    gui.activeSheet = sheet;
     return true;
 }
 
 bool FocusControl(const char* name) {
     Control* c = FindControl(name);
     if (!c) return false;
-    if (modal && focus && !IsInside(focus, modal)) return false;
+    if (gui.modal && gui.focus && !IsInside(gui.focus, gui.modal)) return false;
     SetFocus(c);
     return true;
 }
 
 void SetFocusControl(Control* control) {
-    focus = control && !control->destroyed ? control : nullptr;
+    gui.focus = control && !control->destroyed ? control : nullptr;
 }
 
 Control* GetFocusControl() {
-    return focus ? focus : activeSheet;
+    return gui.focus ? gui.focus : gui.activeSheet;
 }
 
 void SetCaptureControl(Control* control) {
-    capture = control && !control->destroyed ? control : nullptr;
+    gui.capture = control && !control->destroyed ? control : nullptr;
 }
 Control* GetCaptureControl() {
-    return capture;
+    return gui.capture;
 }
 
 void EnableGUIFlag(u32 flag) {
-    if (flag < FLAG_COUNT) flags[flag] = true;
+    if (flag < FLAG_COUNT) gui.flags[flag] = true;
 }
 void DisableGUIFlag(u32 flag) {
-    if (flag < FLAG_COUNT) flags[flag] = false;
+    if (flag < FLAG_COUNT) gui.flags[flag] = false;
 }
 bool IsGUIFlagEnabled(u32 flag) {
-    return flag < FLAG_COUNT && flags[flag];
+    return flag < FLAG_COUNT && gui.flags[flag];
 }
 
 bool GUIShowsScene() {
-    return !activeSheet || flags[GUI_SHOW_SCENE];
+    return !gui.activeSheet || gui.flags[GUI_SHOW_SCENE];
 }
 
 void SetGUIOverlay(OverlayFunc function) {
-    overlay = function;
+    gui.overlay = function;
 }
 OverlayFunc GetGUIOverlay() {
-    return overlay;
+    return gui.overlay;
 }
 
 // Nothing may reach a control after it is destroyed.
 void ForgetControl(Control* c) {
-    if (activeSheet == c) activeSheet = nullptr;
-    if (focus == c) focus = nullptr;
-    if (keyFocus == c) keyFocus = nullptr;
-    if (capture == c) capture = nullptr;
-    if (modal == c) modal = nullptr;
+    if (gui.activeSheet == c) gui.activeSheet = nullptr;
+    if (gui.focus == c) gui.focus = nullptr;
+    if (gui.keyFocus == c) gui.keyFocus = nullptr;
+    if (gui.capture == c) gui.capture = nullptr;
+    if (gui.modal == c) gui.modal = nullptr;
     ForgetToolTipOwner(c);
     ForgetComboBox(c);
     ForgetMessageBoxControl(c);
 }
 
 Control* ControlAt(f32 x, f32 y) {
-    return activeSheet ? HitAt(activeSheet, x, y) : nullptr;
+    return gui.activeSheet ? HitAt(gui.activeSheet, x, y) : nullptr;
 }
 
 void ControlScreenPos(const Control* control, f32* x, f32* y) {

@@ -16,15 +16,20 @@ namespace {
 constexpr size_t MAX_CONTROLS = 0xFFFE;
 constexpr size_t TABLE_STEP = 256;
 
-std::vector<Control*> table; // sorted by name
-int dispatchDepth = 0;
-std::vector<Control*> released;
+// The controls sorted by name, and those destroyed while an event was being dispatched, which
+// are freed when the outermost dispatch ends.
+struct ControlTable {
+    std::vector<Control*> table;
+    int dispatchDepth = 0;
+    std::vector<Control*> released;
+};
+ControlTable controls;
 
 size_t LowerBound(const char* name) {
-    size_t lo = 0, hi = table.size();
+    size_t lo = 0, hi = controls.table.size();
     while (lo < hi) {
         size_t mid = (lo + hi) / 2;
-        if (strcmp(table[mid]->name, name) < 0)
+        if (strcmp(controls.table[mid]->name, name) < 0)
             lo = mid + 1;
         else
             hi = mid;
@@ -35,12 +40,15 @@ size_t LowerBound(const char* name) {
 Control* Lookup(const char* name) {
     if (!name) return nullptr;
     size_t at = LowerBound(name);
-    return at < table.size() && strcmp(table[at]->name, name) == 0 ? table[at] : nullptr;
+    return at < controls.table.size() && strcmp(controls.table[at]->name, name) == 0
+               ? controls.table[at]
+               : nullptr;
 }
 
 void RemoveFromTable(Control* c) {
     size_t at = LowerBound(c->name);
-    if (at < table.size() && table[at] == c) table.erase(table.begin() + long(at));
+    if (at < controls.table.size() && controls.table[at] == c)
+        controls.table.erase(controls.table.begin() + long(at));
 }
 
 void RemoveFromParent(Control* c) {
@@ -56,7 +64,7 @@ void DestroyTree(Control* c) {
     if (c->destroyed) return;
     c->destroyed = true;
     std::vector<Control*> kids;
-    for (Control* t : table)
+    for (Control* t : controls.table)
         if (t->parent == c && t->detached) kids.push_back(t);
     kids.insert(kids.end(), c->children.begin(), c->children.end());
     for (auto it = kids.rbegin(); it != kids.rend(); ++it) DestroyTree(*it);
@@ -84,20 +92,20 @@ bool SetGeometry(Control* c, const char* property, const void* value) {
 
 // ---- deferred freeing ----
 GUIDispatch::GUIDispatch() {
-    dispatchDepth++;
+    controls.dispatchDepth++;
 }
 GUIDispatch::~GUIDispatch() {
-    if (--dispatchDepth == 0) FreeReleasedControls();
+    if (--controls.dispatchDepth == 0) FreeReleasedControls();
 }
 void ReleaseControl(Control* c) {
-    if (dispatchDepth > 0)
-        released.push_back(c);
+    if (controls.dispatchDepth > 0)
+        controls.released.push_back(c);
     else
         delete c;
 }
 void FreeReleasedControls() {
     std::vector<Control*> list;
-    list.swap(released);
+    list.swap(controls.released);
     for (Control* c : list) delete c;
 }
 
@@ -123,16 +131,16 @@ u16 ControlChildCount(const Control* control) {
 }
 
 u16 ControlCount() {
-    return u16(table.size());
+    return u16(controls.table.size());
 }
 
 Control* ControlAtIndex(u16 index) {
-    return index < table.size() ? table[index] : nullptr;
+    return index < controls.table.size() ? controls.table[index] : nullptr;
 }
 
 void DeleteAllControls() {
     std::vector<Control*> all;
-    all.swap(table);
+    all.swap(controls.table);
     for (Control* c : all) ForgetControl(c);
     for (Control* c : all) delete c;
     FreeReleasedControls();
@@ -159,7 +167,7 @@ Control* CreateControl(const char* className, const char* name, const char* pare
         GUIError = GUI_ERROR_CLASS;
         return nullptr;
     }
-    if (table.size() >= MAX_CONTROLS) {
+    if (controls.table.size() >= MAX_CONTROLS) {
         GUIError = GUI_ERROR_LIMIT;
         return nullptr;
     }
@@ -167,15 +175,16 @@ Control* CreateControl(const char* className, const char* name, const char* pare
     c->cls = cls;
     strcpy(c->name, name);
     c->visible = 1;
-    c->tabStop = cls->tabStoppable ? u16(table.size()) : NO_TAB_STOP;
+    c->tabStop = cls->tabStoppable ? u16(controls.table.size()) : NO_TAB_STOP;
     c->parent = parent;
     BuildClassTables(cls, c);
     if (w != 0.0f && h != 0.0f) {
         c->Move(x, y);
         c->Size(w, h);
     }
-    if (table.size() == table.capacity()) table.reserve(table.size() + TABLE_STEP);
-    table.insert(table.begin() + long(LowerBound(name)), c);
+    if (controls.table.size() == controls.table.capacity())
+        controls.table.reserve(controls.table.size() + TABLE_STEP);
+    controls.table.insert(controls.table.begin() + long(LowerBound(name)), c);
     if (parent) parent->children.push_back(c);
     return c;
 }

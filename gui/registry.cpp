@@ -8,15 +8,19 @@
 namespace {
 constexpr u16 MAX_CLASSES = 255;
 
-ClassDesc* classes[MAX_CLASSES];
-u16 classCount = 0;
+// The registered class descriptors, sorted by name.
+struct ClassRegistry {
+    ClassDesc* classes[MAX_CLASSES] = {};
+    u16 classCount = 0;
+};
+ClassRegistry registry;
 
 // The first index whose name does not sort before `name`.
 u16 LowerBound(const char* name) {
-    u16 lo = 0, hi = classCount;
+    u16 lo = 0, hi = registry.classCount;
     while (lo < hi) {
         u16 mid = u16((lo + hi) / 2);
-        if (strcmp(classes[mid]->name, name) < 0)
+        if (strcmp(registry.classes[mid]->name, name) < 0)
             lo = u16(mid + 1);
         else
             hi = mid;
@@ -37,7 +41,7 @@ bool IsValidControlName(const char* name) {
 // Kept sorted whatever order callers register in, so a class registered late is still found;
 // a second class of the same name is ignored.
 void RegisterControlClass(DescribeClassFunc describe) {
-    if (!describe || classCount >= MAX_CLASSES) return;
+    if (!describe || registry.classCount >= MAX_CLASSES) return;
     ClassDesc* cls = new ClassDesc{};
     describe(cls);
     cls->name[CONTROL_NAME_MAX] = 0;
@@ -46,20 +50,22 @@ void RegisterControlClass(DescribeClassFunc describe) {
     cls->properties = nullptr;
     cls->events = nullptr;
     u16 at = LowerBound(cls->name);
-    bool taken = at < classCount && strcmp(classes[at]->name, cls->name) == 0;
+    bool taken = at < registry.classCount && strcmp(registry.classes[at]->name, cls->name) == 0;
     if (!cls->factory || !IsValidControlName(cls->name) || taken) {
         delete cls;
         return;
     }
-    memmove(classes + at + 1, classes + at, (classCount - at) * sizeof(ClassDesc*));
-    classes[at] = cls;
-    classCount++;
+    memmove(registry.classes + at + 1, registry.classes + at,
+            (registry.classCount - at) * sizeof(ClassDesc*));
+    registry.classes[at] = cls;
+    registry.classCount++;
 }
 
 ClassDesc* FindClassForCreate(const char* name) {
     if (!name) return nullptr;
     u16 at = LowerBound(name);
-    if (at < classCount && strcmp(classes[at]->name, name) == 0) return classes[at];
+    if (at < registry.classCount && strcmp(registry.classes[at]->name, name) == 0)
+        return registry.classes[at];
     return nullptr;
 }
 
@@ -68,17 +74,17 @@ const ClassDesc* FindControlClass(const char* name) {
 }
 
 u16 ControlClassCount() {
-    return classCount;
+    return registry.classCount;
 }
 
 void FreeClassRegistry() {
-    for (u16 i = 0; i < classCount; i++) {
-        delete[] classes[i]->properties;
-        delete[] classes[i]->events;
-        delete classes[i];
-        classes[i] = nullptr;
+    for (u16 i = 0; i < registry.classCount; i++) {
+        delete[] registry.classes[i]->properties;
+        delete[] registry.classes[i]->events;
+        delete registry.classes[i];
+        registry.classes[i] = nullptr;
     }
-    classCount = 0;
+    registry.classCount = 0;
 }
 
 void RegisterBuiltinClasses() {
