@@ -6,19 +6,24 @@
 #include "engine/utils.h"
 
 namespace {
-f32 savedColors[COLOR_STACK_DEPTH][4];
-int depth = 0; // may exceed COLOR_STACK_DEPTH; the excess saves nothing
+// Colours saved by PushColor; the depth may exceed the stack, and the excess saves nothing.
+struct ColorStack {
+    f32 savedColors[COLOR_STACK_DEPTH][4] = {};
+    int depth = 0;
+};
+ColorStack colors;
 } // namespace
 
 void PushColor() {
-    if (depth < COLOR_STACK_DEPTH) glGetFloatv(GL_CURRENT_COLOR, savedColors[depth]);
-    depth++;
+    if (colors.depth < COLOR_STACK_DEPTH)
+        glGetFloatv(GL_CURRENT_COLOR, colors.savedColors[colors.depth]);
+    colors.depth++;
 }
 
 void PopColor() {
-    if (depth == 0) return;
-    depth--;
-    if (depth < COLOR_STACK_DEPTH) glColor4fv(savedColors[depth]);
+    if (colors.depth == 0) return;
+    colors.depth--;
+    if (colors.depth < COLOR_STACK_DEPTH) glColor4fv(colors.savedColors[colors.depth]);
 }
 
 void SetColor(u32 packed) {

@@ -12,10 +12,14 @@ namespace {
 constexpr int TEMP_RECT_SLOTS = 9;
 constexpr f64 ORTHO_NEAR = 1.0, ORTHO_FAR = 0.0;
 
-TempRect intRects[TEMP_RECT_SLOTS];
-TempRectF floatRects[TEMP_RECT_SLOTS];
-int nextIntRect = 0;
-int nextFloatRect = 0;
+// The two pools of temporary rectangles, each handed out in rotation.
+struct TempRectPools {
+    TempRect intRects[TEMP_RECT_SLOTS] = {};
+    TempRectF floatRects[TEMP_RECT_SLOTS] = {};
+    int nextIntRect = 0;
+    int nextFloatRect = 0;
+};
+TempRectPools rects;
 } // namespace
 
 Draw2DFrame::Draw2DFrame(Texturing texturing)
@@ -69,15 +73,15 @@ void glLeave2D() {
 }
 
 TempRect* glTempRect(i16 x, i16 y, i16 w, i16 h) {
-    TempRect* rect = &intRects[nextIntRect];
-    nextIntRect = (nextIntRect + 1) % TEMP_RECT_SLOTS;
+    TempRect* rect = &rects.intRects[rects.nextIntRect];
+    rects.nextIntRect = (rects.nextIntRect + 1) % TEMP_RECT_SLOTS;
     *rect = TempRect{x, y, w, h};
     return rect;
 }
 
 TempRectF* glTempRectF(f32 x, f32 y, f32 w, f32 h) {
-    TempRectF* rect = &floatRects[nextFloatRect];
-    nextFloatRect = (nextFloatRect + 1) % TEMP_RECT_SLOTS;
+    TempRectF* rect = &rects.floatRects[rects.nextFloatRect];
+    rects.nextFloatRect = (rects.nextFloatRect + 1) % TEMP_RECT_SLOTS;
     *rect = TempRectF{x, y, w, h};
     return rect;
 }

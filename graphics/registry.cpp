@@ -23,25 +23,31 @@ struct RegistryEntry {
     bool pending; // downloaded and awaiting glUpload (saved may be null if memory ran out)
 };
 
-RegistryEntry* entries = nullptr;
-u32 entryCount = 0;
-u32 entryCapacity = 0;
-bool downloadPending = false;
+// The entries in a growing array, and whether a download awaits its upload.
+struct TextureRegistry {
+    RegistryEntry* entries = nullptr;
+    u32 entryCount = 0;
+    u32 entryCapacity = 0;
+    bool downloadPending = false;
+};
+TextureRegistry registry;
 
 bool Grow() {
-    u32 capacity = entryCapacity + REGISTRY_STEP;
-    auto* grown = static_cast<RegistryEntry*>(realloc(entries, capacity * sizeof(RegistryEntry)));
+    u32 capacity = registry.entryCapacity + REGISTRY_STEP;
+    auto* grown =
+        static_cast<RegistryEntry*>(realloc(registry.entries, capacity * sizeof(RegistryEntry)));
     if (!grown) return false;
-    entries = grown;
-    entryCapacity = capacity;
+    registry.entries = grown;
+    registry.entryCapacity = capacity;
     return true;
 }
 
 void RemoveAt(u32 index) {
-    free(entries[index].saved);
-    memmove(entries + index, entries + index + 1, (entryCount - index - 1) * sizeof(RegistryEntry));
-    entryCount--;
-    if (entryCount == 0) downloadPending = false;
+    free(registry.entries[index].saved);
+    memmove(registry.entries + index, registry.entries + index + 1,
+            (registry.entryCount - index - 1) * sizeof(RegistryEntry));
+    registry.entryCount--;
+    if (registry.entryCount == 0) registry.downloadPending = false;
 }
 
 size_t LevelZeroBytes(const RegistryEntry& e) {
@@ -79,26 +85,26 @@ void RestoreEntry(RegistryEntry& e, u32 name) {
 
 void RegisterTexture(u32* owner, u16 width, u16 height, u32 filter, u32 format, bool mipmapped) {
     if (!owner) return;
-    if (entryCount == entryCapacity && !Grow()) {
+    if (registry.entryCount == registry.entryCapacity && !Grow()) {
         LogWrite("[ERROR]<RegisterTexture> Out of memory, texture will not survive a lost context");
         return;
     }
-    entries[entryCount++] =
+    registry.entries[registry.entryCount++] =
         RegistryEntry{owner, width, height, nullptr, filter, format, mipmapped, false};
 }
 
 void UnregisterTexture(u32 name) {
-    for (u32 i = 0; i < entryCount; i++) {
-        if (*entries[i].owner != name) continue;
+    for (u32 i = 0; i < registry.entryCount; i++) {
+        if (*registry.entries[i].owner != name) continue;
         RemoveAt(i);
         return;
     }
 }
 
 void DeleteRegisteredTexture(u32* owner) {
-    for (u32 i = 0; i < entryCount; i++) {
-        if (entries[i].owner != owner) continue;
-        if (!entries[i].pending) glDeleteTextures(1, owner);
+    for (u32 i = 0; i < registry.entryCount; i++) {
+        if (registry.entries[i].owner != owner) continue;
+        if (!registry.entries[i].pending) glDeleteTextures(1, owner);
         RemoveAt(i);
         return;
     }
@@ -106,43 +112,41 @@ void DeleteRegisteredTexture(u32* owner) {
 }
 
 u32 RegisteredTextureCount() {
-    return entryCount;
+    return registry.entryCount;
 }
 
 bool GetRegisteredTexture(u32 index, RegisteredTextureInfo* out) {
-    if (index >= entryCount || !out) return false;
-    const RegistryEntry& e = entries[index];
+    if (index >= registry.entryCount || !out) return false;
+    const RegistryEntry& e = registry.entries[index];
     *out = RegisteredTextureInfo{e.owner,  *e.owner, e.width,     e.height,
                                  e.filter, e.format, e.mipmapped, e.pending};
     return true;
 }
 
 void ResetTextureRegistry() {
-    for (u32 i = 0; i < entryCount; i++) free(entries[i].saved);
-    free(entries);
-    entries = nullptr;
-    entryCount = entryCapacity = 0;
-    downloadPending = false;
+    for (u32 i = 0; i < registry.entryCount; i++) free(registry.entries[i].saved);
+    free(registry.entries);
+    registry = TextureRegistry{};
 }
 
 void glDownload() {
     LogWrite("Performing glDownload()");
-    if (entryCount == 0 || downloadPending) return;
+    if (registry.entryCount == 0 || registry.downloadPending) return;
     GLint packAlignment = 0;
     glGetIntegerv(GL_PACK_ALIGNMENT, &packAlignment);
     // Rows of the saved images are packed tightly; the buffers have no room for padding.
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    for (u32 i = 0; i < entryCount; i++) SaveEntry(entries[i]);
+    for (u32 i = 0; i < registry.entryCount; i++) SaveEntry(registry.entries[i]);
     if (packAlignment > 0) glPixelStorei(GL_PACK_ALIGNMENT, packAlignment);
-    downloadPending = true;
+    registry.downloadPending = true;
     LogWrite("All display card data downloaded");
 }
 
 void glUpload() {
     LogWrite("Performing glUpload()");
-    if (entryCount == 0 || !downloadPending) return;
+    if (registry.entryCount == 0 || !registry.downloadPending) return;
     u32 count = 0;
-    for (u32 i = 0; i < entryCount; i++) count += entries[i].pending ? 1 : 0;
+    for (u32 i = 0; i < registry.entryCount; i++) count += registry.entries[i].pending ? 1 : 0;
     auto* names = static_cast<u32*>(calloc(count ? count : 1, sizeof(u32)));
     if (!names) {
         LogWrite("[ERROR]<glUpload> Out of memory");
@@ -153,9 +157,9 @@ void glUpload() {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     // Textures created after the download already live in the new context and keep their names.
     u32 next = 0;
-    for (u32 i = 0; i < entryCount; i++)
-        if (entries[i].pending) RestoreEntry(entries[i], names[next++]);
+    for (u32 i = 0; i < registry.entryCount; i++)
+        if (registry.entries[i].pending) RestoreEntry(registry.entries[i], names[next++]);
     free(names);
-    downloadPending = false;
+    registry.downloadPending = false;
     LogWrite("All display card data uploaded");
 }
