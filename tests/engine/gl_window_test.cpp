@@ -64,22 +64,6 @@ TEST_F(GLWindowTest, ClientAreaIsExactlyTheRequestedSize) {
     EXPECT_EQ(viewport[3], 600);
 }
 
-TEST_F(GLWindowTest, InitialStateBlendsAndTextures) {
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH));
-    GLint src = 0, dst = 0;
-    glGetIntegerv(GL_BLEND_SRC, &src);
-    glGetIntegerv(GL_BLEND_DST, &dst);
-    EXPECT_EQ(src, GL_SRC_ALPHA);
-    EXPECT_EQ(dst, GL_ONE_MINUS_SRC_ALPHA);
-    GLint depth = 0, stencil = 0;
-    glGetIntegerv(GL_DEPTH_BITS, &depth);
-    glGetIntegerv(GL_STENCIL_BITS, &stencil);
-    EXPECT_GE(depth, 24);
-    EXPECT_EQ(stencil, 8);
-}
-
 TEST_F(GLWindowTest, ScreenshotHoldsTheDrawnFrame) {
     TempDir dir;
     GLTestClear(0.2f, 0.4f, 0.6f);
@@ -94,15 +78,6 @@ TEST_F(GLWindowTest, ScreenshotHoldsTheDrawnFrame) {
     std::string tga = ReadFile(dir.File("frame.tga"));
     ASSERT_EQ(tga.size(), 18u + 3u * 800u * 600u);
     EXPECT_NEAR(u8(tga[18 + 3 * 1000]), 153, 1);
-}
-
-TEST_F(GLWindowTest, ContextSurvivesBeingRebuilt) {
-    DestroyGL();
-    EXPECT_FALSE(HasGLContext());
-    InitGL(0);
-    ASSERT_TRUE(HasGLContext());
-    GLTestClear(1.0f, 0.0f, 0.0f);
-    EXPECT_EQ(GLTestPixel(400, 300), (RGBA{255, 0, 0, 255}));
 }
 
 TEST_F(GLWindowTest, ScreenshotKeyCapturesTheNextFrameBeforeItsSwap) {

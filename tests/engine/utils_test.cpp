@@ -157,18 +157,6 @@ TEST_F(UtilsTest, HitTestEdges) {
     EXPECT_TRUE(PointInRoundRect(0.5f, 0.5f, 0, 0, 100, 20, 0)); // square corners
 }
 
-TEST_F(UtilsTest, TempValuesShareOneSlotAndTheSecondIsSeparate) {
-    u32* a = static_cast<u32*>(TempValue(7));
-    u32* b = static_cast<u32*>(TempValue2(9));
-    EXPECT_EQ(*a, 7u);
-    u32* c = static_cast<u32*>(TempRGB(1, 2, 3));
-    EXPECT_EQ(a, c);
-    EXPECT_EQ(*a, MakeRGB(1, 2, 3));
-    EXPECT_EQ(*b, 9u);
-    EXPECT_EQ(MakeRGBA(0x11, 0x22, 0x33, 0x44), 0x44332211u);
-    EXPECT_EQ(ColorB(0x44332211u), 0x33);
-}
-
 template <typename T> std::vector<T> Sorted(std::vector<T> values, u32 glType) {
     SortByGLType(values.data(), u32(values.size()), glType);
     return values;

@@ -139,14 +139,6 @@ TEST_F(WindowTest, MinimisingFullScreenRebuildsTheContext) {
     EXPECT_EQ(restores, 1);
 }
 
-TEST_F(WindowTest, RestoreKeepsAPauseThatWasThereBefore) {
-    CreateMainWindow(800, 600, 0);
-    PauseEngine();
-    Send(fake::Size(SYS_SIZE_MINIMIZED, 0, 0));
-    Send(fake::Size(SYS_SIZE_RESTORED, 800, 600));
-    EXPECT_TRUE(IsPaused());
-}
-
 TEST_F(WindowTest, FocusLossMinimisesOnlyInFullScreen) {
     CreateMainWindow(800, 600, 0);
     Send(SysMessage{SYSMSG_KILLFOCUS, 0, 0});
