@@ -22,6 +22,23 @@ bool EngineIsEnabled(u32 id) {
 
 namespace dsf_fuzz {
 
+// A font built in memory: Latin-1 and Latin Extended-A, ASCII-direct, advances varying with
+// the code point.
+inline Font& LatinFont() {
+    constexpr i32 ASCII_FIRST = 32, LATIN_END = 0x180;
+    constexpr i16 LINE_HEIGHT = 16;
+    static std::vector<Glyph> glyphs;
+    static FontPage page{256, 256, 0};
+    static Font font{};
+    if (glyphs.empty()) {
+        for (i32 c = ASCII_FIRST; c < LATIN_END; c++)
+            if (c < 0x7F || c >= 0xA0 || c == 0x7F)
+                glyphs.push_back(Glyph{c, 0, 0, i16(c % 16 * 16), 0, i16(4 + c % 9), 8, 0});
+        font = Font{&page, 1, glyphs.data(), u32(glyphs.size()), LINE_HEIGHT, 1.0f, 1};
+    }
+    return font;
+}
+
 // Fits every line of text[0..size) into a buffer exactly as large as the contract demands.
 inline void FitAllLines(const char* text, int size, const Font* font, f32 width) {
     int pos = 0;

@@ -9,6 +9,7 @@
 #include "engine/input.h"
 #include "engine/log.h"
 #include "game/shell/startup.h"
+#include "game/shell/text_cut.h"
 #include "gui/gui.h"
 
 KeyBinding keyBindings[BINDING_COUNT];
@@ -25,10 +26,16 @@ u8 ChordLength(const KeyBinding& binding) {
     return binding.count < MAX_CHORD_KEYS ? binding.count : MAX_CHORD_KEYS;
 }
 
-void Append(char* buffer, size_t capacity, const char* text) {
+// Appends text whole or as much of it as fits, cut between characters; false when it did not
+// fit whole, so the caller adds nothing more and a cut result stays the start of the whole.
+bool Append(char* buffer, size_t capacity, const char* text) {
     size_t used = strnlen(buffer, capacity);
-    if (used + 1 >= capacity) return;
-    snprintf(buffer + used, capacity - used, "%s", text);
+    if (used >= capacity) return false;
+    size_t length = strlen(text), room = capacity - 1 - used;
+    size_t kept = CharacterCut(text, length, room);
+    memcpy(buffer + used, text, kept);
+    buffer[used + kept] = 0;
+    return kept == length;
 }
 
 } // namespace
@@ -66,12 +73,13 @@ bool IsActionDown(u32 action) {
 
 void BindingKeyNames(char* buffer, size_t capacity, u32 action, bool lineBreak) {
     if (!buffer || capacity == 0) return;
+    bool room = true;
     if (action < BINDING_COUNT) {
         const KeyBinding& binding = keyBindings[action];
-        for (u8 i = 0; i < ChordLength(binding); i++) {
-            if (i > 0) Append(buffer, capacity, " + ");
-            Append(buffer, capacity, GetKeyName(binding.keys[i]));
+        for (u8 i = 0; room && i < ChordLength(binding); i++) {
+            if (i > 0) room = Append(buffer, capacity, " + ");
+            if (room) room = Append(buffer, capacity, GetKeyName(binding.keys[i]));
         }
     }
-    if (lineBreak) Append(buffer, capacity, "\n");
+    if (lineBreak && room) Append(buffer, capacity, "\n");
 }

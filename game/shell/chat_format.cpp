@@ -1,20 +1,28 @@
 // %s substitution for localised formats, bounded by the output buffer.
 #include "game/shell/chat_format.h"
+#include "game/shell/text_cut.h"
 
 #include <cstring>
 
 namespace {
+// The result so far. Once a piece had to be cut nothing more is added, so a cut result is
+// always the start of the whole one and never skips a character to fit a later, shorter one.
+struct Output {
+    char* text;
+    size_t capacity;
+    size_t used;
+    bool full;
+};
+
 // Appends up to the room left (keeping a terminator); cuts at a UTF-8 character boundary.
-void Append(char* out, size_t capacity, size_t* used, const char* text, size_t length) {
-    if (*used + 1 >= capacity) return;
-    size_t room = capacity - 1 - *used;
-    if (length > room) {
-        length = room;
-        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) length--;
-    }
-    memcpy(out + *used, text, length);
-    *used += length;
-    out[*used] = 0;
+void Append(Output* out, const char* text, size_t length) {
+    if (out->full) return;
+    size_t room = out->capacity - 1 - out->used;
+    out->full = length > room;
+    length = CharacterCut(text, length, room);
+    memcpy(out->text + out->used, text, length);
+    out->used += length;
+    out->text[out->used] = 0;
 }
 } // namespace
 
@@ -25,18 +33,22 @@ void FormatLoc(char* out, size_t capacity, const char* format, const char* a, co
     if (!format) return;
     const char* args[3] = {a, b, c};
     int next = 0;
-    size_t used = 0;
-    for (const char* p = format; *p; ++p) {
+    Output result{out, capacity, 0, false};
+    for (const char* p = format; *p && !result.full;) {
         if (p[0] == '%' && p[1] == 's') {
             const char* arg = next < 3 ? args[next] : nullptr;
             next++;
-            if (arg) Append(out, capacity, &used, arg, strlen(arg));
-            ++p;
+            if (arg) Append(&result, arg, strlen(arg));
+            p += 2;
         } else if (p[0] == '%' && p[1] == '%') {
-            Append(out, capacity, &used, "%", 1);
-            ++p;
+            Append(&result, "%", 1);
+            p += 2;
         } else {
-            Append(out, capacity, &used, p, 1);
+            // Plain text up to the next directive goes as one piece, so a cut falls between
+            // its characters rather than inside one.
+            size_t run = 1 + strcspn(p + 1, "%");
+            Append(&result, p, run);
+            p += run;
         }
     }
 }

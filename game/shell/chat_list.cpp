@@ -5,6 +5,7 @@
 
 #include "engine/utils.h"
 #include "game/shell/chat.h"
+#include "game/shell/text_cut.h"
 
 ChatState chat;
 
@@ -25,11 +26,7 @@ void DropOldest() {
 
 // Copies at most CHAT_LINE_BYTES - 1 bytes, never ending inside a UTF-8 sequence.
 void CopyLine(char* out, const char* text) {
-    size_t n = strnlen(text, CHAT_LINE_BYTES);
-    if (n >= size_t(CHAT_LINE_BYTES)) {
-        n = CHAT_LINE_BYTES - 1;
-        while (n > 0 && (u8(text[n]) & 0xC0) == 0x80) n--;
-    }
+    size_t n = CharacterCut(text, strnlen(text, CHAT_LINE_BYTES), CHAT_LINE_BYTES - 1);
     memcpy(out, text, n);
     out[n] = 0;
 }

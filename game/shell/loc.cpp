@@ -12,6 +12,7 @@
 #include "engine/log.h"
 #include "engine/utils.h"
 #include "game/shell/startup.h"
+#include "game/shell/text_cut.h"
 #include "graphics/images/byte_reader.h"
 #include "gui/gui.h"
 
@@ -25,6 +26,7 @@ constexpr size_t LOC_MAX_RECORD_BYTES = LOC_FIELD_BYTES + 32767;
 // The longest file whose every byte can belong to a record; later bytes are never read.
 constexpr size_t LOC_MAX_FILE_BYTES = LOC_FIELD_BYTES + 32767 * LOC_MAX_RECORD_BYTES;
 constexpr int KEY_NAME_COUNT = 256;
+constexpr size_t KEY_NAME_BYTES = 32; // the engine keeps 31 bytes of each name
 
 const char* const LANGUAGE_CODES[LANGUAGE_COUNT] = {"eng", "cro", "cz",  "pl",
                                                     "de",  "it",  "spa", "fin"};
@@ -124,9 +126,17 @@ void ApplyKeyNames(const char* path) {
 
 void ApplyKeyNameTable(const LocTable& keys) {
     // The engine reads 256 names; a short file names the rest nothing instead of reading on.
-    const char* names[KEY_NAME_COUNT];
-    for (int i = 0; i < KEY_NAME_COUNT; i++) names[i] = LocText(keys, u32(i));
-    SetKeyNames(names);
+    // Longer names are cut here, between characters, to what the engine's table holds.
+    char names[KEY_NAME_COUNT][KEY_NAME_BYTES];
+    const char* pointers[KEY_NAME_COUNT];
+    for (int i = 0; i < KEY_NAME_COUNT; i++) {
+        const char* name = LocText(keys, u32(i));
+        size_t length = CharacterCut(name, strnlen(name, KEY_NAME_BYTES), KEY_NAME_BYTES - 1);
+        memcpy(names[i], name, length);
+        names[i][length] = 0;
+        pointers[i] = names[i];
+    }
+    SetKeyNames(pointers);
 }
 
 const char* LanguageCode(u16 index) {
