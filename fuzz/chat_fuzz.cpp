@@ -15,12 +15,12 @@
 namespace {
 
 constexpr size_t CAPACITIES[] = {1, 2, 3, 8, 31};
-constexpr size_t ROOMY = 1 << 16;
 constexpr f32 COLUMN_WIDTH = 250.0f;     // the panel's text column
 constexpr f32 AVATAR_INDENT = 1.6f * 16; // the column left beside an avatar
 constexpr f32 TICK = 3.5f;               // seconds per update; a line leaves after ten
 constexpr size_t MAX_LINE = CHAT_LINE_BYTES - 1;
 constexpr size_t UTF8_MAX_EXTRA = 3;
+const std::string SYSTEM_LINE = "<c green># <c yellow>"; // how a system line begins
 
 using Piece = std::string;
 
@@ -67,9 +67,10 @@ void CheckFormat(const std::vector<Piece>& pieces) {
         valid = valid && Valid(pieces[i]);
     }
     std::string full = Expand(pieces[0], args);
-    std::vector<char> roomy(ROOMY);
-    FormatLoc(roomy.data(), ROOMY, pieces[0].c_str(), args[0], args[1], args[2]);
-    if (full.size() < ROOMY && full != roomy.data()) abort();
+    // Just room enough for the whole result, as an exact heap block.
+    std::vector<char> exact(full.size() + 1, 'x');
+    FormatLoc(exact.data(), exact.size(), pieces[0].c_str(), args[0], args[1], args[2]);
+    if (full != exact.data()) abort();
     for (size_t capacity : CAPACITIES) {
         std::vector<char> out(capacity, 'x'); // an exact heap block: no byte past it is ours
         FormatLoc(out.data(), capacity, pieces[0].c_str(), args[0], args[1], args[2]);
@@ -90,6 +91,7 @@ void CheckLines(const std::string& sent) {
         if (chat.lines[i].text[0]) abort();
     if (shown == CHAT_SLOTS) abort();
     if (sent.empty()) return;
+    if (shown == 0) abort();
     const char* line = chat.lines[shown - 1].text;
     size_t length = strlen(line);
     size_t expected = sent.size() < MAX_LINE ? sent.size() : MAX_LINE;
@@ -97,12 +99,14 @@ void CheckLines(const std::string& sent) {
     if (Valid(sent) && !shell_fuzz::IsValidUTF8(line, length)) abort();
 }
 
-void MeasureShown() {
-    for (int i = 0; i < CHAT_SHOWN && chat.lines[i].text[0]; i++) {
-        std::vector<char> text(chat.lines[i].text, chat.lines[i].text + strlen(chat.lines[i].text));
-        f32 width = i % 2 ? COLUMN_WIDTH - AVATAR_INDENT : COLUMN_WIDTH;
-        dsf_fuzz::RunLayout(text.data(), int(text.size()), &dsf_fuzz::LatinFont(), width);
-    }
+// The newest line measured and wrapped as the panel does, beside an avatar or not.
+void MeasureNewest(bool avatar) {
+    int newest = 0;
+    while (newest + 1 < CHAT_SHOWN && chat.lines[newest + 1].text[0]) newest++;
+    const char* line = chat.lines[newest].text;
+    std::vector<char> text(line, line + strlen(line));
+    f32 width = avatar ? COLUMN_WIDTH - AVATAR_INDENT : COLUMN_WIDTH;
+    dsf_fuzz::RunLayout(text.data(), int(text.size()), &dsf_fuzz::LatinFont(), width);
 }
 
 } // namespace
@@ -115,12 +119,12 @@ extern "C" int LLVMFuzzerTestOneInput(const u8* data, size_t size) {
     for (size_t i = 0; i < pieces.size(); i++) {
         if (i % 2) {
             SystemMessage(pieces[i].c_str());
-            CheckLines("");
+            CheckLines(SYSTEM_LINE + pieces[i]);
         } else {
             AddChatLine(pieces[i].c_str(), nullptr);
             CheckLines(pieces[i]);
         }
-        MeasureShown();
+        MeasureNewest(i % 4 < 2);
         UpdateChat(TICK);
     }
     return 0;
