@@ -18,13 +18,17 @@ namespace {
 constexpr size_t VERSION_SIZE = 32;
 constexpr const char* NO_VERSION = "0.0";
 
-ALCdevice* device = nullptr;
-ALCcontext* context = nullptr;
-LPALCRENDERSAMPLESSOFT renderSamples = nullptr; // set while the device is a loopback one
-char version[VERSION_SIZE] = "0.0";
-
-u32 pool[SOUND_POOL_SIZE];
-i16 poolCount = 0;
+// The device and its context, the loopback render entry (set while the device is a loopback
+// one), the version text, and the one-shot sources still playing.
+struct DeviceState {
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+    LPALCRENDERSAMPLESSOFT renderSamples = nullptr;
+    char version[VERSION_SIZE] = "0.0";
+    u32 pool[SOUND_POOL_SIZE] = {};
+    i16 poolCount = 0;
+};
+DeviceState al;
 
 void DeleteSource(u32 source) {
     ALuint name = source;
@@ -33,46 +37,47 @@ void DeleteSource(u32 source) {
 }
 
 void RemoveFromPool(i16 index) {
-    for (i16 i = index; i + 1 < poolCount; i++) pool[i] = pool[i + 1];
-    poolCount--;
+    for (i16 i = index; i + 1 < al.poolCount; i++) al.pool[i] = al.pool[i + 1];
+    al.poolCount--;
 }
 
 void EmptyPool() {
-    for (i16 i = 0; i < poolCount; i++) DeleteSource(pool[i]);
-    poolCount = 0;
+    for (i16 i = 0; i < al.poolCount; i++) DeleteSource(al.pool[i]);
+    al.poolCount = 0;
 }
 
 void FinishStart();
 
 void CloseDevice() {
     alcMakeContextCurrent(nullptr);
-    if (context) alcDestroyContext(context);
-    if (device) alcCloseDevice(device);
-    context = nullptr;
-    device = nullptr;
-    renderSamples = nullptr;
+    if (al.context) alcDestroyContext(al.context);
+    if (al.device) alcCloseDevice(al.device);
+    al.context = nullptr;
+    al.device = nullptr;
+    al.renderSamples = nullptr;
 }
 
 } // namespace
 
 bool InitAL(const char* deviceName) {
     LogWrite(StrFormat("Initializing OpenAL (device=%s)", deviceName ? deviceName : "(null)"));
-    if (device) {
+    if (al.device) {
         LogWrite("Unable to initialize OpenAL, OpenAL already initialized");
         return false;
     }
     bool useDefault = !deviceName || strcmp(deviceName, DEFAULT_AUDIO_DEVICE) == 0;
-    device = alcOpenDevice(useDefault ? nullptr : deviceName);
-    bool ok = device != nullptr;
+    al.device = alcOpenDevice(useDefault ? nullptr : deviceName);
+    bool ok = al.device != nullptr;
     if (ok) {
-        context = alcCreateContext(device, nullptr);
-        alcGetError(device);
-        ok = context && alcMakeContextCurrent(context) && alcGetError(device) == ALC_NO_ERROR;
+        al.context = alcCreateContext(al.device, nullptr);
+        alcGetError(al.device);
+        ok = al.context && alcMakeContextCurrent(al.context) &&
+             alcGetError(al.device) == ALC_NO_ERROR;
     }
     if (!ok) {
         LogWrite(
-            StrFormat("Failed to initialize OpenAL, error code=%ld", long(alcGetError(device))));
-        snprintf(version, sizeof version, "%s", NO_VERSION);
+            StrFormat("Failed to initialize OpenAL, error code=%ld", long(alcGetError(al.device))));
+        snprintf(al.version, sizeof al.version, "%s", NO_VERSION);
         // A half-made start is undone so nothing stays open behind the forgotten handles.
         CloseDevice();
         return false;
@@ -83,15 +88,15 @@ bool InitAL(const char* deviceName) {
 
 bool InitALLoopback(u32 rate) {
     LogWrite(StrFormat("Initializing OpenAL (loopback, %u Hz)", rate));
-    if (device) {
+    if (al.device) {
         LogWrite("Unable to initialize OpenAL, OpenAL already initialized");
         return false;
     }
     auto open = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
         alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
-    renderSamples = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(
+    al.renderSamples = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(
         alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
-    device = open && renderSamples ? open(nullptr) : nullptr;
+    al.device = open && al.renderSamples ? open(nullptr) : nullptr;
     const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT,
                                  ALC_STEREO_SOFT,
                                  ALC_FORMAT_TYPE_SOFT,
@@ -99,8 +104,8 @@ bool InitALLoopback(u32 rate) {
                                  ALC_FREQUENCY,
                                  ALCint(rate),
                                  0};
-    if (device) context = alcCreateContext(device, attributes);
-    if (!context || !alcMakeContextCurrent(context)) {
+    if (al.device) al.context = alcCreateContext(al.device, attributes);
+    if (!al.context || !alcMakeContextCurrent(al.context)) {
         LogWrite("Failed to initialize OpenAL, no loopback device");
         CloseDevice();
         return false;
@@ -110,8 +115,8 @@ bool InitALLoopback(u32 rate) {
 }
 
 bool RenderAL(i16* out, u32 frames) {
-    if (!renderSamples || !device || !out) return false;
-    renderSamples(device, out, ALCsizei(frames));
+    if (!al.renderSamples || !al.device || !out) return false;
+    al.renderSamples(al.device, out, ALCsizei(frames));
     return true;
 }
 
@@ -119,13 +124,13 @@ namespace {
 // The common end of both starts: version, a clean error state, empty tables.
 void FinishStart() {
     ALCint major = 0, minor = 0;
-    alcGetIntegerv(device, ALC_MAJOR_VERSION, 1, &major);
-    alcGetIntegerv(device, ALC_MINOR_VERSION, 1, &minor);
-    snprintf(version, sizeof version, "%i.%i", int(major), int(minor));
-    LogWrite(StrFormat("OpenAL version: %s", version));
+    alcGetIntegerv(al.device, ALC_MAJOR_VERSION, 1, &major);
+    alcGetIntegerv(al.device, ALC_MINOR_VERSION, 1, &minor);
+    snprintf(al.version, sizeof al.version, "%i.%i", int(major), int(minor));
+    LogWrite(StrFormat("OpenAL version: %s", al.version));
     alGetError();
-    alcGetError(device);
-    poolCount = 0;
+    alcGetError(al.device);
+    al.poolCount = 0;
     LogWrite("OpenAL initialized successfully");
     ResetStreams();
     ResetMusic();
@@ -134,7 +139,7 @@ void FinishStart() {
 
 void DestroyAL() {
     LogWrite("Destroying OpenAL");
-    if (!device) {
+    if (!al.device) {
         LogWrite("Unable to destroy OpenAL, it was already destroyed");
         return;
     }
@@ -146,18 +151,18 @@ void DestroyAL() {
 }
 
 bool IsALReady() {
-    return context != nullptr;
+    return al.context != nullptr;
 }
 
 const char* GetALVersion() {
-    return version;
+    return al.version;
 }
 
 u32 PlaySoundBuffer(u32 buffer) {
     // 0 (never loaded) and INVALID_HANDLE (failed to load) are no sound at all.
-    if (!context || buffer == 0 || buffer == INVALID_HANDLE) return INVALID_HANDLE;
-    if (poolCount == SOUND_POOL_SIZE) {
-        DeleteSource(pool[0]);
+    if (!al.context || buffer == 0 || buffer == INVALID_HANDLE) return INVALID_HANDLE;
+    if (al.poolCount == SOUND_POOL_SIZE) {
+        DeleteSource(al.pool[0]);
         RemoveFromPool(0);
     }
     u32 source = NewSource();
@@ -167,12 +172,12 @@ u32 PlaySoundBuffer(u32 buffer) {
     alSource3f(name, AL_POSITION, 0.0f, 0.0f, 0.0f);
     alSourceQueueBuffers(name, 1, &queued);
     alSourcePlay(name);
-    pool[poolCount++] = source;
+    al.pool[al.poolCount++] = source;
     return source;
 }
 
 u32 NewSource() {
-    if (!context) return INVALID_HANDLE;
+    if (!al.context) return INVALID_HANDLE;
     alGetError();
     ALuint source = 0;
     alGenSources(1, &source);
@@ -180,23 +185,23 @@ u32 NewSource() {
 }
 
 u16 SoundPoolCount() {
-    return u16(poolCount);
+    return u16(al.poolCount);
 }
 
 u32 SoundPoolSource(u16 index) {
-    return index < poolCount ? pool[index] : INVALID_HANDLE;
+    return index < al.poolCount ? al.pool[index] : INVALID_HANDLE;
 }
 
 void ReleaseFinishedSounds() {
-    if (!context) return;
-    for (i16 i = 0; i < poolCount;) {
+    if (!al.context) return;
+    for (i16 i = 0; i < al.poolCount;) {
         ALint state = AL_STOPPED;
-        alGetSourcei(pool[i], AL_SOURCE_STATE, &state);
+        alGetSourcei(al.pool[i], AL_SOURCE_STATE, &state);
         if (state == AL_PLAYING) {
             i++;
             continue;
         }
-        DeleteSource(pool[i]);
+        DeleteSource(al.pool[i]);
         RemoveFromPool(i);
     }
 }

@@ -23,6 +23,8 @@ struct MusicState {
     bool allowed = false; // the game says when
     bool lastScanEmpty = false;
     u32 lastScanTime = 0;
+    // The last scan's list; 16 KB, kept here rather than on the stack.
+    char names[MAX_MUSIC_FILES][MUSIC_NAME_SIZE] = {};
 };
 MusicState music;
 
@@ -55,13 +57,12 @@ void MusicAdvance() {
     if (music.stream != NO_MUSIC && StreamQuery(music.stream, STREAM_FINISHED) != 1) return;
     u32 now = Sys_Milliseconds();
     if (music.lastScanEmpty && u32(now - music.lastScanTime) < EMPTY_SCAN_HOLD_MS) return;
-    static char names[MAX_MUSIC_FILES][MUSIC_NAME_SIZE];
-    int count = ListMusic(names);
+    int count = ListMusic(music.names);
     music.lastScanEmpty = count == 0;
     music.lastScanTime = now;
     if (count == 0) return;
     int pick = rand() % count;
-    music.stream = OpenStream(StrFormat("%s/%s", MUSIC_FOLDER, names[pick]));
+    music.stream = OpenStream(StrFormat("%s/%s", MUSIC_FOLDER, music.names[pick]));
     PlayStream(music.stream);
 }
 

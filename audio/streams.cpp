@@ -42,16 +42,21 @@ struct StreamSlot {
     bool finished; // the decoder reached the end of the file and is closed
 };
 
-StreamSlot slots[STREAM_SLOTS];
-std::vector<u8> chunk; // decode space shared by all refills (one thread)
-std::chrono::steady_clock::time_point lastPoll;
+// The stream slots, the decode space shared by all refills (one thread), and when playing
+// streams were last looked at.
+struct StreamsState {
+    StreamSlot slots[STREAM_SLOTS] = {};
+    std::vector<u8> chunk;
+    std::chrono::steady_clock::time_point lastPoll;
+};
+StreamsState streams;
 
 bool ALFailed() {
     return alGetError() != AL_NO_ERROR;
 }
 
 StreamSlot* SlotOf(u32 handle) {
-    return handle < STREAM_SLOTS && slots[handle].inUse ? &slots[handle] : nullptr;
+    return handle < STREAM_SLOTS && streams.slots[handle].inUse ? &streams.slots[handle] : nullptr;
 }
 
 void ForgetSlot(StreamSlot& s) {
@@ -88,15 +93,17 @@ const char* StartDecoder(StreamSlot& s, FILE* file) {
 void FillStreamBuffer(StreamSlot& s, int index) {
     size_t bytes = 0;
     if (!s.finished) {
-        chunk.resize(size_t(s.chunkSize) + VORBIS_READ_REQUEST);
+        streams.chunk.resize(size_t(s.chunkSize) + VORBIS_READ_REQUEST);
         bool ended = false;
-        bytes = VorbisRead(&s.vorbis, &s.layout, chunk.data(), s.chunkSize, chunk.size(), &ended);
+        bytes = VorbisRead(&s.vorbis, &s.layout, streams.chunk.data(), s.chunkSize,
+                           streams.chunk.size(), &ended);
         if (ended) {
             VorbisClose(&s.vorbis);
             s.finished = true;
         }
     }
-    alBufferData(s.buffers[index], s.format, chunk.data(), ALsizei(bytes), ALsizei(s.layout.rate));
+    alBufferData(s.buffers[index], s.format, streams.chunk.data(), ALsizei(bytes),
+                 ALsizei(s.layout.rate));
 }
 
 bool GenerateBuffers(StreamSlot& s) {
@@ -143,9 +150,9 @@ void CloseSlot(StreamSlot& s) {
 // A free slot first; when all are taken, one whose stream played out and let go of its buffers.
 int TakeSlot() {
     for (int i = 0; i < STREAM_SLOTS; i++)
-        if (!slots[i].inUse) return i;
+        if (!streams.slots[i].inUse) return i;
     for (int i = 0; i < STREAM_SLOTS; i++) {
-        StreamSlot& s = slots[i];
+        StreamSlot& s = streams.slots[i];
         if (s.finished && !s.playing && s.buffers[0] == INVALID_HANDLE) {
             CloseSlot(s);
             return i;
@@ -214,7 +221,7 @@ void UpdateStream(StreamSlot& s) {
 u32 OpenStream(const char* path) {
     int index = TakeSlot();
     if (index < 0) return INVALID_HANDLE;
-    StreamSlot& s = slots[index];
+    StreamSlot& s = streams.slots[index];
     if (!path) return FailOpen(s, "(null)", "the path is null");
     LogWrite(StrFormat("Opening audio stream from '%s'", path));
     if (!HasExtension(path, "ogg")) {
@@ -298,18 +305,18 @@ u32 StreamSource(u32 handle) {
 void UpdateStreams() {
     if (!IsALReady()) return;
     auto now = std::chrono::steady_clock::now();
-    bool due = now - lastPoll >= POLL_INTERVAL;
-    if (due) lastPoll = now;
-    for (StreamSlot& s : slots)
+    bool due = now - streams.lastPoll >= POLL_INTERVAL;
+    if (due) streams.lastPoll = now;
+    for (StreamSlot& s : streams.slots)
         if (s.inUse && s.playing && (due || !s.started)) UpdateStream(s);
     ReleaseFinishedSounds();
 }
 
 void ResetStreams() {
-    for (StreamSlot& s : slots) ForgetSlot(s);
+    for (StreamSlot& s : streams.slots) ForgetSlot(s);
 }
 
 void CloseAllStreams() {
-    for (StreamSlot& s : slots)
+    for (StreamSlot& s : streams.slots)
         if (s.inUse) CloseSlot(s);
 }
