@@ -74,20 +74,6 @@ TEST_F(DispatchTest, TabWalksTheTabStopsOfTheNearestScopeAndWraps) {
     EXPECT_EQ(GetFocusControl(), b0);
 }
 
-TEST_F(DispatchTest, TabNotifiesOnlyTheControlItLandsOn) {
-    Button("a", 10, 10);
-    Button("mid", 10, 40);
-    Button("b", 10, 70);
-    SetEventFn("mid", "GetFocus", Say<"mid get">);
-    SetPropertyValue("b", "TabStop", 1);
-    SetPropertyValue("mid", "TabStop", 5);
-    ClickAt(20, 20); // "a" has the stop 1 of its creation, "b" now too: ties keep walk order
-    SetPropertyValue("a", "TabStop", 0);
-    Key(VK_TAB);
-    EXPECT_EQ(GetFocusControl(), FindControl("b"));
-    EXPECT_TRUE(TakeEvents().empty()); // "mid" was a candidate on the way but never focused
-}
-
 TEST_F(DispatchTest, CaptureTakesTheMouseWhileThePointerIsInsideIt) {
     Control* a = Button("a", 10, 10);
     Button("b", 10, 50);
@@ -240,19 +226,6 @@ TEST_F(DispatchTest, RadioButtonsOfOneParentExcludeEachOtherAndKeepTheirSize) {
     EXPECT_TRUE(TakeEvents().empty());
 }
 
-TEST_F(DispatchTest, ADialogTakesTheFocusWhenFirstDrawnAndComesToTheFront) {
-    Control* d1 = CreateControl("Dialog", "d1", "S", 100, 100, 200, 150);
-    SetEventFn("d1", "Open", Say<"open">);
-    Button("inner", 10, 40, "d1");
-    CreateControl("Dialog", "d2", "S", 150, 150, 200, 150);
-    DrawGUI(); // both open; the last one drawn holds the focus
-    EXPECT_EQ(TakeEvents(), (Lines{"open"}));
-    EXPECT_EQ(GetFocusControl(), FindControl("d2"));
-    ClickAt(120, 150); // into d1's button
-    EXPECT_EQ(GetFocusControl(), FindControl("inner"));
-    EXPECT_EQ(FindControl("S")->children.back(), d1);
-}
-
 TEST_F(DispatchTest, ADialogIsDraggedByItsTitleBar) {
     CreateControl("Dialog", "d", "S", 100, 100, 200, 150);
     SetEventFn("d", "Move", SayPair<"move">);
@@ -268,28 +241,6 @@ TEST_F(DispatchTest, ADialogIsDraggedByItsTitleBar) {
     EXPECT_EQ(Get<f32>("d", "x"), 120.0f); // released: the drag is over
     Drag(200, 200, 210, 210);              // a press in the body does not drag
     EXPECT_EQ(Get<f32>("d", "x"), 120.0f);
-}
-
-TEST_F(DispatchTest, AClosedDialogIsNotDrawnButKeepsItsName) {
-    Control* d = CreateControl("Dialog", "d", "S", 100, 100, 200, 150);
-    SetEventFn("d", "Close", Say<"close">);
-    DrawGUI();
-    // The close box sits at the title bar's right end: x + w - 20 .. x + w - 3 for a 16-unit
-    // line, y + 3 .. y + 17.
-    ClickAt(290, 110);
-    EXPECT_EQ(TakeEvents(), (Lines{"close"}));
-    EXPECT_EQ(FindControl("d"), d);
-    EXPECT_EQ(ControlChildCount(FindControl("S")), 0);
-    EXPECT_EQ(GetFocusControl(), FindControl("S")); // the focus did not stay on it
-    ClickAt(150, 150);
-    EXPECT_EQ(GetFocusControl(), FindControl("S"));
-    SetPropertyValue("d", "Visible", 1); // showing it again puts it back
-    EXPECT_EQ(ControlChildCount(FindControl("S")), 1);
-    // Destroying the sheet takes the closed dialog with it.
-    SetPropertyValue("d", "Visible", 0);
-    ClickAt(290, 110);
-    DestroyControl("S");
-    EXPECT_EQ(FindControl("d"), nullptr);
 }
 
 TEST_F(DispatchTest, EnterInATextBoxPressesItsDefaultButton) {
@@ -335,28 +286,4 @@ TEST_F(DispatchTest, ScrollBarArrowsRepeatWhileHeld) {
     MouseTo(15, 15); // the upper arrow, with the wheel
     Send(fake::Wheel(120));
     EXPECT_EQ(Get<f32>("bar", "cBlock"), 97.0f);
-}
-
-TEST_F(DispatchTest, AnArrowReleasedAwayFromTheBarStopsRepeating) {
-    ScrollBar(100);
-    Drag(15, 200, 400, 400);
-    UpdateGUI(1.0f);
-    UpdateGUI(1.0f);
-    EXPECT_EQ(Get<f32>("bar", "cBlock"), 1.0f);
-}
-
-TEST_F(DispatchTest, TextBoxesShowTheTextCursorWhileThePointerIsOverThem) {
-    CreateControl("TextBox", "t", "S", 10, 10, 100, 20);
-    CreateControl("MLTextBox", "m", "S", 10, 50, 100, 60);
-    // Each frame starts with the arrow.
-    for (auto [x, y, slot] :
-         {std::tuple{20, 20, CURSOR_IBEAM}, {300, 300, CURSOR_ARROW}, {20, 70, CURSOR_IBEAM}}) {
-        SelectCursor(CURSOR_ARROW);
-        MouseTo(x, y);
-        DrawGUI();
-        EXPECT_EQ(GetCursorSlot(), slot) << x << "," << y;
-    }
-    SelectCursor(GUI_CURSOR_SLOTS); // outside the table: ignored
-    SelectCursor(-1);
-    EXPECT_EQ(GetCursorSlot(), CURSOR_IBEAM);
 }

@@ -103,15 +103,6 @@ TEST_F(ListTest, ShiftClickMarksARangeInMultiSelectLists) {
     for (int i = 0; i < 6; i++) EXPECT_TRUE(IsItemSelected(list, i));
 }
 
-TEST_F(ListTest, TheScrollBarTakesClicksOnItsStrip) {
-    Control* list = List(20, 100);
-    ClickAt(245, 195);                             // the lower arrow of the 15-wide strip
-    EXPECT_EQ(Get<f32>("list", "cBlock"), ITEM_H); // one step is one item
-    EXPECT_EQ(GetSelected(list), -1);
-    ClickAt(120, 100 + 5); // the row now at the top is item 1
-    EXPECT_EQ(GetSelected(list), 1);
-}
-
 TEST_F(ListTest, ItemsCanBeInsertedRemovedAndCleared) {
     Control* list = List(3, 100);
     SetSelected(list, 1);
@@ -133,22 +124,6 @@ TEST_F(ListTest, ItemsCanBeInsertedRemovedAndCleared) {
     EXPECT_FALSE(AddItem(label, "x", 0));
     EXPECT_EQ(ItemCount(label), 0);
     EXPECT_FALSE(AddItem(nullptr, "x", 0));
-}
-
-TEST_F(ListTest, MultiColumnListsKeepTheirItemsBelowTheColumnBar) {
-    Control* list = List(3, 100, "mc", "MCListBox");
-    ASSERT_TRUE(AddColumn(list, "Pilot", 80));
-    ASSERT_TRUE(AddColumn(list, "Score", 60));
-    AddItem(list, "Ravenfox\t1200", 0);
-    f32 header = Get<f32>("mc", "ColumnH");
-    ClickAt(120, RowY(0, 100 + header));
-    EXPECT_EQ(GetSelected(list), 0);
-    ClickAt(120, RowY(3, 100 + header));
-    EXPECT_EQ(GetSelected(list), 3);
-    ClickAt(120, 100 + int(header / 2)); // on the column bar: no item
-    EXPECT_EQ(GetSelected(list), 3);
-    EXPECT_FALSE(AddColumn(FindControl("S"), "x", 10));
-    DrawGUI();
 }
 
 TEST_F(ListTest, AComboBoxDropsDownOverTheGamesOverlayAndPicksTheReleasedItem) {
@@ -177,36 +152,4 @@ TEST_F(ListTest, AComboBoxDropsDownOverTheGamesOverlayAndPicksTheReleasedItem) {
     ClickAt(150, 110);
     ClickAt(150, 110); // a press on the field closes it
     EXPECT_EQ(GetGUIOverlay(), game);
-}
-
-TEST_F(ListTest, AComboBoxNearTheBottomOpensUpwardsAndClosesWhenLeft) {
-    Control* combo = Combo(560, 4);
-    Button("elsewhere", 400, 100);
-    ClickAt(150, 570);
-    const f32 drop = 4 * ITEM_H + 2;
-    EXPECT_EQ(Get<f32>("combo", "y"), 560 - drop);
-    ClickAt(150, 570 - int(drop) + 2); // item 0, at the top of the list above
-    EXPECT_EQ(GetSelected(combo), 0);
-    EXPECT_EQ(Get<f32>("combo", "y"), 560.0f);
-    ClickAt(150, 570);
-    ClickAt(420, 110); // a press elsewhere closes it
-    EXPECT_EQ(Get<f32>("combo", "y"), 560.0f);
-    EXPECT_EQ(GetGUIOverlay(), nullptr);
-}
-
-TEST_F(ListTest, ALabelScrollsWhenItsTextIsTallerThanItself) {
-    CreateControl("Label", "l", "S", 100, 100, 200, 40);
-    SetProperty("l", "Text", "a\nb\nc\nd\ne"); // 80 high, 40 shown
-    SetEventFn("l", "Scroll", Say<"scroll">);
-    DrawGUI();
-    MouseTo(150, 120);
-    // Three lines down stops at the end, 40 further; then nothing more; then back.
-    for (auto [delta, scrolls] : {std::pair{-120, 1u}, {-120, 0u}, {120, 1u}}) {
-        Send(fake::Wheel(delta));
-        EXPECT_EQ(TakeEvents().size(), scrolls) << delta;
-    }
-    SetProperty("l", "Text", "short"); // fits: no bar, the wheel does nothing
-    Send(fake::Wheel(-120));
-    EXPECT_TRUE(TakeEvents().empty());
-    DrawGUI();
 }

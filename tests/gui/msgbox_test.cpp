@@ -105,23 +105,6 @@ TEST_F(MsgBoxTest, WithoutASheetItOpensItsOwnAndRemovesItAgain) {
     EXPECT_FALSE(IsGUIFlagEnabled(GUI_SHOW_SCENE));
 }
 
-TEST_F(MsgBoxTest, PausesTheEngineWhileOpenWhenAsked) {
-    bool pausedInside = false;
-    Inspect([&] { pausedInside = IsPaused(); });
-    MsgBox("Text", "Caption", "Ok");
-    EXPECT_TRUE(pausedInside);
-    EXPECT_FALSE(IsPaused());
-    DisableGUIFlag(GUI_PAUSE_FOR_DIALOGS);
-    Inspect([&] { pausedInside = IsPaused(); });
-    MsgBox("Text", "Caption", "Ok");
-    EXPECT_FALSE(pausedInside);
-    EnableGUIFlag(GUI_PAUSE_FOR_DIALOGS);
-    PauseEngine(); // paused before: stays paused after
-    PushKey(VK_RETURN);
-    MsgBox("Text", "Caption", "Ok");
-    EXPECT_TRUE(IsPaused());
-}
-
 TEST_F(MsgBoxTest, InputOutsideTheBoxReachesNothingBehindIt) {
     MakeSheet("Menu");
     CreateControl("Button", "start", "Menu", 10, 10, 100, 30);
@@ -134,18 +117,6 @@ TEST_F(MsgBoxTest, InputOutsideTheBoxReachesNothingBehindIt) {
     EXPECT_TRUE(TakeEvents().empty());
     EXPECT_EQ(GetActiveSheet(), FindControl("Menu")); // the game's sheet stays
     EXPECT_EQ(GetModalDialog(), nullptr);
-}
-
-TEST_F(MsgBoxTest, TheFocusReturnsToTheControlThatHadIt) {
-    MakeSheet("Game");
-    CreateControl("TextBox", "chat", "Game", 10, 10, 200, 20);
-    ASSERT_TRUE(FocusControl("chat"));
-    PushKey(VK_RETURN);
-    MsgBox("Connection lost", "Chat", "Ok");
-    EXPECT_EQ(GetFocusControl(), FindControl("chat"));
-    Inspect([] { DestroyControl("chat"); }); // unless it went away meanwhile
-    MsgBox("Connection lost", "Chat", "Ok");
-    EXPECT_EQ(GetFocusControl(), FindControl("Game"));
 }
 
 TEST_F(MsgBoxTest, TheBoxFitsItsTextBetweenAQuarterAndThreeQuartersOfTheScreen) {
@@ -164,29 +135,6 @@ TEST_F(MsgBoxTest, TheBoxFitsItsTextBetweenAQuarterAndThreeQuartersOfTheScreen) 
     std::string lines;
     for (int i = 0; i < 100; i++) lines += "line\n";
     EXPECT_EQ(Measure(lines).h, 6 + 6 + 6 + TEST_LINE_HEIGHT + 450.0f);
-}
-
-TEST_F(MsgBoxTest, ManyButtonsWrapIntoCentredRows) {
-    std::string labels;
-    for (int i = 0; i < 6; i++) labels += std::string(i ? "|" : "") + "Option " + char('A' + i);
-    std::vector<f32> xs, ys;
-    Inspect([&] {
-        for (int i = 0; i < 6; i++) {
-            xs.push_back(Prop(ButtonName(i), "x"));
-            ys.push_back(Prop(ButtonName(i), "y"));
-        }
-    });
-    MsgBox("Choose", "C", labels.c_str());
-    // Each button is 8 x 8 + 16 = 80 wide: two fit a row of 200 (80 + 8 + 80 + 8 + 80 does
-    // not); the row's 176 units (with a 16 gap) are centred: 12 + 8 margin.
-    ASSERT_EQ(xs.size(), 6u);
-    for (size_t row = 0; row < 3; row++) {
-        EXPECT_EQ(xs[row * 2], 20.0f);
-        EXPECT_EQ(xs[row * 2 + 1], 20.0f + 96.0f);
-        EXPECT_EQ(ys[row * 2], ys[row * 2 + 1]);
-    }
-    EXPECT_EQ(ys[2] - ys[0], 12.0f + TEST_LINE_HEIGHT);
-    EXPECT_EQ(ys[4] - ys[2], 12.0f + TEST_LINE_HEIGHT);
 }
 
 TEST_F(MsgBoxTest, LongLabelsAreCutAndButtonsPastThe32ndLeftOut) {
@@ -212,16 +160,6 @@ TEST_F(MsgBoxTest, WhenTheProgramEndsTheWaitEnds) {
     EXPECT_EQ(ControlCount(), 0);
     EXPECT_FALSE(IsPaused());
     EXPECT_LT(framesRun, 5);
-}
-
-TEST_F(MsgBoxTest, ABoxWhoseDialogIsDestroyedStopsWaiting) {
-    Then([] { DestroyControl(DIALOG); });
-    EXPECT_EQ(MsgBox("Text", "Caption", "Ok"), MSGBOX_CLOSED);
-    EXPECT_EQ(ControlCount(), 0);
-    EXPECT_EQ(GetModalDialog(), nullptr);
-    EXPECT_LT(framesRun, 5);
-    PushKey(VK_RETURN); // and the next box works as ever
-    EXPECT_EQ(MsgBox("Text", "Caption", "Ok"), 0);
 }
 
 TEST_F(MsgBoxTest, WhenAll128BoxesAreOpenTheNextOneIsRefused) {
@@ -251,19 +189,6 @@ TEST_F(MsgBoxTest, WhenAll128BoxesAreOpenTheNextOneIsRefused) {
     EXPECT_FALSE(IsPaused());
 }
 
-TEST_F(MsgBoxTest, NestedBoxesGiveTheFocusBackToTheOuterOne) {
-    int inner = -9;
-    Then([&] {
-        script.push_front([] { PushKey(VK_RETURN); }); // the inner box's first frame
-        inner = MsgBox("Inner", "C", "Ok|Cancel");
-        EXPECT_EQ(GetModalDialog(), FindControl(DIALOG));
-        EXPECT_EQ(GetFocusControl(), FindControl(DIALOG));
-    });
-    Then([] { ClickControl(ButtonName(1)); });
-    EXPECT_EQ(MsgBox("Outer", "C", "Ok|Cancel"), 1);
-    EXPECT_EQ(inner, 0);
-}
-
 TEST_F(MsgBoxTest, BadArgumentsAndAMissingFontAreReported) {
     EXPECT_EQ(MsgBox(nullptr, "C", "Ok"), MSGBOX_INVALID);
     EXPECT_EQ(GUIError, GUI_ERROR_NOT_FOUND);
@@ -281,15 +206,6 @@ TEST_F(MsgBoxTest, BadArgumentsAndAMissingFontAreReported) {
     ASSERT_EQ(fake::MessageBoxes().size(), 1u); // the user still sees it
     EXPECT_EQ(fake::MessageBoxes()[0].caption, "Critical Error");
     EXPECT_EQ(framesRun, 0);
-}
-
-TEST_F(MsgBoxTest, WithoutAFontOfItsOwnItBorrowsTheCurrentOneForTheCallOnly) {
-    SetCommonDialogFont(nullptr);
-    PushKey(VK_RETURN);
-    EXPECT_EQ(MsgBox("Text", "Caption", "Ok"), 0);
-    EXPECT_EQ(framesRun, 1); // it was shown, with the current font
-    // The font is not kept: the game may free it when it reloads its fonts.
-    EXPECT_EQ(GetCommonDialogFont(), nullptr);
 }
 
 TEST_F(MsgBoxTest, ReportErrorShowsItsBoxThroughTheGUI) {

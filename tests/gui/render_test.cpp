@@ -1,7 +1,6 @@
 // Drawing read back from the pixels of a real GL window under Xvfb: a sheet holding one
 // control of every class, clipping by the parents' rectangles, borders, the selection
 // highlight and the caret of a text box, dialogs, and a message box on the screen.
-#include <GL/gl.h>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -172,19 +171,6 @@ TEST_F(RenderTest, AListBoxHighlightsItsSelectionAndStripesOddRows) {
     Expect(200, 101 + 2 * row + row / 2, {200, 0, 0, 255});
 }
 
-TEST_F(RenderTest, ADialogShowsItsTitleBarActiveOrInactive) {
-    Make("Dialog", "d", 100, 100, 200, 150, "DragBoxColor", 0, 0, 160);
-    Color("d", "InactiveDragBoxColor", 160, 160, 160);
-    Color("d", "BackgroundColor", 225, 225, 225);
-    SetPropertyValue("d", "CloseButton", 0);
-    Draw(); // takes the focus on its first drawing
-    Expect(250, 110, {0, 0, 160, 255});
-    Expect(250, 200, {225, 225, 225, 255});
-    SetFocusControl(FindControl("S"));
-    Draw();
-    Expect(250, 110, {160, 160, 160, 255});
-}
-
 TEST_F(RenderTest, AMessageBoxAppearsAndReturnsTheClickedButton) {
     static RGBA title, body;
     static bool looked;
@@ -207,99 +193,4 @@ TEST_F(RenderTest, AMessageBoxAppearsAndReturnsTheClickedButton) {
     EXPECT_EQ(MsgBox("Abandon ship?", "Bridge", "Yes|No"), 1);
     EXPECT_TRUE(ColorNear(title, {0, 0, 160, 255}, TOLERANCE)) << title;
     EXPECT_TRUE(ColorNear(body, {225, 225, 225, 255}, TOLERANCE)) << body;
-}
-
-namespace {
-u32 MakeStripeTexture() {
-    // Four texels across: red, red, blue, blue.
-    const u8 texels[] = {255, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255, 255};
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 4, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
-    return name;
-}
-int backgroundCalls = 0;
-void CustomBackground() {
-    backgroundCalls++;
-}
-} // namespace
-
-TEST_F(RenderTest, SheetBackgroundsRepeatATextureOrCallAFunction) {
-    Texture stripes{4, 1, MakeStripeTexture()};
-    Texture* texture = &stripes;
-    SetPropertyValue("S", "BackgroundMode", 5); // set the mode first: it decides the type
-    ASSERT_TRUE(SetProperty("S", "Background", &texture));
-    Draw();
-    const RGBA red{255, 0, 0, 255}, blue{0, 0, 255, 255};
-    Expect(100, 300, red); // twice across: red, blue, red, blue
-    Expect(300, 300, blue);
-    Expect(500, 300, red);
-    Expect(700, 300, blue);
-    SetPropertyValue("S", "BackgroundMode", 3);
-    void (*function)() = CustomBackground;
-    ASSERT_TRUE(SetProperty("S", "Background", &function));
-    Draw();
-    EXPECT_EQ(backgroundCalls, 1);
-    SetPropertyValue("S", "BackgroundMode", 0);
-    GLTestClear(0.0f, 1.0f, 0.0f);
-    DrawGUI();
-    Expect(400, 300, {0, 255, 0, 255}); // nothing drawn
-    GLuint name = stripes.name;
-    glDeleteTextures(1, &name);
-}
-
-TEST_F(RenderTest, TheTooltipAndTheCursorAreDrawnOverTheControls) {
-    CreateControl("Button", "b", "S", 100, 100, 100, 30);
-    SetProperty("b", "ToolTipText", "tip");
-    SetToolTipParam(TOOLTIP_SHADOW, 0);
-    SetMousePos(150, 110);
-    UpdateGUI(1.5f);
-    UpdateGUI(0.5f); // fully faded in
-    ShowGUICursor(true);
-    Draw();
-    ToolTipInfo tip = GetToolTip();
-    ASSERT_EQ(tip.fade, 1.0f);
-    // The tip's box in its light yellow, right of its text; the arrow's white outline at the
-    // pointer's tip.
-    Expect(int(tip.x + tip.w - 3), int(tip.y + tip.h / 2), {255, 255, 225, 255});
-    Expect(int(tip.x + 5 + 2), int(tip.y + 2 + 8), {0, 0, 0, 255}); // the "t" block
-    // The arrow pointer over the dark sheet: its white left edge runs from the pointer's tip
-    // (400, 400) to (403, 419).
-    SetMousePos(400, 400);
-    Draw();
-    int brightest = 0;
-    for (int x = 399; x <= 404; x++) brightest = std::max(brightest, int(GLTestPixel(x, 410).r));
-    EXPECT_GT(brightest, 100);
-    ShowGUICursor(false);
-    Draw();
-    Expect(401, 410, SHEET);
-}
-
-TEST_F(RenderTest, AButtonLooksPressedOnlyWhileHeldWithThePointerOnIt) {
-    Make("Button", "b", 100, 100, 100, 40, "Background", 200, 200, 200);
-    SetProperty("b", "Text", "H"); // one solid glyph block, 6 x 16
-    Color("b", "DownBackground", 50, 50, 200);
-    const RGBA fill{200, 200, 200, 255}, ink{0, 0, 0, 255};
-    // The label starts at x 146 (centred), y 111 (0.55 of a line above the middle).
-    Draw();
-    Expect(146, 112, ink);
-    Expect(153, 127, fill);
-    SetMousePos(120, 120);
-    WndProc(SysMessage{SYSMSG_LBUTTONDOWN, 0, 0}); // held down on the button
-    Draw();
-    Expect(146, 112, fill); // a pressed classic button moves its label by 2
-    Expect(153, 127, ink);
-    SetMousePos(300, 300); // dragged off while still held
-    Draw();
-    Expect(146, 112, ink);
-    SetMousePos(120, 120);
-    SetPropertyValue("b", "Style", 1); // rounded: the down colour while pressed
-    Draw();
-    Expect(110, 120, {50, 50, 200, 255});
-    WndProc(SysMessage{SYSMSG_LBUTTONUP, 0, 0});
-    Draw();
-    Expect(110, 120, fill);
 }

@@ -67,16 +67,6 @@ TEST_F(TextBoxTest, TypingFollowsTheFormatAndTheLength) {
     }
 }
 
-TEST_F(TextBoxTest, SettingTextRunsChangeOnceAndTypingNever) {
-    SetEventFn("t", "Change", Say<"change">);
-    SetProperty("t", "Text", "hello");
-    EXPECT_EQ(Caret(), 5);
-    Type("abc");
-    Key(VK_BACK);
-    EXPECT_EQ(TakeEvents(), Lines{"change"});
-    EXPECT_EQ(Text("t"), "helloab");
-}
-
 TEST_F(TextBoxTest, BackspaceAndDeleteRemoveWholeCharacters) {
     SetProperty("t", "Text",
                 "a\xE2\x82\xAC"
@@ -163,21 +153,6 @@ TEST_F(TextBoxTest, MouseClickPlacesTheCaretAndDragSelects) {
     DragGlyphs(1, 5);
     EXPECT_EQ(Caret(), 1);
     EXPECT_EQ(Selection(), 4);
-}
-
-TEST_F(TextBoxTest, ADragReleasedOutsideTheBoxEndsThere) {
-    SetProperty("t", "Text", "abcdefgh");
-    fake::AdvanceTime(500); // not a double click with the set-up's click
-    MouseTo(12 + 8, 20);
-    LeftDown();
-    MouseTo(12 + 8 * 4, 20);
-    MouseTo(400, 300); // off the box, released there: the box never hears of it
-    LeftUp();
-    i32 selection = Selection();
-    MouseTo(12 + 8 * 7, 20); // back over it with the button up
-    UpdateGUI(0.1f);
-    EXPECT_EQ(Selection(), selection);
-    EXPECT_EQ(Caret(), 1);
 }
 
 TEST_F(TextBoxTest, DoubleClickSelectsTheWordAroundTheCaret) {
