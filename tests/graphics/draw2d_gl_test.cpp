@@ -100,18 +100,6 @@ TEST_F(Draw2DStateTest, PrimitivesOutside2DModeLeaveMatricesAndTexturingAsFound)
     glEnable(GL_TEXTURE_2D);
 }
 
-TEST_F(Draw2DStateTest, PrimitivesInside2DModeStayInIt) {
-    glEnter2D();
-    glTranslatef(5, 5, 0);
-    for (auto& [name, draw] : Primitives(texture, surface)) {
-        GLState before = CurrentState();
-        draw();
-        EXPECT_EQ(CurrentState(), before) << name;
-        EXPECT_TRUE(Is2DMode()) << name;
-    }
-    glLeave2D();
-}
-
 TEST_F(Draw2DTest, Enter2DSetsTheScreenProjectionOnce) {
     GLState outside = CurrentState();
     glEnable(GL_DEPTH_TEST);
@@ -134,21 +122,6 @@ TEST_F(Draw2DTest, Enter2DSetsTheScreenProjectionOnce) {
     EXPECT_EQ(CurrentState(), outside);
     glLeave2D(); // not in: nothing is popped
     EXPECT_EQ(CurrentState(), outside);
-}
-
-TEST_F(Draw2DTest, TempRectPoolsRotateThroughNineSlots) {
-    TempRect* first = glTempRect(1, 2, 3, 4);
-    TempRectF* firstF = glTempRectF(1.5f, 2.5f, 3.5f, 4.5f);
-    for (int i = 0; i < 8; i++) {
-        EXPECT_NE(glTempRect(i, i, i, i), first);
-        EXPECT_NE(glTempRectF(f32(i), 0, 0, 0), firstF);
-    }
-    EXPECT_EQ(first->x, 1);
-    EXPECT_EQ(first->h, 4);
-    EXPECT_EQ(firstF->y, 2.5f);
-    EXPECT_EQ(firstF->w, 3.5f);
-    EXPECT_EQ(glTempRect(9, 9, 9, 9), first);
-    EXPECT_EQ(glTempRectF(9, 9, 9, 9), firstF);
 }
 
 TEST_F(Draw2DTest, RectanglesLinesAndPointsInTheCurrentColour) {
@@ -225,22 +198,6 @@ TEST_F(Draw2DTest, EllipsesHaveAtLeast32Segments) {
     ExpectLit({{550, 300}, {400, 250}}, {{400, 300}});
 }
 
-TEST_F(Draw2DTest, GlowFadesToTheRimAndKeepsTheColour) {
-    glColor4f(0, 1, 0, 1);
-    glFillGlow(400, 300, 100, 1, 0, 0, 1, 32);
-    RGBA centre = GLTestPixel(400, 300), mid = GLTestPixel(450, 300), rim = GLTestPixel(495, 300);
-    EXPECT_GT(centre.r, 245);
-    EXPECT_EQ(centre.g, 0);
-    EXPECT_NEAR(mid.r, 128, 12);
-    EXPECT_LT(rim.r, 20);
-    ExpectColour(BLACK, {{400, 150}});
-    GLfloat colour[4];
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_EQ(colour[0], 0.0f);
-    EXPECT_EQ(colour[1], 1.0f);
-    EXPECT_EQ(colour[3], 1.0f);
-}
-
 // Textured quads: the four flip codes, source rectangles and their limits, and the texture
 // binding and texturing switch left as the caller had them.
 constexpr TestPixel RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255}, BLUE{0, 0, 255, 255},
@@ -299,43 +256,10 @@ TEST_F(TextureDrawTest, SourceRectangleSelectsTexels) {
                   {105, 5, 0, 0}});
 }
 
-TEST_F(TextureDrawTest, DegenerateSourceRectanglesAreWidened) {
-    // Width 0 becomes one texel: filtered linearly, the middle of the quad shows texel 3
-    // itself, not the blend of texels 2 and 3 at their shared edge.
-    Texture* smooth = LoadTexture("pattern8lin.tga", pattern, GL_LINEAR);
-    ASSERT_NE(smooth, nullptr);
-    glDrawTexture(0, 0, 40, 40, smooth, glTempRectF(3, 0, 0, 8), FLIP_NONE);
-    EXPECT_TRUE(ColorNear(GLTestPixel(20, 2), ToRGBA(pattern.At(3, 0)), 4));
-    // A negative corner starts at texel 0.
-    glDrawTexture(100, 0, 40, 40, patterned, glTempRectF(-4, -4, 4, 4), FLIP_NONE);
-    ExpectTexels({{105, 5, 0, 0}, {135, 35, 3, 3}});
-}
-
 TEST_F(TextureDrawTest, MissingTextureDrawsNothing) {
     glDrawTexture(0, 0, 50, 50, nullptr, nullptr, FLIP_NONE);
     glDrawTextureRect(0, 0, 50, 50, nullptr, nullptr);
     EXPECT_FALSE(Lit(25, 25));
-}
-
-TEST_F(TextureDrawTest, TexturedCallsRestoreTheBindingAndSwitch) {
-    GLuint mine = 0;
-    glGenTextures(1, &mine);
-    for (bool enabled : {false, true}) {
-        glBindTexture(GL_TEXTURE_2D, mine);
-        enabled ? glEnable(GL_TEXTURE_2D) : glDisable(GL_TEXTURE_2D);
-        glDrawTexture(0, 0, 10, 10, texture, nullptr, FLIP_NONE);
-        GLint bound = 0;
-        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-        EXPECT_EQ(GLuint(bound), mine);
-        EXPECT_EQ(bool(glIsEnabled(GL_TEXTURE_2D)), enabled);
-        // Untextured primitives draw flat even with texturing on.
-        glColor4f(1, 1, 1, 1);
-        glFillRect(300, 300, 10, 10);
-        ExpectColour(RGBA{255, 255, 255, 255}, {{305, 305}});
-        EXPECT_EQ(bool(glIsEnabled(GL_TEXTURE_2D)), enabled);
-    }
-    glDeleteTextures(1, &mine);
-    glEnable(GL_TEXTURE_2D);
 }
 
 } // namespace

@@ -47,21 +47,6 @@ TEST_F(DrawStateTest, OutlinedPolygonsShowOnlyTheirEdges) {
     ExpectLit({{330, 130}});
 }
 
-TEST_F(DrawStateTest, PointListsDrawUntexturedInTheCurrentColour) {
-    SetColor(0xFF0000FFu); // red
-    const Point2D triangle[] = {{100, 100}, {200, 100}, {100, 200}};
-    glDrawTriangles(triangle, 3);
-    const Point2D corner[] = {{300.5f, 100.5f}, {300.5f, 200.5f}, {400.5f, 200.5f}};
-    glDrawLineStrip(corner, 3);
-    const Point2D closed[] = {{500.5f, 100.5f}, {500.5f, 200.5f}, {600.5f, 200.5f}};
-    glDrawLineLoop(closed, 3);
-    ExpectColour(RED, {{120, 120}, {300, 150}, {350, 200}, {500, 150}});
-    ExpectLit({{550, 150}}, {{180, 180}, {350, 150}}); // only the loop closes its diagonal
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));           // texturing as the caller had it
-    glDrawTriangles(nullptr, 3);
-    glDrawLineLoop(triangle, 0);
-}
-
 TEST_F(DrawStateTest, ARepeatedTextureTilesAcrossTheRectangle) {
     TestImage halves = SolidImage(2, 2, {255, 0, 0, 255});
     halves.pixels[1] = halves.pixels[3] = TestPixel{0, 255, 0, 255};

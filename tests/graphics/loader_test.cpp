@@ -41,49 +41,45 @@ class LoaderTest : public ::testing::Test {
     TempDir dir;
 };
 
-TEST_F(LoaderTest, NullPathIsReportedByEachLoader) {
-    EXPECT_EQ(glLoadTexture(nullptr, GL_LINEAR), nullptr);
-    EXPECT_EQ(glLoadSurface(nullptr, GL_LINEAR), nullptr);
-    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> Unable to load texture,Path is NULL"));
-    EXPECT_TRUE(Reported("glLoadTexture", "Unable to load texture,Path cannot be NULL"));
-    EXPECT_TRUE(Logged("[ERROR]<glLoadSurface> Unable to load surface, Path is NULL"));
-    EXPECT_TRUE(Reported("glLoadSurface", "Unable to load surface,Path cannot be NULL"));
-}
-
-TEST_F(LoaderTest, UnsupportedExtensionsAreNamed) {
+// The message contract of every refusal: the loader's log line, the same text reported, and
+// a box captioned with the loader.
+TEST_F(LoaderTest, EachRefusalIsLoggedAndReportedInTheLoadersName) {
     ASSERT_TRUE(WriteTGA("picture.png", SolidImage(4, 4, {1, 2, 3, 255})));
-    EXPECT_EQ(glLoadTexture("picture.png", GL_LINEAR), nullptr);
-    ExpectFailure("glLoadTexture",
-                  "Failed to load 'picture.png', '*.png' files aren't supported by the Vaelor "
-                  "Engine");
-
-    // No dot: the whole path is the extension.
-    EXPECT_EQ(glLoadSurface("Data/README", GL_LINEAR), nullptr);
-    ExpectFailure("glLoadSurface", "Failed to load 'Data/README', '*.data/readme' files aren't "
-                                   "supported by the Vaelor Engine");
-}
-
-TEST_F(LoaderTest, MissingFilesAreNotFound) {
-    EXPECT_EQ(glLoadTexture("Data/absent.dsx", GL_LINEAR), nullptr);
-    ExpectFailure("glLoadTexture", "File 'Data/absent.dsx' not found");
-    EXPECT_EQ(glLoadSurface("absent.TGA", GL_LINEAR), nullptr);
-    ExpectFailure("glLoadSurface", "File 'absent.TGA' not found");
-}
-
-TEST_F(LoaderTest, JpgIsAcceptedButHasNoDecoder) {
     ASSERT_TRUE(WriteBytes("photo.jpg", {0xFF, 0xD8, 0xFF, 0xE0}));
-    EXPECT_EQ(glLoadTexture("photo.jpg", GL_LINEAR), nullptr);
-    ExpectFailure("glLoadTexture", "Failed to load 'photo.jpg'");
-    EXPECT_FALSE(Logged("[ERROR]<glLoadTexture> LoadProc returned NULL"));
-    EXPECT_EQ(Log().find("aren't supported"), std::string::npos);
-}
-
-TEST_F(LoaderTest, DecoderFailureLogsBothLines) {
     ASSERT_TRUE(WriteBytes("broken.dsx", {'d', 's', 'x', 0, 1, 2, 3}));
-    EXPECT_EQ(glLoadSurface("broken.dsx", GL_LINEAR), nullptr);
+    const struct {
+        bool surface;
+        const char* path;
+        std::string text;
+    } cases[] = {
+        {false, "picture.png",
+         "Failed to load 'picture.png', '*.png' files aren't supported by the Vaelor Engine"},
+        {true, "Data/README", // no dot: the whole path is the extension
+         "Failed to load 'Data/README', '*.data/readme' files aren't supported by the Vaelor "
+         "Engine"},
+        {false, "Data/absent.dsx", "File 'Data/absent.dsx' not found"},
+        {true, "absent.TGA", "File 'absent.TGA' not found"},
+        {false, "photo.jpg", "Failed to load 'photo.jpg'"}, // accepted, but no decoder
+        {true, "broken.dsx", "Failed to load 'broken.dsx'"},
+    };
+    for (const auto& c : cases) {
+        fake::Reset();
+        const char* loader = c.surface ? "glLoadSurface" : "glLoadTexture";
+        EXPECT_EQ(c.surface ? static_cast<void*>(glLoadSurface(c.path, GL_LINEAR))
+                            : static_cast<void*>(glLoadTexture(c.path, GL_LINEAR)),
+                  nullptr);
+        ExpectFailure(loader, c.text);
+        ASSERT_EQ(fake::MessageBoxes().size(), 1u) << c.path;
+        EXPECT_EQ(fake::MessageBoxes()[0].text, c.text);
+        EXPECT_EQ(fake::MessageBoxes()[0].caption, std::string("Error( ") + loader + " )");
+    }
     ExpectLoggedInOrder("[ERROR]<glLoadSurface> LoadProc returned NULL",
                         "[ERROR]<glLoadSurface> Failed to load 'broken.dsx'");
-    EXPECT_TRUE(Reported("glLoadSurface", "Failed to load 'broken.dsx'"));
+    EXPECT_FALSE(Logged("[ERROR]<glLoadTexture> LoadProc returned NULL")); // the jpg's
+    EXPECT_EQ(glLoadTexture(nullptr, GL_LINEAR), nullptr);
+    EXPECT_EQ(glLoadSurface(nullptr, GL_LINEAR), nullptr);
+    EXPECT_TRUE(Reported("glLoadTexture", "Unable to load texture,Path cannot be NULL"));
+    EXPECT_TRUE(Reported("glLoadSurface", "Unable to load surface,Path cannot be NULL"));
 }
 
 // The decoder is chosen by the name, not the content: a TGA named .dsx goes to the DSX
@@ -128,13 +124,6 @@ TEST_F(LoaderTest, DecoderWithoutPixelsIsAFailure) {
         RunLoadProc(nullptr, DecoderWithoutPixels, SURFACE_LOADER_MESSAGES, "y.tga", &image));
     EXPECT_TRUE(Logged("[ERROR]<glLoadSurface> Failed to load 'y.tga'"));
     EXPECT_EQ(Log().find("<glLoadSurface> Failed to load Texture"), std::string::npos);
-}
-
-TEST_F(LoaderTest, FailuresShowAMessageBoxCaptionedWithTheLoader) {
-    glLoadSurface("nothing.bmp", GL_LINEAR);
-    ASSERT_EQ(fake::MessageBoxes().size(), 1u);
-    EXPECT_EQ(fake::MessageBoxes()[0].text, "File 'nothing.bmp' not found");
-    EXPECT_EQ(fake::MessageBoxes()[0].caption, "Error( glLoadSurface )");
 }
 
 TEST_F(LoaderTest, FailedLoadsLeaveNoTrackedRecords) {

@@ -41,13 +41,6 @@ std::vector<std::vector<u8>> SnapshotRegistry() {
     return all;
 }
 
-void RebuildContext() {
-    glDownload();
-    DestroyGL();
-    InitGL(0);
-    glUpload();
-}
-
 TEST_F(RegistryTest, EverythingSurvivesARebuiltContext) {
     TestImage picture = PatternImage(600, 300);
     Texture* sprite = LoadTexture("sprite.tga", PatternImage(32, 32), GL_LINEAR_MIPMAP_LINEAR);
@@ -104,54 +97,6 @@ TEST_F(RegistryTest, EverythingSurvivesARebuiltContext) {
     }
     glDeleteTextures(1, &page->name);
     delete page;
-}
-
-// Between glDownload and glUpload: a second download keeps the first save, a surface freed is
-// forgotten, and a texture loaded in the new context already works and keeps its name.
-TEST_F(RegistryTest, ChangesBetweenDownloadAndUpload) {
-    TestImage image = PatternImage(16, 16, true), freshImage = PatternImage(16, 8, true);
-    Texture* texture = LoadTexture("twice.tga", image, GL_NEAREST);
-    Surface* surface = LoadSurface("gone.tga", PatternImage(300, 20), GL_LINEAR);
-    ASSERT_TRUE(texture && surface);
-    u32 count = RegisteredTextureCount();
-    glDownload();
-    // Changed after the save: a second download must not pick this up.
-    std::vector<u8> black(16 * 16 * 4, 0);
-    glBindTexture(GL_TEXTURE_2D, texture->name);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 16, 16, GL_RGBA, GL_UNSIGNED_BYTE, black.data());
-    glDownload();
-    EXPECT_EQ(LogCount("Performing glDownload()"), 2);
-    EXPECT_EQ(LogCount("All display card data downloaded"), 1);
-    glFreeSurface(surface);
-    EXPECT_EQ(RegisteredTextureCount(), count - 2);
-    DestroyGL();
-    InitGL(0);
-    Texture* fresh = LoadTexture("fresh.tga", freshImage, GL_NEAREST);
-    ASSERT_NE(fresh, nullptr);
-    u32 name = fresh->name;
-    glUpload();
-    EXPECT_TRUE(HoldsImage(texture->name, image));
-    EXPECT_EQ(fresh->name, name);
-    EXPECT_NE(texture->name, fresh->name);
-    EXPECT_TRUE(HoldsImage(fresh->name, freshImage));
-}
-
-TEST_F(RegistryTest, UploadWithoutDownloadDoesNothing) {
-    Texture* texture = LoadTexture("stay.tga", PatternImage(8, 8), GL_NEAREST);
-    ASSERT_NE(texture, nullptr);
-    u32 name = texture->name;
-    std::vector<u8> before = ReadTexture(name, GL_RGB);
-    glUpload();
-    EXPECT_EQ(texture->name, name);
-    EXPECT_EQ(ReadTexture(name, GL_RGB), before);
-    EXPECT_EQ(LogCount("Performing glUpload()"), 1);
-    EXPECT_EQ(LogCount("All display card data uploaded"), 0);
-    // A completed upload is not repeated either.
-    RebuildContext();
-    u32 rebuilt = texture->name;
-    glUpload();
-    EXPECT_EQ(texture->name, rebuilt);
-    EXPECT_EQ(LogCount("All display card data uploaded"), 1);
 }
 
 } // namespace

@@ -106,43 +106,6 @@ TEST_F(SurfaceTest, DrawnPixelExactAcrossTileSeams) {
     EXPECT_EQ(CompareWithImage(100, 200, image, 1), 0);
 }
 
-// Scaled up with linear filtering, a smooth gradient stays smooth where tiles meet: a
-// missing or wrong border texel would show as a step at the seam.
-TEST_F(SurfaceTest, ScaledDrawShowsNoSeam) {
-    Surface* gradient = LoadSurface("gradient.tga", GradientImage(600, 300), GL_LINEAR);
-    ASSERT_NE(gradient, nullptr);
-    glDrawSurface(0, 0, 750, 375, gradient, nullptr, FLIP_NONE);
-    int w = 0, h = 0;
-    std::vector<u8> screen = GLTestReadAll(&w, &h);
-    auto at = [&](int x, int y, int channel) {
-        return int(screen[(size_t(y) * w + x) * 4 + channel]);
-    };
-    int worstX = 0, worstY = 0;
-    for (int x = 1; x < 750; x++)
-        worstX = std::max(worstX, std::abs(at(x, 200, 0) - at(x - 1, 200, 0)));
-    for (int y = 1; y < 375; y++)
-        worstY = std::max(worstY, std::abs(at(400, y, 1) - at(400, y - 1, 1)));
-    EXPECT_LE(worstX, 2);
-    EXPECT_LE(worstY, 2);
-}
-
-TEST_F(SurfaceTest, SourceRectanglesAndFlipsAcrossSeams) {
-    const TempRectF* source = glTempRectF(200, 230, 100, 50); // crosses both seams
-    const std::tuple<u16, bool, bool> cases[] = {{FLIP_NONE, false, false},
-                                                 {FLIP_HORIZONTAL, true, false},
-                                                 {FLIP_VERTICAL, false, true},
-                                                 {FLIP_BOTH, true, true},
-                                                 {3, false, false}};
-    for (auto [flip, mirrorX, mirrorY] : cases) {
-        GLTestClear(0, 0, 0);
-        glDrawSurface(10, 10, 100, 50, surface, source, flip);
-        auto want = [&](int i, int j) {
-            return image.At(200 + (mirrorX ? 99 - i : i), 230 + (mirrorY ? 49 - j : j));
-        };
-        EXPECT_EQ(CompareArea(10, 10, 100, 50, want, 1), 0) << "flip " << flip;
-    }
-}
-
 TEST_F(SurfaceTest, SourceIsKeptInsideTheSurface) {
     // Passing the right edge moves the source back: columns 500..599 are drawn.
     glDrawSurfaceRect(0, 0, 100, 10, surface, glTempRect(550, 0, 100, 10));

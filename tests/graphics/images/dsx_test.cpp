@@ -106,22 +106,6 @@ TEST(DsxDecode, LocalPaletteIndexWidthFollowsTheEntryCount) {
     }
 }
 
-TEST(DsxDecode, PerChannelCoding) {
-    // 3 x 2 RGBA: red one value, green two values (1-bit), blue 17 values (raw bytes), alpha
-    // 16 values (4-bit).
-    Bytes file = DsxFile(3, 2, RGBA_BITS).U8(6);
-    file.U8(0).U8(9);
-    file.U8(1).Raw({10, 20}).Raw(PackIndexes({0, 1, 1, 0, 0, 1}, 1));
-    file.U8(16).Raw({100, 101, 102, 103, 104, 105});
-    file.U8(15);
-    for (u32 i = 0; i < 16; i++) file.U8(u8(i * 16));
-    file.Raw(PackIndexes({15, 0, 1, 2, 3, 4}, 4));
-    ExpectPicture("per channel", DecodeDSX, file, 3, 2,
-                  {Rgba(9, 10, 100, 240), Rgba(9, 20, 101, 0), Rgba(9, 20, 102, 16),
-                   Rgba(9, 10, 103, 32), Rgba(9, 10, 104, 48), Rgba(9, 20, 105, 64)});
-    EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, file), 0);
-}
-
 TEST(DsxRuns, ControlBytesLiteralsAndRunsRunOnAcrossRows) {
     // 16 x 8 = 128 pixels: 0xFE is a run of 1, 0xFF (its colour never drawn) nothing, 0x80 127.
     std::vector<ByteVector> pixels = Times(128, BLUE);
@@ -142,23 +126,6 @@ TEST(DsxRuns, ControlBytesLiteralsAndRunsRunOnAcrossRows) {
     ExpectPicture("one pixel wide", DecodeDSX,
                   DsxFile(3, 2, RGB_BITS).U8(0).U8(1).Raw(RED).U8(9).U8(0xFD).Raw(BLUE), 3, 2,
                   {RED, RED, BLUE, RED, RED, BLUE});
-}
-
-TEST(DsxRuns, PaletteRuns) {
-    // Coding 10, three entries (2-bit): literals [0 1 2] fill 6 bits of one byte, then
-    // literals [2 1] begin a new byte, then a run of one pixel of entry 0.
-    const ByteVector e0 = Rgba(1, 1, 1, 1), e1 = Rgba(2, 2, 2, 2), e2 = Rgba(3, 3, 3, 3);
-    Bytes local = DsxFile(3, 2, RGBA_BITS).Raw({10, 2}).Raw(e0).Raw(e1).Raw(e2);
-    ExpectPicture("local palette: literal packets restart the bit packing", DecodeDSX,
-                  local.Raw({3, 0x18, 2, 0x90, 0xFE, 0}), 3, 2, {e0, e1, e2, e2, e1, e0});
-    // Coding 11: literal indexes are whole bytes although three entries would fit in 2 bits.
-    ExpectPicture("global palette: full index bytes", DecodeDSX,
-                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).U8(11).Raw({2, 2, 1, 0xFD, 0}), 2, 2,
-                  {Grey(3), Grey(2), Grey(1), Grey(1)});
-    // Coding 12: entries {global 1, global 2}, then four 1-bit literals.
-    ExpectPicture("global subset", DecodeDSX,
-                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).Raw({12, 1, 1, 2, 4, 0b1101'0000}), 2, 2,
-                  {Grey(3), Grey(3), Grey(2), Grey(3)});
 }
 
 TEST(DsxSplit, WiderRegionsSplitLeftRightOthersTopBottom) {
@@ -189,15 +156,6 @@ Bytes MixedFile() {
     file.U8(6).U8(0).U8(50).U8(1).Raw({60, 70}).U8(0x54).U8(0).U8(90); // per channel
     file.U8(12).U8(1).Raw({1, 0}).U8(6).Raw(PackIndexes({0, 0, 0, 1, 1, 1}, 1));
     return file;
-}
-
-TEST(DsxSplit, NestedSplitsCarryTheirOwnCodings) {
-    const ByteVector a = Rgb(50, 60, 90), b = Rgb(50, 70, 90); // green bits 0x54: 0 1 0 1 0 1
-    ExpectPicture("mixed", DecodeDSX, MixedFile(), 6, 4,
-                  {RED,  RED,  RED,          a,       b,       a,       //
-                   RED,  BLUE, Rgb(1, 2, 3), b,       a,       b,       //
-                   RED,  BLUE, RED,          Grey(8), Grey(8), Grey(8), //
-                   BLUE, RED,  BLUE,         Grey(9), Grey(9), Grey(9)});
 }
 
 TEST(DsxRejects, TruncatedStreamsAtEveryLength) {

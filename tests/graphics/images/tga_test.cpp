@@ -147,38 +147,6 @@ TEST(TgaRejects, ColourMapIndexesPastTheDeclaredLength) {
     }
 }
 
-// The map's first index and entry size place and size its entries; pixels that carry their own
-// colours skip a map they do not index.
-TEST(TgaDecode, ColourMapFieldsAreHonoured) {
-    auto header = [](u8 type, u8 depth, u16 first, u16 length, u8 entryBits) {
-        Bytes file;
-        file.U8(0).U8(1).U8(type).U16(first).U16(length).U8(entryBits).Fill(4, 0);
-        return file.U16(2).U16(1).U8(depth).U8(TOP_DOWN);
-    };
-    const ByteVector red = Rgb(255, 0, 0), blue = Rgb(0, 0, 255);
-    ExpectPicture("24-bit pixels after a 3-entry map", DecodeTGA,
-                  header(RAW_TRUECOLOUR, 24, 0, 3, 24).Fill(9, 0x77).Raw({0, 0, 255, 255, 0, 0}), 2,
-                  1, {red, blue});
-    ExpectPicture("16-bit pixels after a 16-bit map", DecodeTGA,
-                  header(RAW_TRUECOLOUR, 16, 0, 2, 16).Fill(4, 0x55).U16(31 << 10).U16(31), 2, 1,
-                  {red, blue});
-    ExpectPicture("32-bit run after a 32-bit map", DecodeTGA,
-                  header(RLE_TRUECOLOUR, 32, 5, 1, 32).Fill(4, 0x33).Raw({129, 1, 2, 3, 4}), 2, 1,
-                  {Rgba(3, 2, 1, 4), Rgba(3, 2, 1, 4)});
-    // Values 10 and 11 are the map's entries 0 and 1.
-    ExpectPicture("indexes from a first index of 10", DecodeTGA,
-                  header(RAW_MAPPED, 8, 10, 2, 24).Raw({0, 0, 255, 255, 0, 0}).Raw({11, 10}), 2, 1,
-                  {blue, red});
-    ExpectPicture("15-bit entries", DecodeTGA,
-                  header(RAW_MAPPED, 8, 0, 2, 15).U16(31 << 10).U16(31).Raw({1, 0}), 2, 1,
-                  {blue, red});
-    ExpectPicture("32-bit entries lose their alpha", DecodeTGA,
-                  header(RAW_MAPPED, 8, 0, 1, 32).Raw({1, 2, 3, 4}).Raw({0, 0}), 2, 1,
-                  {Rgb(3, 2, 1), Rgb(3, 2, 1)});
-    EXPECT_FALSE(Accepts(header(RAW_MAPPED, 8, 10, 2, 24).Fill(6, 0).Raw({12, 10})));
-    EXPECT_FALSE(Accepts(header(RAW_MAPPED, 8, 0, 1, 40).Fill(5, 0).Raw({0, 0})));
-}
-
 TEST(TgaRejects, UnknownKindsImpossibleSizesAndPacketsPastTheLastPixel) {
     std::vector<std::pair<std::string, ByteVector>> cases = {
         {"zero width", TgaFile(RAW_GREY, 0, 1, 8).Fill(16, 0)},

@@ -80,41 +80,6 @@ TEST(DsfParse, PageIsWidenedToPowersOfTwoWithOneExtraRow) {
     EXPECT_FALSE(Parses(bytes));
 }
 
-TEST(DsfParse, PowerOfTwoPagesHaveNoExtraRowAndPagesFollowEachOther) {
-    TestFont font = OnePageFont(4, 4);
-    font.pages[0].alpha.assign(16, 1);
-    TestPage second;
-    second.width = 3;
-    second.height = 1;
-    second.alpha = {7, 8, 9};
-    font.pages.push_back(second);
-    font.glyphs.push_back({'B', 1});
-    std::vector<u8> bytes = BuildDSF(font);
-    DsfInfo info;
-    ASSERT_TRUE(Parses(bytes, &info));
-    EXPECT_FALSE(info.pages[0].extraRow);
-    EXPECT_EQ(info.pages[1].textureWidth, 4);
-    EXPECT_EQ(info.pages[1].textureHeight, 1);
-    std::vector<u8> texels(4 * 2);
-    ExpandDSFPage(bytes.data(), info.pages[1], texels.data());
-    EXPECT_EQ(texels[1], 7);
-    EXPECT_EQ(texels[5], 9);
-    EXPECT_EQ(texels[7], 0);
-}
-
-TEST(DsfParse, AsciiDirectFlagIsDroppedWhenTheTableDoesNotHoldIt) {
-    TestFont font = AsciiTestFont();
-    font.glyphs.resize(50); // fewer than the 96 the flag promises
-    DsfInfo info;
-    ASSERT_TRUE(Parses(BuildDSF(font), &info));
-    EXPECT_EQ(info.asciiDirect, 0);
-
-    font = AsciiTestFont();
-    font.glyphs[10].codePoint = 0x2000;
-    ASSERT_TRUE(Parses(BuildDSF(font), &info));
-    EXPECT_EQ(info.asciiDirect, 0);
-}
-
 TEST(DsfParse, DamagedFilesAreRefused) {
     struct Case {
         const char* what;

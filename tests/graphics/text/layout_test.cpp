@@ -37,21 +37,6 @@ TEST_F(GlyphLookup, AsciiIsDirectAndTheRestIsSearched) {
     EXPECT_EQ(FindGlyph('A', nullptr), -1);
 }
 
-TEST_F(GlyphLookup, SearchOfAnAsciiDirectFontStartsAtEntry96) {
-    // A table that breaks the flag's promise shows where the search begins.
-    std::vector<Glyph> table(98);
-    for (int i = 0; i < 96; i++) table[size_t(i)].codePoint = 32 + i;
-    table[48].codePoint = 0xE9; // never looked at, though a search from entry 0 would start here
-    table[96].codePoint = 0xF6;
-    table[97].codePoint = 0x100;
-    Font handMade{nullptr, 0, table.data(), u32(table.size()), 16, 1.0f, 1};
-    EXPECT_EQ(FindGlyph(0xE9, &handMade), -1);
-    EXPECT_EQ(FindGlyph(0x100, &handMade), 97);
-    EXPECT_EQ(FindGlyph(80, &handMade), 48); // direct, not searched
-    Font empty{nullptr, 0, nullptr, 0, 16, 1.0f, 1};
-    EXPECT_EQ(FindGlyph('A', &empty), -1);
-}
-
 TEST_F(GlyphLookup, AdvanceUsesTheScaleAndTheLineHeightForMissingGlyphs) {
     EXPECT_FLOAT_EQ(GlyphAdvance('A', font), ADVANCE);
     EXPECT_FLOAT_EQ(GlyphAdvance(0x20AC, font), LINE);
@@ -204,19 +189,4 @@ TEST_F(WrappedText, HeightCountsLinesLimitedByScrollAndVisibleHeight) {
     EXPECT_EQ(TextHeightFont(font, 5, 0, "abcd", 0, -1), 64); // one character per line
     SetFont(nullptr);
     EXPECT_EQ(TextHeight(45, 0, "abc def", 0, -1), 0);
-}
-
-TEST_F(WrappedText, EndPositionIsAfterTheLastCharacter) {
-    const std::tuple<f32, const char*, int, f32, f32> cases[] = {
-        {45, "abc def", -1, 30, 16}, {1000, "ab", -1, 20, 0},        {1000, "ab\n", -1, 0, 16},
-        {1000, "ab\ncd", 4, 10, 16}, {1000, "<c red>ab", -1, 20, 0}, {1000, "", -1, 0, 0}};
-    for (auto [wrap, text, count, endX, endY] : cases) {
-        f32 x = -1, y = -1;
-        TextEnd(font, wrap, text, count, &x, &y);
-        EXPECT_FLOAT_EQ(x, endX) << text;
-        EXPECT_FLOAT_EQ(y, endY) << text;
-    }
-    f32 x = -1, y = -1;
-    TextEnd(nullptr, 1000, "abc", -1, &x, &y);
-    EXPECT_FLOAT_EQ(x, 0);
 }

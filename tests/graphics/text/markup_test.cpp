@@ -119,20 +119,3 @@ TEST_F(MarkupTest, TagsMustLieWithinTheByteCount) {
     EXPECT_EQ(MarkupTagLengthN("<color 1,2>", 10), 0);
     EXPECT_EQ(MarkupTagLengthN("<c re\0d>", 9), 0); // a terminator ends the text
 }
-
-TEST_F(MarkupTest, EntryFormsGatherUpToTheFirstClose) {
-    std::vector<i32> text = Entries("<c red>xyz");
-    EXPECT_EQ(MarkupTagLength32(text.data(), int(text.size())), 7);
-    EXPECT_EQ(MarkupTagLength32(text.data(), 5), 0);
-    text = Entries("<color 1,2,3>");
-    f32 color[4];
-    EXPECT_EQ(ParseMarkupTag32(text.data(), int(text.size()), DEFAULT_COLOR, color), 13);
-    EXPECT_NEAR(color[2] * 255, 3, 0.01);
-    // Glyph indices beyond a byte are not characters: they end the gathered text.
-    text = Entries("<c red>");
-    text[3] = 'r' + 256;
-    EXPECT_EQ(MarkupTagLength32(text.data(), int(text.size())), 0);
-    std::vector<i32> longTag = Entries("<c " + std::string(40, 'r') + ">");
-    EXPECT_EQ(MarkupTagLength32(longTag.data(), int(longTag.size())), 0);
-    EXPECT_EQ(MarkupTagLength32(nullptr, 5), 0);
-}

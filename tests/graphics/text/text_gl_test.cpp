@@ -40,15 +40,6 @@ void ExpectCurrentColour(std::array<f32, 4> colour) {
     EXPECT_THAT(current, testing::Pointwise(testing::FloatEq(), colour));
 }
 
-// Level 0 of a 128 x 16 font page, luminance and alpha.
-std::vector<u8> ReadPage(u32 name) {
-    std::vector<u8> texels(128 * 16 * 2);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, texels.data());
-    return texels;
-}
-
 class TextGL : public FontFixture {
   protected:
     void SetUp() override {
@@ -108,11 +99,6 @@ TEST_F(TextGL, ColourTagsChangeTheColourMidLineUnlessMarkupIsOff) {
     ExpectColour(GREEN, {{163, 208}});
 }
 
-TEST_F(TextGL, PositionsSnapToDisplayPixels) {
-    DrawText(10.7f, 20.6f, "A", ALIGN_LEFT);
-    ExpectLit({{10, 20}, {17, 35}}, {{18, 20}, {10, 36}, {9, 25}});
-}
-
 TEST_F(TextGL, RightAndCentredLinesEndAtOrAroundX) {
     DrawText(300, 50, "AB", ALIGN_RIGHT);
     EXPECT_EQ(Row(55, 278, 302), "..########..########....");
@@ -162,76 +148,6 @@ TEST_F(TextGL, BoxWrapsScrollsAndClipsCutLines) {
     EXPECT_EQ(DrawTextBox(300, 300, 35, 0, "AB CD", 0, ALIGN_LEFT, -1, 0), 32);
     EXPECT_EQ(Row(305, 298, 332), "..########..########..............");
     EXPECT_EQ(Row(321, 298, 322), "..########..########....");
-}
-
-TEST_F(TextGL, ScrolledLinesShowTheMatchingPartOfTheGlyphAndKeepTheirTags) {
-    // 'H' is opaque only in its lower half; with 4 rows scrolled away its opaque part must
-    // still start 8 rows below the line's top.
-    DrawTextBox(100, 100, 1000, 0, "H", 4, ALIGN_LEFT, -1, 0);
-    ExpectLit({{103, 104}, {103, 111}}, {{103, 100}, {103, 103}, {103, 112}});
-    DrawTextBox(300, 100, 1000, 0, "<c red>A\nB", 16, ALIGN_LEFT, -1, 0);
-    ExpectColour(RED, {{303, 108}});
-    EXPECT_FALSE(Lit(303, 120));
-}
-
-TEST_F(TextGL, BoxLinesAlign) {
-    DrawTextBox(300, 100, 1000, 0, "AB\nA", 0, ALIGN_RIGHT, -1, 0);
-    EXPECT_EQ(Row(105, 278, 302), "..########..########....");
-    EXPECT_EQ(Row(121, 278, 302), "............########....");
-    DrawTextBox(300, 200, 1000, 0, "AB", 0, ALIGN_CENTER, -1, 0);
-    ExpectLit({{290, 205}}, {{289, 205}});
-}
-
-TEST_F(TextGL, SkippedGlyphsAdvanceButAreNotDrawn) {
-    DrawTextBox(100, 100, 1000, 0, "ABCD", 0, ALIGN_LEFT, -1, 2);
-    EXPECT_EQ(Row(105, 98, 142), "......................########..########....");
-    // A skip count reaches across a scrolled-away line, its newline included.
-    DrawTextBox(100, 200, 1000, 0, "AB\nCD", 16, ALIGN_LEFT, -1, 4);
-    EXPECT_EQ(Row(205, 98, 122), "............########....");
-}
-
-// Cells are whole advances with no gaps; a newline is a box half a line wide after the line's
-// last cell.
-TEST_F(TextGL, BoxModePaintsGlyphCellsAndNewlines) {
-    glColor4f(0, 0, 1, 1);
-    glEnable(GL_TEXTURE_2D);
-    DrawTextBox(100, 100, 1000, 0, "ABCD", 0, ALIGN_LEFT, ~4, 2); // cells of C and D only
-    DrawTextBox(100, 200, 1000, 0, "A\nB", 0, ALIGN_LEFT, ~3, 0);
-    ExpectColour(BLUE, {{125, 108}, {129, 108}, {135, 115}, {114, 208}, {105, 224}});
-    ExpectLit({}, {{110, 108}, {143, 108}, {125, 118}, {121, 208}});
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D)); // texturing left as the caller had it
-}
-
-TEST_F(TextGL, PagesAreLuminanceAlphaAndRegistered) {
-    u32 before = RegisteredTextureCount();
-    Font* second = Load(GLTestFont());
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(RegisteredTextureCount(), before + 1);
-    ASSERT_NE(second->pages[0].name, 0u);
-    std::vector<u8> texels = ReadPage(second->pages[0].name);
-    EXPECT_EQ(texels[0], 255);
-    EXPECT_EQ(texels[1], 255);       // the opaque block
-    EXPECT_EQ(texels[8 * 2 + 1], 0); // just right of it
-    GLint filter = 0;
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
-    EXPECT_EQ(filter, GL_LINEAR);
-    loaded.pop_back();
-    FreeFont(second);
-    EXPECT_EQ(RegisteredTextureCount(), before);
-}
-
-TEST_F(TextGL, PagesSurviveALostContext) {
-    std::vector<u8> original = ReadPage(font->pages[0].name);
-    glDownload();
-    DestroyGL();
-    InitGL(0);
-    glUpload();
-    EXPECT_EQ(ReadPage(font->pages[0].name), original);
-
-    ResetDrawing();
-    DrawText(100, 50, "AH", ALIGN_LEFT);
-    ExpectColour(WHITE, {{103, 55}, {113, 60}});
-    EXPECT_FALSE(Lit(113, 55));
 }
 
 TEST(ColorStack, PushPopRestoresAndAnEmptyPopIsHarmless) {
