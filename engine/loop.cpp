@@ -14,6 +14,9 @@ namespace {
 constexpr f32 MAX_FRAME_SECONDS = 1.0f;
 constexpr i32 MAX_PAUSE_REMAINDER_MS = 10;
 constexpr u32 MINIMIZED_SLEEP_MS = 10;
+constexpr f32 DEFAULT_NEAR_PLANE = 0.1f;
+constexpr f32 DEFAULT_FAR_PLANE = 100.0f;
+constexpr f32 DEFAULT_DOUBLE_CLICK_SECONDS = 0.4f;
 
 struct Timer {
     TimerFunc function;
@@ -21,8 +24,9 @@ struct Timer {
     f32 period;
 };
 
-// Everything the loop keeps between frames; the reset gives the values a fresh engine starts
-// with (the resize slot is filled in afterwards, as it points at a function).
+// Everything the loop keeps between frames. The defaults are the program's state before the
+// engine starts (switches off, planes and double-click time zero); FreshLoop gives a started
+// engine's.
 struct LoopState {
     bool running = true;
     bool loopActive = false;
@@ -35,12 +39,22 @@ struct LoopState {
     Timer timers[MAX_TIMERS] = {};
     u16 timerCount = 0;
 
-    bool switches[4] = {true, true, true, true}; // ids 5..8
-    f32 nearPlane = 0.1f;
-    f32 farPlane = 100.0f;
-    f32 doubleClickTime = 0.4f;
+    bool switches[4] = {}; // ids 5..8
+    f32 nearPlane = 0.0f;
+    f32 farPlane = 0.0f;
+    f32 doubleClickTime = 0.0f;
 };
 LoopState loop;
+
+LoopState FreshLoop() {
+    LoopState fresh;
+    fresh.slots[CB_RESIZE] = reinterpret_cast<void*>(&DefaultResize);
+    for (bool& on : fresh.switches) on = true;
+    fresh.nearPlane = DEFAULT_NEAR_PLANE;
+    fresh.farPlane = DEFAULT_FAR_PLANE;
+    fresh.doubleClickTime = DEFAULT_DOUBLE_CLICK_SECONDS;
+    return fresh;
+}
 
 bool IsSwitchId(u32 id) {
     return id >= ENGINE_ESCAPE_QUITS && id <= ENGINE_TEXT_MARKUP;
@@ -51,9 +65,8 @@ void ResetLoopState() {
     // The loop's own activity flag survives: a reset only ever precedes RunMainLoop or runs
     // between tests, and must not claim a running loop has ended.
     bool active = loop.loopActive;
-    loop = LoopState{};
+    loop = FreshLoop();
     loop.loopActive = active;
-    loop.slots[CB_RESIZE] = reinterpret_cast<void*>(&DefaultResize);
 }
 
 void SetCallback(u32 slot, void* function) {
