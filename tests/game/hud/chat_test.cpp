@@ -133,16 +133,6 @@ TEST_F(ChatTest, SentLinesCarryTheirModeAndThePilotIsRemembered) {
     EXPECT_FALSE(Visible("ChatBox"));
 }
 
-TEST_F(ChatTest, PrivateLineWithoutASelectionGoesToTheFirstPilot) {
-    Bind(ACTION_CHAT_PILOT, 'E');
-    Key('E');
-    ClearItems(FindControl("ChatList"));
-    Type("x");
-    Key(VK_RETURN);
-    EXPECT_NE(Line(0).find(std::string("(text 35 ") + pilotNames[0] + ")"), std::string::npos)
-        << Line(0);
-}
-
 TEST_F(ChatTest, AFullBoxIsSentWhole) {
     Bind(ACTION_CHAT_ALL, 'T');
     Key('T');

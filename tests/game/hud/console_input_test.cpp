@@ -169,17 +169,6 @@ TEST_F(ConsoleTest, TooltipsNameTheElementTheRequestAndTheBoundKeys) {
     EXPECT_EQ(std::string(ButtonTooltip(200)).substr(0, 2), "?\n");
 }
 
-TEST_F(ConsoleTest, TooltipFollowsTheDraggedMeterWhileTheButtonIsDown) {
-    MouseTo(systems.powerSlider[1].x + 20, systems.powerSlider[1].y + 5);
-    ASSERT_EQ(TooltipElement(), 16);
-    Send(fake::Button(SYSMSG_LBUTTONDOWN));
-    SetPowerFromMouse();
-    MouseTo(770, 530);
-    EXPECT_EQ(TooltipElement(), 16);
-    Send(fake::Button(SYSMSG_LBUTTONUP));
-    EXPECT_EQ(TooltipElement(), 3);
-}
-
 TEST_F(ConsoleTest, SpeedKeysMoveTheLeverOnlyWhileTheGameHasTheKeyboard) {
     Bind(ACTION_FASTER, 'W');
     Bind(ACTION_CHAT_ALL, 'T');

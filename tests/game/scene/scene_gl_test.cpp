@@ -81,23 +81,6 @@ TEST_F(SceneTest, StarsStreakAlongTheVelocityAtWarp) {
     }
 }
 
-TEST_F(SceneTest, StreaksWaitForTheEngagingWarpToNearlyArrive) {
-    Ship& ship = *world.playerShip;
-    struct Case {
-        f32 warp, target, length;
-    } cases[] = {{0, 0, 0}, {0.5f, 4, 0},    {0.96f, 4, 0.525f},
-                 {4, 4, 2}, {0.5f, 0, 0.5f}, {0.04f, 0, 0}};
-    ship.velX = 3;
-    ship.velY = 4;
-    for (const Case& c : cases) {
-        ship.warpFactor = c.warp;
-        ship.warpTarget = c.target;
-        StreakVector s = StarStreak(ship);
-        EXPECT_NEAR(s.x, 0.6f * c.length, 1e-4f) << c.warp << " to " << c.target;
-        EXPECT_NEAR(s.y, 0.8f * c.length, 1e-4f) << c.warp << " to " << c.target;
-    }
-}
-
 TEST_F(SceneTest, CloakedSpriteFadesToAQuarter) {
     struct Case {
         f32 cloak;

@@ -66,20 +66,4 @@ TEST_F(TacticalTest, RackPipsShowLoadedTorpedoesBlueAndEmptyOnesRed) {
     }
 }
 
-TEST_F(TacticalTest, CloakIconIsGreyForAClassWithoutCloak) {
-    struct Case {
-        int shipClass;
-        RGBA colour;
-    } cases[] = {{0, {200, 200, 200, 255}}, {1, {0, 255, 0, 255}}, {2, {200, 200, 200, 255}}};
-    for (const Case& c : cases) {
-        world.playerShip->shipClass = &world.shipClasses[c.shipClass];
-        GLTestClear(0, 0, 0);
-        DrawSystemIcons();
-        EXPECT_TRUE(ColorNear(GLTestPixel(127, 526), c.colour, 2))
-            << "class " << c.shipClass << " " << GLTestPixel(127, 526);
-        // The engines icon follows its health whatever the class.
-        EXPECT_TRUE(ColorNear(GLTestPixel(74, 469), RGBA{0, 255, 0, 255}, 2));
-    }
-}
-
 } // namespace

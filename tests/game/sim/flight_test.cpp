@@ -68,18 +68,6 @@ TEST_F(SimTest, StrafeCapsAtAnEighthOfTopSpeedAndRestStaysExactlyStill) {
     EXPECT_EQ(ship().x, 100.0);
 }
 
-TEST_F(SimTest, DeadEnginesNeitherAccelerateNorTurnFasterThanTheFloor) {
-    systems.powerLevel[2] = 0.0f;
-    UpdateObjects(0.0f);
-    ASSERT_EQ(ship().engineFactor, 0.0f);
-    SetImpulseSpeed(500.0f);
-    ship().turnInput = 1;
-    ShipUpdate(&ship(), 0.1f);
-    EXPECT_EQ(Speed(ship()), 0.0f);
-    EXPECT_FLOAT_EQ(ship().turnRate, 2.0f * 1000.0f * 0.01f * 0.1f);
-    EXPECT_FALSE(std::isnan(ship().heading));
-}
-
 TEST_F(SimTest, LeverThrottleRisesAtTheClassRateAndSnapsToTheLever) {
     hud.speedLever = 1.0f;
     hud.leverTimer = 1.0f;

@@ -79,18 +79,6 @@ TEST_F(SimTest, FullTableRefusesNewObjectsAndFrontMoveKeepsOrder) {
     EXPECT_EQ(world.objectCount, MAX_OBJECTS);
 }
 
-TEST_F(SimTest, RepeatTimerGrowsUntilAButtonIsHeld) {
-    GameUpdate(0.2f);
-    GameUpdate(0.2f);
-    EXPECT_FLOAT_EQ(frame.disruptorRepeat, 0.4f) << "no button: the timer keeps growing";
-    WndProc(fake::Button(SYSMSG_LBUTTONDOWN, 400, 300));
-    GameUpdate(0.01f);
-    EXPECT_FLOAT_EQ(frame.disruptorRepeat, 0.0f) << "the first held frame fires at once";
-    GameUpdate(0.2f);
-    EXPECT_FLOAT_EQ(frame.disruptorRepeat, 0.2f);
-    EXPECT_FLOAT_EQ(frame.torpedoRepeat, 0.61f) << "the left button leaves torpedoes alone";
-}
-
 TEST_F(SimTest, WarpKeysStepByTheSafeFactorAndCreditLowering) {
     struct Case {
         f32 target;

@@ -93,29 +93,6 @@ TEST_F(SimTest, ReinforcingTakesWhatFitsFromTheOtherFacings) {
               std::string::npos);
 }
 
-TEST_F(SimTest, BalanceTickMovesTheTotalTowardShieldPowerAndAlwaysEnds) {
-    systems.powerLevel[1] = 0.8f; // 3.2 wanted, 2.0 held: one tick adds 0.4
-    ShieldBalanceTick();
-    EXPECT_NEAR(systems.shieldEnergy, 2.4f, 1e-5f);
-    EXPECT_NEAR(FacingSum(), 2.4f, 1e-5f);
-    systems.powerLevel[1] = 0.0f;
-    systems.shieldFacing[0] = 0.0f;
-    systems.shieldFacing[1] = 0.05f;
-    systems.shieldEnergy = FacingSum();
-    ShieldBalanceTick();
-    EXPECT_NEAR(systems.shieldEnergy, FacingSum(), 1e-5f);
-    EXPECT_GE(systems.shieldFacing[1], 0.0f);
-    systems.shieldFacing[2] = NAN;
-    systems.shieldEnergy = 1e30f;
-    ShieldBalanceTick(); // odd values end after a bounded number of passes
-    EXPECT_TRUE(std::isfinite(systems.shieldEnergy));
-    EXPECT_TRUE(std::isfinite(systems.shieldFacing[2]));
-    world.playerShip->cloakLevel = 0.5f;
-    f32 held = systems.shieldEnergy;
-    ShieldBalanceTick();
-    EXPECT_EQ(systems.shieldEnergy, held) << "no balancing while cloaked";
-}
-
 TEST_F(SimTest, FacingsRegenerateTowardTheEvenLevelAndHideWhileCloaked) {
     systems.shieldFacing[2] = 0.1f; // total 1.6 with shield power 2.0: settled means 2.0 held
     systems.shieldEnergy = 2.0f;

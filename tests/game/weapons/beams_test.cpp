@@ -36,23 +36,6 @@ TEST_F(WeaponsTest, BeamReachesOutDrainsAndIdlesAtOnceOnRelease) {
     for (const BeamState& b : ShipRef().beams) EXPECT_EQ(b.progress, -1.0f);
 }
 
-TEST_F(WeaponsTest, ArcTableIsCentredOnEachMountsPosition) {
-    UseClass(1);
-    // Cannon 1 sits at (56, -21): about 69 degrees clockwise from the bow, arc 20.
-    std::set<int> starboard, port;
-    for (int k = 0; k < ARC_TABLE_ENTRIES; ++k) {
-        const ArcEntry& e = weapons.arcTable[k];
-        for (int j = 0; j < e.count; ++j) (e.mounts[j] == 1 ? starboard : port).insert(k);
-        for (int j = 0; j < e.count; ++j) EXPECT_NE(e.mounts[j], 2) << "launchers stay out";
-    }
-    ASSERT_EQ(starboard.size(), 20u);
-    EXPECT_EQ(*starboard.begin(), 25);
-    EXPECT_EQ(*starboard.rbegin(), 44);
-    ASSERT_EQ(port.size(), 20u);
-    EXPECT_EQ(*port.begin(), 136);
-    EXPECT_EQ(*port.rbegin(), 155);
-}
-
 TEST_F(WeaponsTest, CursorOnAMountOrTheShipCentreLeavesEverythingFinite) {
     for (int shipClass : {0, 1}) {
         FreeObjects();

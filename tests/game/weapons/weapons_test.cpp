@@ -110,20 +110,6 @@ TEST_F(WeaponsTest, SingleTorpedoOrFannedSalvo) {
     }
 }
 
-TEST_F(WeaponsTest, MeridianProjectilesGoBeneathTheShip) {
-    UseClass(2);
-    systems.weaponCharge[1] = 6.0f;
-    Aim(0, -FAR);
-    Button(SYSMSG_RBUTTONDOWN);
-    FireWeapons(false, true);
-    GameObject* first = world.objects[0];
-    FireWeapons(false, true);
-    ASSERT_EQ(world.objectCount, 3u);
-    EXPECT_NE(world.objects[0], first);
-    EXPECT_EQ(world.objects[1], first);
-    EXPECT_EQ(world.objects[2], world.playerShip);
-}
-
 TEST_F(WeaponsTest, AFullObjectTableTakesNothingAndSpendsNothing) {
     UseClass(1);
     systems.weaponCharge[0] = systems.weaponCharge[1] = systems.weaponCharge[2] = 1.0f;
