@@ -143,14 +143,3 @@ TEST_F(SoundBufferTest, DamagedFilesGiveAReasonAndNoBuffer) {
         EXPECT_LE(Facts(buffer)[3], 44100 * 2);
     }
 }
-
-TEST_F(SoundBufferTest, ChainedFileStopsWhereTheLayoutChanges) {
-    // Links of several pages each: noise does not compress into one page.
-    OggOptions first{1, 22050}, third{1, 22050, 0.2f, 3}, stereo{2, 44100, 0.2f, 2};
-    std::string link = OggBytes(Noise(3.0, 22050, 1, 0.25), first);
-    ASSERT_TRUE(WriteFile("same.ogg", link + OggBytes(Noise(3.0, 22050, 1, 0.25, 2), third)));
-    ASSERT_TRUE(WriteFile("mixed.ogg", link + OggBytes(Noise(3.0, 44100, 2, 0.25), stereo)));
-    const ALint linkBytes = 3 * 22050 * 2;
-    EXPECT_EQ(Facts(LoadSoundBuffer("same.ogg"))[3], 2 * linkBytes);
-    EXPECT_EQ(Facts(LoadSoundBuffer("mixed.ogg"))[3], linkBytes);
-}

@@ -29,39 +29,6 @@ ALint SourceInt(u32 source, ALenum what) {
 
 } // namespace
 
-TEST(AudioDeviceTest, StartAndShutdownTwice) {
-    TempDir dir;
-    fake::Reset();
-    ASSERT_TRUE(InitAL(nullptr));
-    EXPECT_TRUE(IsALReady());
-    std::string version = GetALVersion();
-    EXPECT_FALSE(InitAL("Default audio device"));
-    DestroyAL();
-    DestroyAL();
-    EXPECT_FALSE(IsALReady());
-    // A device can be opened again after shutdown, by the default device's name.
-    ASSERT_TRUE(InitAL("Default audio device"));
-    DestroyAL();
-    EXPECT_EQ(LogTexts(dir), (Lines{
-                                 "Initializing OpenAL (device=(null))",
-                                 "OpenAL version: " + version,
-                                 "OpenAL initialized successfully",
-                                 "Initializing OpenAL (device=Default audio device)",
-                                 "Unable to initialize OpenAL, OpenAL already initialized",
-                                 "Destroying OpenAL",
-                                 "OpenAL destroyed",
-                                 "Destroying OpenAL",
-                                 "Unable to destroy OpenAL, it was already destroyed",
-                                 "Initializing OpenAL (device=Default audio device)",
-                                 "OpenAL version: " + version,
-                                 "OpenAL initialized successfully",
-                                 "Destroying OpenAL",
-                                 "OpenAL destroyed",
-                             }));
-    EXPECT_NE(version.find('.'), std::string::npos);
-    EXPECT_NE(version, "0.0");
-}
-
 TEST(AudioDeviceTest, WithoutADeviceEverythingIsSilent) {
     TempDir dir;
     fake::Reset();
@@ -142,22 +109,4 @@ TEST_F(SoundPoolTest, EffectGainFollowsTheCameraZoom) {
         EXPECT_EQ(SourceInt(source, AL_SOURCE_STATE), AL_PLAYING);
     }
     systems.zoom = savedZoom;
-}
-
-TEST_F(SoundPoolTest, GameSoundsLoadInTheirOrder) {
-    ASSERT_EQ(system("mkdir -p Data/Audio"), 0);
-    ASSERT_TRUE(WriteFile("Data/Audio/engine.wav", PcmWav(1, 22050, 16, 2205)));
-    ASSERT_TRUE(WriteOgg("Data/Audio/warp.ogg", Sine(0.1, 22050, 1, 300, 0.5), {1, 22050, 0.2f}));
-    LoadSounds();
-    EXPECT_NE(engineSound, INVALID_HANDLE);
-    EXPECT_NE(warpSound, INVALID_HANDLE);
-    for (u32 missing : {cloakOnSound, cloakOffSound, warpExitSound, torpedoSound, disruptorSound,
-                        lancerSound, lancerStartSound})
-        EXPECT_EQ(missing, INVALID_HANDLE);
-    EXPECT_EQ(
-        LoggedAfter("Loading audio buffer from "),
-        (Lines{"'Data/Audio/engine.wav'", "'Data/Audio/cloak_on.ogg'", "'Data/Audio/cloak_off.ogg'",
-               "'Data/Audio/warp.ogg'", "'Data/Audio/exit_warp.ogg'",
-               "'Data/Audio/pulse_torpedo.ogg'", "'Data/Audio/distruptor.wav'",
-               "'Data/Audio/lancer.wav'", "'Data/Audio/lancer_start.wav'"}));
 }

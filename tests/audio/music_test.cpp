@@ -76,24 +76,6 @@ TEST_F(MusicTest, MissingOrEmptyFolderStartsNothingAndIsNotRescannedEveryFrame) 
     EXPECT_EQ(OpenedTracks(), Lines{"late.ogg"});
 }
 
-TEST_F(MusicTest, PicksRandomTracksInTheFolderOrder) {
-    // Tracks shorter than a chunk finish decoding at once, so every call picks the next one.
-    for (const char* name : {"alpha.ogg", "beta.ogg", "gamma.ogg"}) AddTrack(name, 0.05);
-    const unsigned seed = 2024;
-    const Lines sorted = {"alpha.ogg", "beta.ogg", "gamma.ogg"};
-    Lines expected;
-    srand(seed);
-    for (int i = 0; i < 6; i++) expected.push_back(sorted[size_t(rand()) % sorted.size()]);
-
-    srand(seed);
-    for (int i = 0; i < 6; i++) {
-        MusicAdvance();
-        ASSERT_NE(MusicStream(), NO_MUSIC);
-        EXPECT_EQ(StreamQuery(MusicStream(), AL_SOURCE_STATE), u32(AL_PLAYING));
-    }
-    EXPECT_EQ(OpenedTracks(), expected);
-}
-
 TEST_F(MusicTest, OneTrackRepeatsBeyondThirtyTwoStarts) {
     AddTrack("loop.ogg", 0.02);
     const int starts = STREAM_SLOTS + 3;
