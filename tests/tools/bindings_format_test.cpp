@@ -90,27 +90,6 @@ TEST(BindingsText, ErrorsNameTheLine) {
     }
 }
 
-TEST(BindingsBinary, RecordsAreThreeKeysAndACount) {
-    BindingTable table(BINDING_ACTIONS);
-    table[1] = {{'S', 0, 0}, 1};
-    table[127] = {{243, 241, 'W'}, 3};
-    std::vector<u8> bytes = WriteBindingsBinary(table);
-    ASSERT_EQ(bytes.size(), BINDING_FILE_BYTES);
-    EXPECT_EQ(bytes[4], 'S');
-    EXPECT_EQ(bytes[7], 1);
-    EXPECT_EQ(bytes[508], 243);
-    EXPECT_EQ(bytes[511], 3);
-
-    BindingTable back;
-    std::string error;
-    ASSERT_TRUE(ParseBindingsBinary(bytes.data(), bytes.size(), &back, &error));
-    EXPECT_EQ(WriteBindingsBinary(back), bytes);
-
-    EXPECT_FALSE(ParseBindingsBinary(bytes.data(), 511, &back, &error));
-    bytes[7] = 4;
-    EXPECT_FALSE(ParseBindingsBinary(bytes.data(), bytes.size(), &back, &error));
-}
-
 // Text -> table -> binary -> table -> text is exact, chords of key names holding a plus included:
 // those must read back as the same keys, in readable or numeric form.
 TEST(BindingsText, TextToBinaryToTextIsExact) {

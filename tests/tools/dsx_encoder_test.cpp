@@ -62,13 +62,6 @@ TEST(DsxEncoder, EverySizeAndKindDecodesToTheSamePixels) {
         RoundTrip(large);
 }
 
-TEST(DsxEncoder, SingleColourPictureIsOneSolidRegion) {
-    DsxEncodeResult encoded = RoundTrip(MakeFill(640, 480, 4, 0x80FF2010));
-    // Header, no palette, the solid opcode and one pixel.
-    ASSERT_EQ(encoded.bytes.size(), DSX_HEADER_BYTES + 1 + 4);
-    EXPECT_EQ(encoded.bytes[DSX_HEADER_BYTES], DSX_SOLID);
-}
-
 TEST(DsxEncoder, CodingsPayOffOnTheirKindOfPicture) {
     Picture art = MakeFlatArt(256, 256);
     EXPECT_LT(RoundTrip(art).bytes.size(), RawBytes(art) / 8);

@@ -91,41 +91,6 @@ TEST(FontTool, WrittenFontParsesWithAsciiTableAndCellsAsRendered) {
     }
 }
 
-TEST(FontTool, GlyphsLookLikeLetters) {
-    Built b = Build(24);
-    const RenderedGlyph* space = FindRendered(b.font, ' ');
-    const RenderedGlyph* m = FindRendered(b.font, 'M');
-    const RenderedGlyph* i = FindRendered(b.font, 'i');
-    ASSERT_TRUE(space && m && i);
-    auto ink = [](const RenderedGlyph* g) {
-        u32 sum = 0;
-        for (u8 a : g->alpha) sum += a;
-        return sum;
-    };
-    EXPECT_EQ(ink(space), 0u);
-    EXPECT_GT(space->advance, 0);
-    EXPECT_GT(ink(m), ink(i));
-    EXPECT_GT(m->advance, i->advance);
-    // Capitals reach near the top of the cell, nothing is lost at the bottom for descenders.
-    const RenderedGlyph* g = FindRendered(b.font, 'g');
-    u32 lastRow = 0;
-    for (u32 row = 0; row < b.font.lineHeight; ++row)
-        for (u32 col = 0; col < g->width; ++col)
-            if (g->alpha[row * g->width + col]) lastRow = row;
-    EXPECT_GE(lastRow, b.font.lineHeight * 3 / 4);
-}
-
-TEST(FontTool, ScaleIsStoredAndChecked) {
-    Built b = Build(15);
-    b.font.scale = 0.8f;
-    std::string error;
-    ASSERT_TRUE(WriteDSF(b.font, &b.dsf, &error)) << error;
-    ASSERT_TRUE(ParseDSF(b.dsf.data(), b.dsf.size(), &b.info));
-    EXPECT_FLOAT_EQ(b.info.scale, 0.8f);
-    b.font.scale = 0;
-    EXPECT_FALSE(WriteDSF(b.font, &b.dsf, &error));
-}
-
 TEST(FontTool, UnreadableFontFails) {
     RenderedFont font;
     std::string error;

@@ -36,15 +36,6 @@ TEST(LocBinary, ReadsWhatTheCountAnnouncesAndIgnoresTrailingBytes) {
     }
 }
 
-TEST(LocBinary, WriterLaysOutCountAndRecords) {
-    std::vector<u8> out;
-    std::string error;
-    ASSERT_TRUE(WriteLocBinary({"", "Hi"}, &out, &error));
-    EXPECT_EQ(out, Bytes({2, 0, 0, 0, 2, 0, 'H', 'i'}));
-    EXPECT_FALSE(WriteLocBinary({std::string(32768, 'x')}, &out, &error));
-    EXPECT_FALSE(WriteLocBinary(LocEntries(32768), &out, &error));
-}
-
 TEST(LocText, ParsesEntriesCommentsAndEscapes) {
     LocEntries entries;
     std::string error;
