@@ -1,6 +1,5 @@
-// The console layout tables: outlines that fan correctly, lie on their sheets and on the areas the
-// consoles hit-test, keep clear of the icon regions; and the built sheets hold art in every
-// region and under every outline the consoles draw.
+// The console layout tables: outlines that fan correctly on their sheets and keep clear of the
+// icon regions; and the built sheets hold art in every region and under every outline drawn.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,12 +13,6 @@ namespace {
 
 using Poly = std::vector<ArtPoint>;
 constexpr f64 EPS = 0.01;
-// The consoles' hit areas: the bottom band of the screen, outside the dial.
-constexpr f64 HIT_TOP = 464;
-constexpr f64 SCREEN_BOTTOM = 600;
-constexpr f64 DIAL_RADIUS = 75;
-constexpr f64 PRESS_SHIFT = 2;
-
 // A triangle fan from the first point covers the outline only when no triangle folds back.
 void ExpectFanOnSheet(const Poly& p) {
     int positive = 0, negative = 0;
@@ -50,16 +43,6 @@ ArtPoint Centroid(const Poly& p) {
     f64 x = 0, y = 0;
     for (const ArtPoint& q : p) x += q.x, y += q.y;
     return {f32(x / p.size()), f32(y / p.size())};
-}
-
-Poly ToScreen(const Poly& p, ArtPoint offset, f32 scale, ArtPoint origin) {
-    Poly out;
-    for (const ArtPoint& q : p) out.push_back(ArtToScreen(q, offset, scale, origin));
-    return out;
-}
-
-f64 Distance(ArtPoint a, ArtPoint b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
 }
 
 // A button outline in sheet pixels; counts past the array are cut (and fail elsewhere).
@@ -120,28 +103,6 @@ Sheet PowerSheet() {
     return s;
 }
 
-// The corner regions as the consoles assign them (navigation; tactical mirrors x).
-int NavCorner(f64 x, f64 y) {
-    if (x < 662 || y < HIT_TOP || Distance({f32(x), f32(y)}, NAV_DIAL_CENTRE) < DIAL_RADIUS)
-        return 0;
-    if (y <= 509) return 2;
-    if (x <= 709) return 6;
-    if ((x >= 783 && y >= 552) || (x >= 758 && y >= 583)) return 4;
-    if (y >= 552 && x > 752 && 31 - (583 - y) >= 783 - x) return 4;
-    if (SCREEN_BOTTOM - y <= 800 - x) return 5;
-    return 3;
-}
-int TacticalCorner(f64 x, f64 y) {
-    if (x > 138 || y < HIT_TOP || Distance({f32(x), f32(y)}, TACTICAL_DIAL_CENTRE) < DIAL_RADIUS)
-        return 0;
-    if (y <= 509) return 25;
-    if (x >= 91) return 29;
-    if ((x <= 17 && y >= 552) || (x <= 48 && y >= 583)) return 27;
-    if (y >= 552 && x <= 48 && 31 - (583 - y) >= x - 17) return 27;
-    if (SCREEN_BOTTOM - y <= x) return 28;
-    return 26;
-}
-
 } // namespace
 
 TEST(ConsoleLayout, EveryOutlineIsAFanOnItsSheet) {
@@ -160,72 +121,6 @@ TEST(ConsoleLayout, EveryOutlineIsAFanOnItsSheet) {
         SCOPED_TRACE(testing::Message() << "outline from " << outline[0].x << "," << outline[0].y);
         ExpectFanOnSheet(outline);
     }
-}
-
-TEST(ConsoleLayout, CornerButtonsFanOverTheirOwnHitAreas) {
-    for (int side = 0; side < 2; ++side)
-        for (int i = 0; i < CORNER_BUTTON_COUNT; ++i) {
-            const ButtonArt& b = (side ? TacticalButtonArt() : NavButtonArt())[i];
-            SCOPED_TRACE(b.id);
-            const ArtPoint origin = side ? TACTICAL_ORIGIN : NAV_ORIGIN;
-            const Poly screen = ToScreen(Outline(b, 0), b.offset[0], CONSOLE_SCALE, origin);
-            const ArtPoint c = Centroid(screen);
-            EXPECT_EQ(side ? TacticalCorner(c.x, c.y) : NavCorner(c.x, c.y), b.id);
-            for (const ArtPoint& q : screen) {
-                EXPECT_GE(q.y, HIT_TOP - EPS);
-                EXPECT_LE(q.y, SCREEN_BOTTOM + EPS);
-                EXPECT_GE(Distance(q, side ? TACTICAL_DIAL_CENTRE : NAV_DIAL_CENTRE), DIAL_RADIUS);
-            }
-            // Pressed: the same art two units right and down, like the icon.
-            const Poly pressed = ToScreen(Outline(b, 1), b.offset[1], CONSOLE_SCALE, origin);
-            EXPECT_NEAR(pressed[0].x - screen[0].x, PRESS_SHIFT, 1e-3);
-            EXPECT_NEAR(pressed[0].y - screen[0].y, PRESS_SHIFT, 1e-3);
-            if (b.icon.w) {
-                EXPECT_FLOAT_EQ(b.iconPos[1].x - b.iconPos[0].x, PRESS_SHIFT);
-            }
-        }
-}
-
-TEST(ConsoleLayout, RimButtonsSitOnTheRimInOrder) {
-    const RimButtonArt* rim = NavRimButtonArt();
-    for (int k = 0; k < RIM_BUTTON_COUNT; ++k) {
-        EXPECT_EQ(rim[k].id, 7 + k);
-        const Poly screen = ToScreen(Poly(rim[k].points, rim[k].points + 4), rim[k].offset[0],
-                                     CONSOLE_SCALE, NAV_ORIGIN);
-        for (const ArtPoint& q : screen) {
-            EXPECT_GE(Distance(q, NAV_DIAL_CENTRE), DIAL_RIM_INNER - 0.5);
-            EXPECT_LE(Distance(q, NAV_DIAL_CENTRE), DIAL_RIM_OUTER + 0.5);
-        }
-        // The middle of the quad is where the rim hit test answers this button.
-        const ArtPoint m = Centroid(screen);
-        const f64 phi = std::atan2(m.y - NAV_DIAL_CENTRE.y, m.x - NAV_DIAL_CENTRE.x) * 180 / M_PI;
-        EXPECT_EQ(7 + int((phi + 28) / 18.3), rim[k].id);
-        // Pressed moves toward the dial centre.
-        const ArtPoint p =
-            ArtToScreen(rim[k].points[4], rim[k].offset[1], CONSOLE_SCALE, NAV_ORIGIN);
-        EXPECT_LT(Distance(p, NAV_DIAL_CENTRE), Distance(screen[0], NAV_DIAL_CENTRE));
-    }
-}
-
-TEST(ConsoleLayout, DialFaceAndBodyFansCloseOnTheirCentres) {
-    const Poly face = NavSheet().fan;
-    EXPECT_FLOAT_EQ(face.back().x, face[1].x);
-    EXPECT_FLOAT_EQ(face.back().y, face[1].y);
-    const ArtPoint centre = ArtToScreen(face[0], DIAL_FACE_OFFSET, CONSOLE_SCALE, NAV_ORIGIN);
-    EXPECT_NEAR(centre.x, NAV_DIAL_CENTRE.x, 0.01);
-    EXPECT_NEAR(centre.y, NAV_DIAL_CENTRE.y, 0.01);
-    const ArtPoint ring =
-        ArtToScreen(TacticalBodyFan()[0], TACTICAL_BODY_OFFSET, CONSOLE_SCALE, TACTICAL_ORIGIN);
-    EXPECT_NEAR(ring.x, 101.0, 0.5); // the weapon ring's centre
-    EXPECT_NEAR(ring.y, 498.5, 0.5);
-}
-
-TEST(ConsoleLayout, PowerFrameCoversTheMeters) {
-    const Poly screen =
-        ToScreen(PowerSheet().shapes[0], POWER_FRAME_OFFSET, POWER_FRAME_SCALE, POWER_FRAME_ORIGIN);
-    for (const ArtPoint& m : POWER_SLIDER_START)
-        EXPECT_TRUE(Inside(screen, {m.x + POWER_METER_SIZE.x / 2, m.y + POWER_METER_SIZE.y / 2}));
-    EXPECT_TRUE(Inside(screen, {RESERVE_BAR_POS.x + RESERVE_BAR_FULL / 2, RESERVE_BAR_POS.y + 5}));
 }
 
 // An icon drawn at its own place must not also show through a button or fan of the same sheet.

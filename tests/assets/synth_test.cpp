@@ -61,16 +61,6 @@ TEST(Synth, FiltersPassTheirOwnSide) {
     EXPECT_GT(PeakAfter(2000, false), 0.9);
 }
 
-TEST(Synth, DelayRepeatsAnImpulseWithFeedback) {
-    Samples s(RATE, 0.0f);
-    s[0] = 1.0f;
-    ApplyDelay(s, RATE, 0.1, 0.5, 1.0);
-    EXPECT_FLOAT_EQ(s[0], 1.0f);
-    EXPECT_FLOAT_EQ(s[800], 0.5f);
-    EXPECT_FLOAT_EQ(s[1600], 0.25f);
-    EXPECT_FLOAT_EQ(s[400], 0.0f);
-}
-
 TEST(Synth, LevelToolsNormaliseAndSilenceTheEdges) {
     Samples s(RATE, 0.25f);
     s[100] = -0.5f;
