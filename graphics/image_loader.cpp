@@ -63,6 +63,7 @@ bool RunLoadProc(FILE* file, LoadProc decoder, const LoaderMessages& messages, c
         FreeImageData(image);
         LogWrite(StrFormat("[ERROR]<%s> LoadProc returned NULL", messages.function));
         ReportLoadFailure(messages, path);
+        LogWrite(StrFormat("[ERROR]<%s> '%s': %s", messages.function, path, ImageFailureReason()));
         return false;
     }
     if (!IsUsable(*image)) {

@@ -36,13 +36,17 @@ bool ReadHeader(ByteReader& in, DsxPicture* picture, u32* height) {
     u32 bits = in.U8();
     in.U8();
     i32 entries = in.I16();
-    if (!in.Ok() || !MagicMatches(magic) || version != DSX_VERSION) return false;
-    if (!ImageSizeAllowed(picture->width, *height)) return false;
-    if (bits != DSX_BITS_RGB && bits != DSX_BITS_RGBA) return false;
-    if (entries < 0 || entries > i32(DSX_PALETTE_MAX_ENTRIES)) return false;
+    if (!in.Ok()) return ImageFail("file ends inside the header");
+    if (!MagicMatches(magic)) return ImageFail("not a DSX file");
+    if (version != DSX_VERSION) return ImageFail("unknown DSX version");
+    if (!ImageSizeAllowed(picture->width, *height))
+        return ImageFail("width or height 0 or past the size limits");
+    if (bits != DSX_BITS_RGB && bits != DSX_BITS_RGBA) return ImageFail("bit count not 24 or 32");
+    if (entries < 0 || entries > i32(DSX_PALETTE_MAX_ENTRIES))
+        return ImageFail("palette count outside 0 to 256");
     picture->bpp = bits / BITS_PER_BYTE;
     const u8* palette = in.Take(u64(entries) * picture->bpp);
-    if (!in.Ok()) return false;
+    if (!in.Ok()) return ImageFail("file ends inside the palette");
     if (entries > 0) memcpy(picture->global.entries, palette, size_t(entries) * picture->bpp);
     picture->global.count = u32(entries);
     return true;
@@ -51,13 +55,13 @@ bool ReadHeader(ByteReader& in, DsxPicture* picture, u32* height) {
 } // namespace
 
 bool DecodeDSX(const u8* data, size_t size, ImageData* out) {
-    if (!out) return false;
+    if (!out) return ImageFail("no output");
     ByteReader in(data, size);
     DsxPicture picture;
     u32 height = 0;
     if (!ReadHeader(in, &picture, &height)) return false;
     picture.pixels = static_cast<u8*>(malloc(size_t(picture.width) * height * picture.bpp));
-    if (!picture.pixels) return false;
+    if (!picture.pixels) return ImageFail("out of memory");
     if (!DecodeDsxRegion(in, picture, DsxRegion{0, 0, picture.width, height})) {
         free(picture.pixels);
         return false;

@@ -26,7 +26,7 @@ u64 RegionPixels(DsxRegion r) {
 // The first row is filled, the others are copies of it.
 bool DecodeSolid(ByteReader& in, const DsxPicture& picture, DsxRegion r) {
     const u8* colour = in.Take(picture.bpp);
-    if (!colour) return false;
+    if (!colour) return DsxShort();
     const u8* first = picture.At(r.x, r.y);
     RowFill(picture.At(r.x, r.y), colour, r.w, picture.bpp);
     for (u32 y = 1; y < r.h; y++)
@@ -38,7 +38,7 @@ bool DecodeRaw(ByteReader& in, const DsxPicture& picture, DsxRegion r) {
     const size_t rowBytes = size_t(r.w) * picture.bpp;
     for (u32 y = 0; y < r.h; y++) {
         const u8* src = in.Take(rowBytes);
-        if (!src) return false;
+        if (!src) return DsxShort();
         memcpy(picture.At(r.x, r.y + y), src, rowBytes);
     }
     return true;
@@ -46,7 +46,7 @@ bool DecodeRaw(ByteReader& in, const DsxPicture& picture, DsxRegion r) {
 
 bool DecodeGrey(ByteReader& in, const DsxPicture& picture, DsxRegion r) {
     const u8* grey = in.Take(RegionPixels(r));
-    if (!grey) return false;
+    if (!grey) return DsxShort();
     return ForEachPixel(picture, r, [&](u8* dst) {
         memset(dst, *grey++, picture.bpp);
         return true;
@@ -56,11 +56,11 @@ bool DecodeGrey(ByteReader& in, const DsxPicture& picture, DsxRegion r) {
 bool DecodeIndexes(ByteReader& in, const DsxPicture& picture, DsxRegion r,
                    const DsxPaletteView& palette) {
     const u8* src = in.Take(DsxPackedBytes(RegionPixels(r), palette.bits));
-    if (!src) return false;
+    if (!src) return DsxShort();
     DsxPackedIndexes indexes(src, palette.bits);
     return ForEachPixel(picture, r, [&](u8* dst) {
         u32 index = indexes.Next();
-        if (index >= palette.count) return false;
+        if (index >= palette.count) return DsxIndexPastPalette();
         DsxCopyPixel(dst, palette.entries + index * picture.bpp, picture.bpp);
         return true;
     });
@@ -72,14 +72,14 @@ bool DecodeChannel(ByteReader& in, const DsxPicture& picture, DsxRegion r, u32 c
     const u32 count = u32(in.U8()) + 1;
     if (count > DSX_CHANNEL_PALETTE_MAX) {
         const u8* src = in.Take(RegionPixels(r));
-        if (!src) return false;
+        if (!src) return DsxShort();
         return ForEachPixel(picture, r, [&](u8* dst) {
             dst[channel] = *src++;
             return true;
         });
     }
     const u8* values = in.Take(count);
-    if (!values) return false;
+    if (!values) return DsxShort();
     if (count == 1) {
         return ForEachPixel(picture, r, [&](u8* dst) {
             dst[channel] = values[0];
@@ -88,11 +88,11 @@ bool DecodeChannel(ByteReader& in, const DsxPicture& picture, DsxRegion r, u32 c
     }
     const u32 bits = DsxIndexBits(count);
     const u8* src = in.Take(DsxPackedBytes(RegionPixels(r), bits));
-    if (!src) return false;
+    if (!src) return DsxShort();
     DsxPackedIndexes indexes(src, bits);
     return ForEachPixel(picture, r, [&](u8* dst) {
         u32 index = indexes.Next();
-        if (index >= count) return false;
+        if (index >= count) return DsxIndexPastPalette();
         dst[channel] = values[index];
         return true;
     });
@@ -112,13 +112,13 @@ bool ReadLocalPalette(ByteReader& in, const DsxPicture& picture, u8 opcode, DsxP
     const u32 entryBytes =
         opcode == DSX_LOCAL_PALETTE || opcode == DSX_RUNS_LOCAL ? picture.bpp : 1;
     const u8* src = in.Take(u64(count) * entryBytes);
-    if (!src) return false;
+    if (!src) return DsxShort();
     for (u32 i = 0; i < count; i++) {
         u8* entry = local->entries + i * picture.bpp;
         if (opcode == DSX_GREY_PALETTE) {
             memset(entry, src[i], picture.bpp);
         } else if (entryBytes == 1) {
-            if (src[i] >= picture.global.count) return false;
+            if (src[i] >= picture.global.count) return DsxIndexPastPalette();
             DsxCopyPixel(entry, picture.global.entries + src[i] * picture.bpp, picture.bpp);
         } else {
             DsxCopyPixel(entry, src + i * picture.bpp, picture.bpp);
@@ -162,14 +162,14 @@ bool DecodeCoding(ByteReader& in, const DsxPicture& picture, DsxRegion r, u8 opc
     case DSX_RUNS_LOCAL:
     case DSX_RUNS_GLOBAL:
     case DSX_RUNS_GLOBAL_SUBSET: return DecodeIndexedCoding(in, picture, r, opcode);
-    default: return false;
+    default: return ImageFail("unknown region opcode");
     }
 }
 
 // Wider regions are cut into left and right, others into top and bottom, the first part taking
 // the larger half. A single pixel cannot be split: its parts would be itself and nothing.
 bool DecodeSplit(ByteReader& in, const DsxPicture& picture, DsxRegion r) {
-    if (r.w == 1 && r.h == 1) return false;
+    if (r.w == 1 && r.h == 1) return ImageFail("split of a single pixel");
     if (r.w > r.h) {
         u32 left = (r.w + 1) / 2;
         return DecodeDsxRegion(in, picture, {r.x, r.y, left, r.h}) &&
@@ -188,7 +188,7 @@ u64 DsxPackedBytes(u64 indexes, u32 bits) {
 
 bool DecodeDsxRegion(ByteReader& in, const DsxPicture& picture, DsxRegion region) {
     u8 opcode = in.U8();
-    if (!in.Ok()) return false;
+    if (!in.Ok()) return DsxShort();
     if (opcode == DSX_SPLIT) return DecodeSplit(in, picture, region);
     return DecodeCoding(in, picture, region, opcode);
 }

@@ -58,6 +58,14 @@ class DsxPackedIndexes {
 
 u64 DsxPackedBytes(u64 indexes, u32 bits);
 
+// The failures every coding shares.
+inline bool DsxShort() {
+    return ImageFail("file ends inside a region");
+}
+inline bool DsxIndexPastPalette() {
+    return ImageFail("palette index past the palette");
+}
+
 inline void DsxCopyPixel(u8* dst, const u8* src, u32 bpp) {
     if (bpp == RGBA_BYTES) {
         memcpy(dst, src, RGBA_BYTES);

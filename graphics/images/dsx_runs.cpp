@@ -43,15 +43,26 @@ class RegionCursor {
 // The colour of a run: a raw pixel for coding 9, one full index byte otherwise.
 const u8* ReadRunColour(ByteReader& in, const DsxPicture& picture, u8 opcode,
                         const DsxPaletteView& palette) {
-    if (opcode == DSX_RUNS_RAW) return in.Take(picture.bpp);
+    if (opcode == DSX_RUNS_RAW) {
+        const u8* colour = in.Take(picture.bpp);
+        if (!colour) DsxShort();
+        return colour;
+    }
     u32 index = in.U8();
-    if (!in.Ok() || index >= palette.count) return nullptr;
+    if (!in.Ok()) {
+        DsxShort();
+        return nullptr;
+    }
+    if (index >= palette.count) {
+        DsxIndexPastPalette();
+        return nullptr;
+    }
     return palette.entries + index * picture.bpp;
 }
 
 bool PutRun(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture, u8 opcode,
             const DsxPaletteView& palette, u32 length) {
-    if (length > cursor.Left()) return false;
+    if (length > cursor.Left()) return ImageFail("run past the region's last pixel");
     const u8* colour = ReadRunColour(in, picture, opcode, palette);
     if (!colour) return false;
     while (length > 0) {
@@ -66,7 +77,7 @@ bool PutRun(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture, u8 
 
 bool PutRawLiterals(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture, u32 count) {
     const u8* src = in.Take(u64(count) * picture.bpp);
-    if (!src) return false;
+    if (!src) return DsxShort();
     while (count > 0) {
         u32 span;
         u8* dst = cursor.Span(count, &span);
@@ -82,14 +93,14 @@ bool PutRawLiterals(ByteReader& in, RegionCursor& cursor, const DsxPicture& pict
 bool PutIndexedLiterals(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture,
                         const DsxPaletteView& palette, u32 count) {
     const u8* src = in.Take(DsxPackedBytes(count, palette.bits));
-    if (!src) return false;
+    if (!src) return DsxShort();
     DsxPackedIndexes indexes(src, palette.bits);
     while (count > 0) {
         u32 span;
         u8* dst = cursor.Span(count, &span);
         for (u32 i = 0; i < span; i++, dst += picture.bpp) {
             u32 index = indexes.Next();
-            if (index >= palette.count) return false;
+            if (index >= palette.count) return DsxIndexPastPalette();
             DsxCopyPixel(dst, palette.entries + index * picture.bpp, picture.bpp);
         }
         cursor.Advance(span);
@@ -100,7 +111,7 @@ bool PutIndexedLiterals(ByteReader& in, RegionCursor& cursor, const DsxPicture& 
 
 bool PutLiterals(ByteReader& in, RegionCursor& cursor, const DsxPicture& picture, u8 opcode,
                  const DsxPaletteView& palette, u32 count) {
-    if (count > cursor.Left()) return false;
+    if (count > cursor.Left()) return ImageFail("literals past the region's last pixel");
     if (opcode == DSX_RUNS_RAW) return PutRawLiterals(in, cursor, picture, count);
     return PutIndexedLiterals(in, cursor, picture, palette, count);
 }
@@ -112,7 +123,7 @@ bool DecodeDsxRuns(ByteReader& in, const DsxPicture& picture, DsxRegion region, 
     RegionCursor cursor(picture, region);
     while (cursor.Left() > 0) {
         u32 control = in.U8();
-        if (!in.Ok()) return false;
+        if (!in.Ok()) return DsxShort();
         bool ok = control >= RUN_FLOOR
                       ? PutRun(in, cursor, picture, opcode, palette, RUN_FROM - control)
                       : PutLiterals(in, cursor, picture, opcode, palette, control);

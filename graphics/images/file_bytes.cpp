@@ -32,16 +32,16 @@ bool ReadRest(FILE* file, std::vector<u8>* bytes) {
 } // namespace
 
 bool DecodeRestOfFile(FILE* file, ImageData* out, ImageDecodeProc decode) {
-    if (!file || !out) return false;
+    if (!file || !out) return ImageFail("no file");
     std::vector<u8> bytes;
     long left = BytesLeft(file);
-    if (left > long(IMAGE_MAX_FILE_BYTES)) return false;
+    if (left > long(IMAGE_MAX_FILE_BYTES)) return ImageFail("file larger than 64 MiB");
     if (left >= 0) {
         bytes.resize(size_t(left));
         bytes.resize(fread(bytes.data(), 1, bytes.size(), file));
-        if (ferror(file)) return false;
+        if (ferror(file)) return ImageFail("read error");
     } else if (!ReadRest(file, &bytes)) {
-        return false;
+        return ImageFail("read error or file larger than 64 MiB");
     }
     return decode(bytes.data(), bytes.size(), out);
 }

@@ -23,3 +23,8 @@ constexpr size_t IMAGE_MAX_FILE_BYTES = size_t(64) << 20;
 bool ImageSizeAllowed(u64 width, u64 height);
 
 void FreeImageData(ImageData* image);
+
+// Why the last failed decode on this thread failed: a short phrase such as "width 0", kept
+// until the next failure. Decoders fail only through ImageFail, which records it.
+const char* ImageFailureReason();
+bool ImageFail(const char* reason); // records reason and returns false

@@ -101,12 +101,14 @@ bool EntryToRGB(u8* rgb, const u8* src, u32 entryBits) {
 bool ReadColourMap(ByteReader& in, TgaMapSpec spec, IndexedPalette* map) {
     if (spec.length == 0) spec = TgaMapSpec{0, TGA_MAP_ENTRIES, TGA_CLASSIC_ENTRY_BITS};
     if (spec.entryBits == 0) spec.entryBits = TGA_CLASSIC_ENTRY_BITS;
-    if (spec.EntryBytes() > TGA_MAX_ENTRY_BYTES) return false;
+    if (spec.EntryBytes() > TGA_MAX_ENTRY_BYTES)
+        return ImageFail("colour map entries wider than 32 bits");
     const u8* entries = in.Take(u64(spec.length) * spec.EntryBytes());
-    if (!entries) return false;
+    if (!entries) return ImageFail("file ends inside the colour map");
     for (u32 i = 0; i < spec.length && spec.first + i < TGA_MAP_ENTRIES; i++) {
         u8* rgb = map->rgb + (spec.first + i) * RGB_BYTES;
-        if (!EntryToRGB(rgb, entries + size_t(i) * spec.EntryBytes(), spec.entryBits)) return false;
+        if (!EntryToRGB(rgb, entries + size_t(i) * spec.EntryBytes(), spec.entryBits))
+            return ImageFail("colour map entry size not 15, 16, 24 or 32 bits");
     }
     u32 end = spec.first + spec.length;
     map->count = end < TGA_MAP_ENTRIES ? end : TGA_MAP_ENTRIES;
@@ -126,30 +128,37 @@ bool ReadLayout(ByteReader& in, TgaLayout* layout) {
     layout->height = in.U16();
     u8 depth = in.U8();
     u8 descriptor = in.U8();
-    if (!in.Ok() || !IsKnownType(imageType)) return false;
-    if (!ImageSizeAllowed(layout->width, layout->height)) return false;
+    if (!in.Ok()) return ImageFail("file ends inside the header");
+    if (!IsKnownType(imageType)) return ImageFail("unknown image type");
+    if (!ImageSizeAllowed(layout->width, layout->height))
+        return ImageFail("width or height 0 or past the size limits");
     bool mapped = depth == BITS_PER_BYTE && mapType != 0;
-    if (!ChooseKind(depth, mapped, &layout->kind)) return false;
+    if (!ChooseKind(depth, mapped, &layout->kind))
+        return ImageFail("pixel depth not 8, 16, 24 or 32 bits");
     layout->srcBytes = depth / BITS_PER_BYTE;
     layout->dstBytes = layout->kind == TgaPixels::BGRA ? RGBA_BYTES : RGB_BYTES;
     layout->rle = imageType >= TGA_RLE_MAPPED;
     layout->topDown = descriptor >= TGA_TOP_DOWN_FROM;
-    if (!in.Skip(idLength)) return false;
+    if (!in.Skip(idLength)) return ImageFail("file ends inside the image ID");
     if (mapped) return ReadColourMap(in, map, &layout->map);
     // Pixels that carry their own colours do not index a map the file may still hold.
-    return mapType == 0 || in.Skip(u64(map.length) * map.EntryBytes());
+    if (mapType != 0 && !in.Skip(u64(map.length) * map.EntryBytes()))
+        return ImageFail("file ends inside the colour map");
+    return true;
 }
 
 // False only for a colour-map index past the map.
 bool Convert(const TgaLayout& layout, u8* dst, const u8* src, size_t count) {
     switch (layout.kind) {
     case TgaPixels::Grey: RowFromGrey(dst, src, count); return true;
-    case TgaPixels::Mapped: return RowFromIndexes(dst, src, count, BITS_PER_BYTE, layout.map);
+    case TgaPixels::Mapped:
+        return RowFromIndexes(dst, src, count, BITS_PER_BYTE, layout.map) ||
+               ImageFail("pixel value past the colour map");
     case TgaPixels::X555: RowFromX555(dst, src, count); return true;
     case TgaPixels::BGR: RowFromBGR(dst, src, count); return true;
     case TgaPixels::BGRA: RowFromBGRA(dst, src, count); return true;
     }
-    return false;
+    return ImageFail("unknown pixel kind");
 }
 
 // The least number of bytes the pixel data can take: every pixel for uncompressed files, and
@@ -166,7 +175,8 @@ bool DecodeRaw(ByteReader& in, const TgaCanvas& canvas) {
     const size_t rowBytes = size_t(layout.width) * layout.srcBytes;
     for (u32 row = 0; row < layout.height; row++) {
         const u8* src = in.Take(rowBytes);
-        if (!src || !Convert(layout, canvas.Row(row), src, layout.width)) return false;
+        if (!src) return ImageFail("file ends inside the pixels");
+        if (!Convert(layout, canvas.Row(row), src, layout.width)) return false;
     }
     return true;
 }
@@ -223,9 +233,9 @@ bool DecodeRle(ByteReader& in, const TgaCanvas& canvas) {
         bool run = header >= TGA_RUN_FLAG;
         u32 count = run ? header - (TGA_RUN_FLAG - 1) : header + 1;
         // A packet running past the picture's last pixel marks a damaged file.
-        if (count > cursor.left) return false;
+        if (count > cursor.left) return ImageFail("RLE packet past the last pixel");
         const u8* src = in.Take(u64(run ? 1 : count) * layout.srcBytes);
-        if (!src) return false;
+        if (!src) return ImageFail("file ends inside the pixels");
         if (!(run ? PutRun(cursor, src, count) : PutLiterals(cursor, src, count))) return false;
     }
     return true;
@@ -234,13 +244,14 @@ bool DecodeRle(ByteReader& in, const TgaCanvas& canvas) {
 } // namespace
 
 bool DecodeTGA(const u8* data, size_t size, ImageData* out) {
-    if (!out) return false;
+    if (!out) return ImageFail("no output");
     ByteReader in(data, size);
     TgaLayout layout;
-    if (!ReadLayout(in, &layout) || !in.Holds(LeastDataBytes(layout))) return false;
+    if (!ReadLayout(in, &layout)) return false;
+    if (!in.Holds(LeastDataBytes(layout))) return ImageFail("file too short for its pixels");
     size_t bytes = size_t(layout.width) * layout.height * layout.dstBytes;
     u8* pixels = static_cast<u8*>(malloc(bytes));
-    if (!pixels) return false;
+    if (!pixels) return ImageFail("out of memory");
     TgaCanvas canvas{pixels, layout};
     if (!(layout.rle ? DecodeRle(in, canvas) : DecodeRaw(in, canvas))) {
         free(pixels);

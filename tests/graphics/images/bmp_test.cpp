@@ -87,27 +87,40 @@ TEST(BmpRejects, TruncatedFilesAtEveryLength) {
 }
 
 TEST(BmpRejects, UnsupportedOrImpossibleFiles) {
-    std::vector<std::pair<std::string, ByteVector>> cases = {
-        {"OS/2 core header", BmpFile(1, 1, 24, 0, 12).Fill(64, 0)},
-        {"header shorter than the info header", BmpFile(1, 1, 24, 0, 16).Fill(64, 0)},
-        {"zero width", BmpFile(0, 1, 24).Fill(4, 0)},
-        {"negative width", BmpFile(-1, 1, 24).Fill(4, 0)},
-        {"zero height", BmpFile(1, 0, 24).Fill(4, 0)},
-        {"most negative height", BmpFile(1, INT32_MIN, 24).Fill(4, 0)},
-        {"wider than the limit", BmpFile(16385, 1, 24).Fill(16385 * 3 + 4, 0)},
-        {"more pixels than the limit", BmpFile(16384, 16384, 24).Fill(64, 0)},
-        {"pixel data not in the file", BmpFile(4096, 4096, 24).Fill(64, 0)},
-        {"index past the colours used", Paletted(BmpFile(2, 1, 8, 3), 3).Raw({0, 3, 0, 0})},
-        {"1-bit index past one colour", Paletted(BmpFile(2, 1, 1, 1), 1).Raw({0x40, 0, 0, 0})},
-        {"more colours than 4 bits address", Paletted(BmpFile(1, 1, 4, 17), 17).Raw({0, 0, 0, 0})},
-        {"huge colour count", BmpFile(1, 1, 8, 0xFFFFFFFF).Fill(1024, 0)},
+    std::vector<BadFile> cases = {
+        {"OS/2 core header", BmpFile(1, 1, 24, 0, 12).Fill(64, 0),
+         "information header shorter than 40 bytes"},
+        {"header shorter than the info header", BmpFile(1, 1, 24, 0, 16).Fill(64, 0),
+         "information header shorter than 40 bytes"},
+        {"zero width", BmpFile(0, 1, 24).Fill(4, 0), "width 0 or negative"},
+        {"negative width", BmpFile(-1, 1, 24).Fill(4, 0), "width 0 or negative"},
+        {"zero height", BmpFile(1, 0, 24).Fill(4, 0), "height 0 or past the size limits"},
+        {"most negative height", BmpFile(1, INT32_MIN, 24).Fill(4, 0),
+         "height 0 or past the size limits"},
+        {"wider than the limit", BmpFile(16385, 1, 24).Fill(16385 * 3 + 4, 0),
+         "width or height past the size limits"},
+        {"more pixels than the limit", BmpFile(16384, 16384, 24).Fill(64, 0),
+         "width or height past the size limits"},
+        {"pixel data not in the file", BmpFile(4096, 4096, 24).Fill(64, 0),
+         "file ends inside the pixels"},
+        {"index past the colours used", Paletted(BmpFile(2, 1, 8, 3), 3).Raw({0, 3, 0, 0}),
+         "pixel index past the palette"},
+        {"1-bit index past one colour", Paletted(BmpFile(2, 1, 1, 1), 1).Raw({0x40, 0, 0, 0}),
+         "pixel index past the palette"},
+        {"more colours than 4 bits address", Paletted(BmpFile(1, 1, 4, 17), 17).Raw({0, 0, 0, 0}),
+         "more palette entries than the indexes address"},
+        {"huge colour count", BmpFile(1, 1, 8, 0xFFFFFFFF).Fill(1024, 0),
+         "more palette entries than the indexes address"},
     };
     for (u32 compression : {1, 2, 3, 4})
         cases.push_back({"compression " + std::to_string(compression),
-                         BmpFile(1, 1, 24, 0, INFO_HEADER, compression).Fill(64, 0)});
+                         BmpFile(1, 1, 24, 0, INFO_HEADER, compression).Fill(64, 0),
+                         "compressed pixels"});
     for (u16 bits : {0, 2, 3, 15, 32, 48, 64})
-        cases.push_back({"bit count " + std::to_string(bits), BmpFile(1, 1, bits).Fill(1088, 0)});
-    for (const auto& [what, file] : cases) EXPECT_FALSE(Accepts(file)) << what;
+        cases.push_back({"bit count " + std::to_string(bits), BmpFile(1, 1, bits).Fill(1088, 0),
+                         "bit count not 1, 4, 8, 16 or 24"});
+    for (const auto& [what, file, reason] : cases)
+        EXPECT_EQ(Refusal(DecodeBMP, file), reason) << what;
     // The one-colour file is fine while its indexes stay at 0.
     EXPECT_TRUE(Accepts(Paletted(BmpFile(2, 1, 1, 1), 1).Raw({0x00, 0, 0, 0})));
 }

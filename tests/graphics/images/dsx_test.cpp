@@ -168,7 +168,7 @@ TEST(DsxRejects, WrongMagicOrVersion) {
     for (size_t at : {0, 1, 2}) {
         ByteVector bad = good;
         bad[at] ^= 0x20;
-        EXPECT_FALSE(Accepts(bad)) << "magic byte " << at;
+        EXPECT_EQ(Refusal(DecodeDSX, bad), "not a DSX file") << "magic byte " << at;
     }
     ByteVector swapped = good;
     std::swap(swapped[0], swapped[1]); // "sdx"
@@ -176,38 +176,50 @@ TEST(DsxRejects, WrongMagicOrVersion) {
     for (f32 version : {0.0f, 1.0001f, 2.0f, -1.0f}) {
         ByteVector bad = good;
         memcpy(bad.data() + 4, &version, sizeof version);
-        EXPECT_FALSE(Accepts(bad)) << version;
+        EXPECT_EQ(Refusal(DecodeDSX, bad), "unknown DSX version") << version;
     }
 }
 
 TEST(DsxRejects, HeaderLimitsUnknownOpcodesAndPacketsPastTheirRegion) {
-    std::vector<std::pair<std::string, ByteVector>> cases = {
-        {"zero width", SolidRgb(0, 5, RED)},
-        {"zero height", SolidRgb(5, 0, RED)},
-        {"wider than the limit", SolidRgb(16385, 1, RED)},
-        {"beyond the total pixel cap", SolidRgb(16384, 16384, RED)},
-        {"257 palette entries", DsxFile(1, 1, RGB_BITS, ByteVector(257 * 3, 1)).U8(7).U8(0)},
-        {"negative palette count", DsxFile(1, 1, RGB_BITS, {}, -1 & 0xFFFF).U8(1).Raw(RED)},
-        {"opcode 13", DsxFile(1, 1, RGB_BITS).U8(13).Raw(RED)},
-        {"opcode 255", DsxFile(1, 1, RGB_BITS).U8(255).Raw(RED)},
-        {"opcode 14 in a split", DsxFile(2, 1, RGB_BITS).U8(0).U8(1).Raw(RED).U8(14)},
+    std::vector<BadFile> cases = {
+        {"zero width", SolidRgb(0, 5, RED), "width or height 0 or past the size limits"},
+        {"zero height", SolidRgb(5, 0, RED), "width or height 0 or past the size limits"},
+        {"wider than the limit", SolidRgb(16385, 1, RED),
+         "width or height 0 or past the size limits"},
+        {"beyond the total pixel cap", SolidRgb(16384, 16384, RED),
+         "width or height 0 or past the size limits"},
+        {"257 palette entries", DsxFile(1, 1, RGB_BITS, ByteVector(257 * 3, 1)).U8(7).U8(0),
+         "palette count outside 0 to 256"},
+        {"negative palette count", DsxFile(1, 1, RGB_BITS, {}, -1 & 0xFFFF).U8(1).Raw(RED),
+         "palette count outside 0 to 256"},
+        {"opcode 13", DsxFile(1, 1, RGB_BITS).U8(13).Raw(RED), "unknown region opcode"},
+        {"opcode 255", DsxFile(1, 1, RGB_BITS).U8(255).Raw(RED), "unknown region opcode"},
+        {"opcode 14 in a split", DsxFile(2, 1, RGB_BITS).U8(0).U8(1).Raw(RED).U8(14),
+         "unknown region opcode"},
         // 2 x 2 regions: a run of 5, literals of 5, a run of 3 after 2 literals.
-        {"run of 5", DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFA).Raw(RED)},
-        {"5 literals", DsxFile(2, 2, RGB_BITS).U8(9).U8(5).Raw(ByteVector(15, 1))},
+        {"run of 5", DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFA).Raw(RED),
+         "run past the region's last pixel"},
+        {"5 literals", DsxFile(2, 2, RGB_BITS).U8(9).U8(5).Raw(ByteVector(15, 1)),
+         "literals past the region's last pixel"},
         {"run of 3 after 2 literals",
-         DsxFile(2, 2, RGB_BITS).U8(10).U8(0).Raw(RED).U8(2).U8(0).U8(0xFC).U8(0)},
+         DsxFile(2, 2, RGB_BITS).U8(10).U8(0).Raw(RED).U8(2).U8(0).U8(0xFC).U8(0),
+         "run past the region's last pixel"},
         // The left half's runs must not spill into the right half.
         {"run into the next region",
-         DsxFile(4, 1, RGB_BITS).U8(0).U8(9).U8(0xFC).Raw(RED).U8(1).Raw(BLUE)},
+         DsxFile(4, 1, RGB_BITS).U8(0).U8(9).U8(0xFC).Raw(RED).U8(1).Raw(BLUE),
+         "run past the region's last pixel"},
         {"split of a single pixel",
-         DsxFile(1, 1, RGB_BITS).Fill(1000, 0).U8(1).Raw(RED).U8(1).Raw(RED)},
+         DsxFile(1, 1, RGB_BITS).Fill(1000, 0).U8(1).Raw(RED).U8(1).Raw(RED),
+         "split of a single pixel"},
         {"split of a split single pixel",
-         DsxFile(2, 1, RGB_BITS).U8(0).U8(0).U8(1).Raw(RED).U8(1).Raw(RED)},
+         DsxFile(2, 1, RGB_BITS).U8(0).U8(0).U8(1).Raw(RED).U8(1).Raw(RED),
+         "split of a single pixel"},
     };
     for (u8 bits : {0, 8, 16, 31, 33, 48})
-        cases.push_back(
-            {"bits " + std::to_string(bits), DsxFile(2, 2, bits).U8(1).Raw({1, 2, 3, 4})});
-    for (const auto& [what, file] : cases) EXPECT_FALSE(Accepts(file)) << what;
+        cases.push_back({"bits " + std::to_string(bits),
+                         DsxFile(2, 2, bits).U8(1).Raw({1, 2, 3, 4}), "bit count not 24 or 32"});
+    for (const auto& [what, file, reason] : cases)
+        EXPECT_EQ(Refusal(DecodeDSX, file), reason) << what;
     EXPECT_TRUE(Accepts(DsxFile(1, 1, RGB_BITS, ByteVector(256 * 3, 1)).U8(7).U8(255)));
     EXPECT_TRUE(Accepts(DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFB).Raw(RED))); // a run of 4 fits
 }

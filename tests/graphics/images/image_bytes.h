@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "graphics/images/decoders.h"
@@ -73,6 +74,19 @@ inline void ExpectPicture(const char* what, DecodeProc decode, const ByteVector&
     EXPECT_EQ(d.Image().format, u32(pixels[0].size() == RGBA_BYTES ? GL_RGBA : GL_RGB));
     for (u32 i = 0; i < pixels.size(); i++)
         EXPECT_EQ(d.Pixel(i % width, i / width), pixels[i]) << "pixel " << i;
+}
+
+// A damaged file and the reason its decoder must give.
+struct BadFile {
+    std::string what;
+    ByteVector file;
+    const char* reason;
+};
+
+// Why decode refused bytes, or "accepted".
+inline std::string Refusal(DecodeProc decode, const ByteVector& bytes) {
+    Decoded d(decode, bytes);
+    return d.Ok() ? "accepted" : ImageFailureReason();
 }
 
 // Every strict prefix of a valid file must be refused.

@@ -148,23 +148,34 @@ TEST(TgaRejects, ColourMapIndexesPastTheDeclaredLength) {
 }
 
 TEST(TgaRejects, UnknownKindsImpossibleSizesAndPacketsPastTheLastPixel) {
-    std::vector<std::pair<std::string, ByteVector>> cases = {
-        {"zero width", TgaFile(RAW_GREY, 0, 1, 8).Fill(16, 0)},
-        {"zero height", TgaFile(RAW_GREY, 1, 0, 8).Fill(16, 0)},
-        {"wider than the limit", TgaFile(RAW_GREY, 16385, 1, 8).Fill(16385, 0)},
+    std::vector<BadFile> cases = {
+        {"zero width", TgaFile(RAW_GREY, 0, 1, 8).Fill(16, 0),
+         "width or height 0 or past the size limits"},
+        {"zero height", TgaFile(RAW_GREY, 1, 0, 8).Fill(16, 0),
+         "width or height 0 or past the size limits"},
+        {"wider than the limit", TgaFile(RAW_GREY, 16385, 1, 8).Fill(16385, 0),
+         "width or height 0 or past the size limits"},
         // Far more pixels than the few bytes could describe, raw or run-length coded.
-        {"raw, data not in the file", TgaFile(RAW_TRUECOLOUR, 16384, 4096, 32).Fill(64, 0)},
-        {"runs, data not in the file", TgaFile(RLE_TRUECOLOUR, 16384, 4096, 32).Fill(64, 0xFF)},
-        {"run past the end", TgaFile(RLE_GREY, 2, 1, 8).U8(130).U8(5)},
-        {"literals past the end", TgaFile(RLE_GREY, 2, 1, 8).U8(2).Raw({1, 2, 3})},
-        {"second packet past the end", TgaFile(RLE_GREY, 2, 1, 8).U8(0).U8(1).U8(129).U8(1)},
+        {"raw, data not in the file", TgaFile(RAW_TRUECOLOUR, 16384, 4096, 32).Fill(64, 0),
+         "file too short for its pixels"},
+        {"runs, data not in the file", TgaFile(RLE_TRUECOLOUR, 16384, 4096, 32).Fill(64, 0xFF),
+         "file too short for its pixels"},
+        {"run past the end", TgaFile(RLE_GREY, 2, 1, 8).U8(130).U8(5),
+         "RLE packet past the last pixel"},
+        {"literals past the end", TgaFile(RLE_GREY, 2, 1, 8).U8(2).Raw({1, 2, 3}),
+         "RLE packet past the last pixel"},
+        {"second packet past the end", TgaFile(RLE_GREY, 2, 1, 8).U8(0).U8(1).U8(129).U8(1),
+         "RLE packet past the last pixel"},
     };
     for (u8 type : {0, 4, 8, 12, 32, 33})
-        cases.push_back({"type " + std::to_string(type), TgaFile(type, 1, 1, 24).Fill(16, 0)});
+        cases.push_back({"type " + std::to_string(type), TgaFile(type, 1, 1, 24).Fill(16, 0),
+                         "unknown image type"});
     for (u8 depth : {0, 1, 15, 17, 23, 31, 48})
-        cases.push_back(
-            {"depth " + std::to_string(depth), TgaFile(RAW_TRUECOLOUR, 1, 1, depth).Fill(16, 0)});
-    for (const auto& [what, file] : cases) EXPECT_FALSE(Accepts(file)) << what;
+        cases.push_back({"depth " + std::to_string(depth),
+                         TgaFile(RAW_TRUECOLOUR, 1, 1, depth).Fill(16, 0),
+                         "pixel depth not 8, 16, 24 or 32 bits"});
+    for (const auto& [what, file, reason] : cases)
+        EXPECT_EQ(Refusal(DecodeTGA, file), reason) << what;
     EXPECT_TRUE(Accepts(TgaFile(RLE_GREY, 2, 1, 8).U8(129).U8(5))); // a run that just fits
 }
 
