@@ -43,6 +43,9 @@ struct DsfInfo {
 // Checks the whole file: header, glyph table and every page must lie inside the span and pass
 // the limits above. False on anything else; *out is then unspecified.
 bool ParseDSF(const u8* data, size_t size, DsfInfo* out);
+// Why the last refused file on this thread was refused: a short phrase such as "version above
+// 0.9", kept until the next refusal.
+const char* DsfFailureReason();
 
 // Copies the glyph table of a parsed file into out (info.glyphCount entries).
 void ReadDSFGlyphs(const u8* data, const DsfInfo& info, Glyph* out);

@@ -45,6 +45,17 @@ u32 Pow2AtLeast(u32 n) {
     return p;
 }
 
+// Why the last ParseDSF on this thread failed; only Fail sets it.
+struct DsfFailureRecord {
+    const char* reason = "no failure";
+};
+thread_local DsfFailureRecord g_dsfFailure;
+
+bool Fail(const char* reason) {
+    g_dsfFailure.reason = reason;
+    return false;
+}
+
 // A cursor over the span that never moves past its end.
 struct Reader {
     const u8* data;
@@ -61,17 +72,19 @@ struct Reader {
 
 bool ParseHeader(Reader& in, DsfInfo* out) {
     const u8* h = in.Take(DSF_HEADER_SIZE);
-    if (!h || memcmp(h, DSF_MAGIC, DSF_MAGIC_SIZE) != 0) return false;
+    if (!h) return Fail("file ends inside the header");
+    if (memcmp(h, DSF_MAGIC, DSF_MAGIC_SIZE) != 0) return Fail("not a DSF file");
     f32 version = ReadFloat(h + OFFSET_VERSION);
-    if (!(version <= DSF_MAX_VERSION)) return false; // also refuses NaN
+    if (!(version <= DSF_MAX_VERSION)) return Fail("version above 0.9"); // also refuses NaN
     out->pageCount = h[OFFSET_PAGE_COUNT];
     out->glyphCount = Read32(h + OFFSET_GLYPH_COUNT);
     out->lineHeight = i16(Read16(h + OFFSET_LINE_HEIGHT));
     out->scale = ReadFloat(h + OFFSET_SCALE);
     out->asciiDirect = h[OFFSET_ASCII_DIRECT];
-    if (out->lineHeight <= 0) return false;
-    if (!std::isfinite(out->scale) || out->scale <= 0 || out->scale > DSF_MAX_SCALE) return false;
-    return out->glyphCount <= DSF_MAX_GLYPHS;
+    if (out->lineHeight <= 0) return Fail("line height 0 or negative");
+    if (!std::isfinite(out->scale) || out->scale <= 0 || out->scale > DSF_MAX_SCALE)
+        return Fail("scale not above 0 and at most 64");
+    return out->glyphCount <= DSF_MAX_GLYPHS || Fail("more than 65536 glyphs");
 }
 
 Glyph DecodeGlyph(const u8* e) {
@@ -91,7 +104,8 @@ bool CheckGlyphs(const u8* table, DsfInfo* out) {
     bool asciiHolds = out->glyphCount >= DSF_ASCII_COUNT;
     for (u32 i = 0; i < out->glyphCount; i++) {
         Glyph g = DecodeGlyph(table + size_t(i) * DSF_GLYPH_SIZE);
-        if (g.page >= out->pageCount || g.width < 0) return false;
+        if (g.page >= out->pageCount) return Fail("glyph on a page past the page count");
+        if (g.width < 0) return Fail("negative glyph width");
         if (i < DSF_ASCII_COUNT && g.codePoint != DSF_ASCII_FIRST + i32(i)) asciiHolds = false;
     }
     if (!asciiHolds) out->asciiDirect = 0;
@@ -100,11 +114,11 @@ bool CheckGlyphs(const u8* table, DsfInfo* out) {
 
 bool ParsePage(Reader& in, DsfPageInfo* page) {
     const u8* h = in.Take(DSF_PAGE_HEADER_SIZE);
-    if (!h) return false;
+    if (!h) return Fail("file ends inside a page header");
     i16 w = i16(Read16(h)), ht = i16(Read16(h + 2));
-    if (w < 0 || ht < 0) return false;
+    if (w < 0 || ht < 0) return Fail("negative page width or height");
     u32 texW = Pow2AtLeast(u32(w)), texH = Pow2AtLeast(u32(ht));
-    if (u64(texW) * texH > DSF_MAX_PAGE_TEXELS) return false;
+    if (u64(texW) * texH > DSF_MAX_PAGE_TEXELS) return Fail("page over 65536 texels");
     page->imageWidth = u16(w);
     page->imageHeight = u16(ht);
     page->textureWidth = u16(texW);
@@ -112,20 +126,26 @@ bool ParsePage(Reader& in, DsfPageInfo* page) {
     page->extraRow = texH != u32(ht);
     page->rowsOffset = in.pos;
     size_t bytes = size_t(w) * size_t(ht) + (page->extraRow ? texW : 0);
-    return in.Take(bytes) != nullptr;
+    return in.Take(bytes) != nullptr || Fail("file ends inside a page");
 }
 
 } // namespace
 
 bool ParseDSF(const u8* data, size_t size, DsfInfo* out) {
-    if (!data || !out || size > DSF_MAX_FILE_SIZE) return false;
+    if (!data || !out) return Fail("no data");
+    if (size > DSF_MAX_FILE_SIZE) return Fail("file larger than 32 MiB");
     Reader in{data, size, 0};
     if (!ParseHeader(in, out)) return false;
     const u8* table = in.Take(size_t(out->glyphCount) * DSF_GLYPH_SIZE);
-    if (!table || !CheckGlyphs(table, out)) return false;
+    if (!table) return Fail("file ends inside the glyph table");
+    if (!CheckGlyphs(table, out)) return false;
     for (u32 p = 0; p < out->pageCount; p++)
         if (!ParsePage(in, &out->pages[p])) return false;
     return true;
+}
+
+const char* DsfFailureReason() {
+    return g_dsfFailure.reason;
 }
 
 void ReadDSFGlyphs(const u8* data, const DsfInfo& info, Glyph* out) {

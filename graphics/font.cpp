@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "engine/engine.h"
+#include "engine/log.h"
+#include "engine/utils.h"
 #include "engine/window.h"
 #include "graphics/dsf.h"
 #include "graphics/font.h"
@@ -100,7 +102,12 @@ Font* LoadFont(const char* path) {
     u8* data = ReadFontFile(path, &size);
     if (!data) return nullptr;
     DsfInfo info;
-    Font* font = ParseDSF(data, size, &info) ? BuildFont(data, info) : nullptr;
+    Font* font = nullptr;
+    if (ParseDSF(data, size, &info)) {
+        font = BuildFont(data, info);
+    } else {
+        LogWrite(StrFormat("[ERROR]<LoadFont> '%s': %s", path, DsfFailureReason()));
+    }
     free(data);
     return font;
 }

@@ -83,34 +83,46 @@ TEST(DsfParse, PageIsWidenedToPowersOfTwoWithOneExtraRow) {
 TEST(DsfParse, DamagedFilesAreRefused) {
     struct Case {
         const char* what;
+        const char* reason;
         void (*damage)(TestFont&);
     };
     const Case cases[] = {
-        {"version above 0.9", [](TestFont& f) { f.version = 1.0f; }},
-        {"version not a number",
+        {"version above 0.9", "version above 0.9", [](TestFont& f) { f.version = 1.0f; }},
+        {"version not a number", "version above 0.9",
          [](TestFont& f) { f.version = std::numeric_limits<f32>::quiet_NaN(); }},
-        {"another magic", [](TestFont& f) { f.magic = "dsx"; }},
-        {"page over 65536 texels",
+        {"another magic", "not a DSF file", [](TestFont& f) { f.magic = "dsx"; }},
+        {"page over 65536 texels", "page over 65536 texels",
          [](TestFont& f) { f.pages[0].width = 257, f.pages[0].height = 256; }},
-        {"page 512 x 256", [](TestFont& f) { f.pages[0].width = 512, f.pages[0].height = 256; }},
-        {"negative page width", [](TestFont& f) { f.pages[0].width = -4; }},
-        {"negative page height", [](TestFont& f) { f.pages[0].height = -1; }},
-        {"page index past the page count", [](TestFont& f) { f.glyphs[40].page = 1; }},
-        {"negative glyph width", [](TestFont& f) { f.glyphs[3].width = -1; }},
-        {"zero line height", [](TestFont& f) { f.lineHeight = 0; }},
-        {"negative line height", [](TestFont& f) { f.lineHeight = -16; }},
-        {"zero scale", [](TestFont& f) { f.scale = 0; }},
-        {"infinite scale", [](TestFont& f) { f.scale = std::numeric_limits<f32>::infinity(); }},
-        {"glyph table past the end", [](TestFont& f) { f.glyphCountOverride = 1000; }},
-        {"huge glyph count", [](TestFont& f) { f.glyphCountOverride = 0xFFFFFFF0; }},
-        {"glyph count over the limit",
+        {"page 512 x 256", "page over 65536 texels",
+         [](TestFont& f) { f.pages[0].width = 512, f.pages[0].height = 256; }},
+        {"negative page width", "negative page width or height",
+         [](TestFont& f) { f.pages[0].width = -4; }},
+        {"negative page height", "negative page width or height",
+         [](TestFont& f) { f.pages[0].height = -1; }},
+        {"page index past the page count", "glyph on a page past the page count",
+         [](TestFont& f) { f.glyphs[40].page = 1; }},
+        {"negative glyph width", "negative glyph width",
+         [](TestFont& f) { f.glyphs[3].width = -1; }},
+        {"zero line height", "line height 0 or negative", [](TestFont& f) { f.lineHeight = 0; }},
+        {"negative line height", "line height 0 or negative",
+         [](TestFont& f) { f.lineHeight = -16; }},
+        {"zero scale", "scale not above 0 and at most 64", [](TestFont& f) { f.scale = 0; }},
+        {"infinite scale", "scale not above 0 and at most 64",
+         [](TestFont& f) { f.scale = std::numeric_limits<f32>::infinity(); }},
+        {"glyph table past the end", "file ends inside the glyph table",
+         [](TestFont& f) { f.glyphCountOverride = 1000; }},
+        {"huge glyph count", "more than 65536 glyphs",
+         [](TestFont& f) { f.glyphCountOverride = 0xFFFFFFF0; }},
+        {"glyph count over the limit", "more than 65536 glyphs",
          [](TestFont& f) { f.glyphCountOverride = DSF_MAX_GLYPHS + 1; }},
-        {"pages past the end", [](TestFont& f) { f.pageCountOverride = 2; }},
+        {"pages past the end", "file ends inside a page header",
+         [](TestFont& f) { f.pageCountOverride = 2; }},
     };
     for (const Case& c : cases) {
         TestFont font = AsciiTestFont();
         c.damage(font);
         EXPECT_FALSE(Parses(BuildDSF(font))) << c.what;
+        EXPECT_STREQ(DsfFailureReason(), c.reason) << c.what;
     }
 }
 
