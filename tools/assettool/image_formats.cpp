@@ -54,8 +54,12 @@ bool DecodePicture(const std::vector<u8>& data, Picture* out, std::string* error
     bool ok = format == PictureFormat::DSX   ? DecodeDSX(data.data(), data.size(), &image)
               : format == PictureFormat::BMP ? DecodeBMP(data.data(), data.size(), &image)
                                              : DecodeTGA(data.data(), data.size(), &image);
+    const char* reason = ok ? nullptr : ImageFailureReason();
     ok = ok && FromImageData(image, out);
     FreeImageData(&image);
-    if (!ok) *error = std::string("not a valid ") + PictureFormatName(format) + " picture";
+    if (!ok) {
+        *error = std::string("not a valid ") + PictureFormatName(format) + " picture";
+        if (reason) *error += std::string(": ") + reason;
+    }
     return ok;
 }
