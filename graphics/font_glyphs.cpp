@@ -1,12 +1,9 @@
 // The current font and glyph lookup: ASCII-direct by subtraction, everything else by binary
 // search over the table sorted by code point.
 #include "graphics/font.h"
+#include "graphics/glyph_lookup.h"
 
 namespace {
-constexpr i32 ASCII_DIRECT_FIRST = 32;
-constexpr i32 ASCII_DIRECT_END = 128;
-constexpr u32 ASCII_DIRECT_ENTRIES = 96;
-
 Font* currentFont = nullptr;
 } // namespace
 
@@ -23,10 +20,10 @@ Font* GetFont() {
 i32 FindGlyph(i32 codePoint, const Font* font) {
     // Negative code points are invalid sequences and stray bytes: they never have a glyph.
     if (!font || !font->glyphs || font->glyphCount == 0 || codePoint < 0) return -1;
-    bool direct = font->asciiDirect && font->glyphCount >= ASCII_DIRECT_ENTRIES;
-    if (direct && codePoint >= ASCII_DIRECT_FIRST && codePoint < ASCII_DIRECT_END)
-        return codePoint - ASCII_DIRECT_FIRST;
-    i64 low = direct ? ASCII_DIRECT_ENTRIES : 0, high = i64(font->glyphCount) - 1;
+    bool direct = HasDirectGlyphs(font);
+    if (direct && codePoint >= GLYPH_DIRECT_FIRST && codePoint < GLYPH_DIRECT_END)
+        return codePoint - GLYPH_DIRECT_FIRST;
+    i64 low = direct ? GLYPH_DIRECT_ENTRIES : 0, high = i64(font->glyphCount) - 1;
     while (low <= high) {
         i64 mid = (low + high) / 2;
         i32 found = font->glyphs[mid].codePoint;
@@ -41,7 +38,5 @@ i32 FindGlyph(i32 codePoint, const Font* font) {
 
 f32 GlyphAdvance(i32 codePoint, const Font* font) {
     if (!font) return 0;
-    i32 index = FindGlyph(codePoint, font);
-    f32 units = index >= 0 ? font->glyphs[index].advance : font->lineHeight;
-    return units * font->scale;
+    return ScaledAdvance(FindGlyph(codePoint, font), font);
 }

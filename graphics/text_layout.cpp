@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graphics/font.h"
+#include "graphics/glyph_lookup.h"
 #include "graphics/markup.h"
 
 namespace {
@@ -56,21 +57,82 @@ struct LineBreak {
     bool valid = false;
 };
 
+// Everything FitLine carries from character to character.
+struct LineFit {
+    int pos = 0, entries = 0, characters = 0;
+    f32 remaining = 0, used = 0;
+    bool full = false;
+    LineBreak lastBreak;
+};
+
+// Places one character of `step` bytes on the line, or marks the line full.
+inline bool Place(LineFit& fit, i32 codePoint, i32 index, int step, const Font* font,
+                  i32* glyphBuffer) {
+    f32 advance = ScaledAdvance(index, font);
+    fit.remaining -= advance;
+    // The first character always stays, so a line narrower than a glyph still advances.
+    if (fit.remaining < 0 && fit.characters > 0) {
+        fit.full = true;
+        return false;
+    }
+    if (glyphBuffer) glyphBuffer[fit.entries] = index;
+    fit.entries++;
+    fit.characters++;
+    fit.used += advance;
+    fit.pos += step;
+    if (IsBreakCharacter(codePoint)) fit.lastBreak = {fit.pos, fit.entries, fit.used, true};
+    return true;
+}
+
+// Places the run of printable ASCII from fit.pos in a direct font. A copy of the state and no
+// calls inside keep the running sums in registers.
+inline void PlaceDirectRun(const char* text, int limit, const Font* font, i32* glyphBuffer,
+                           LineFit& fit) {
+    LineFit run = fit;
+    while (run.pos < limit) {
+        u8 c = u8(text[run.pos]);
+        if (!IsDirectByte(c) || c == '<') break;
+        if (!Place(run, c, c - GLYPH_DIRECT_FIRST, 1, font, glyphBuffer)) break;
+    }
+    fit = run;
+}
+
+// The summed advances of the run of printable ASCII from *pos in a direct font.
+inline f32 DirectRunWidth(const char* text, int limit, const Font* font, int* pos, f32 line) {
+    int p = *pos;
+    while (p < limit) {
+        u8 c = u8(text[p]);
+        if (!IsDirectByte(c) || c == '<') break;
+        line += ScaledAdvance(c - GLYPH_DIRECT_FIRST, font);
+        p++;
+    }
+    *pos = p;
+    return line;
+}
+
 } // namespace
 
 f32 TextWidthNFont(const char* text, int count, const Font* font) {
     if (!text || !font) return 0;
     int limit = ByteLimit(count);
+    const bool direct = HasDirectGlyphs(font);
     f32 widest = 0, line = 0;
     int pos = 0;
-    while (pos < limit && text[pos]) {
-        if (text[pos] == '\n') {
+    while (pos < limit) {
+        u8 c = u8(text[pos]);
+        // Printable ASCII other than a tag's start: the glyphs sit at fixed indexes.
+        if (direct && IsDirectByte(c) && c != '<') {
+            line = DirectRunWidth(text, limit, font, &pos, line);
+            continue;
+        }
+        if (c == 0) break;
+        if (c == '\n') {
             widest = fmaxf(widest, line);
             line = 0;
             pos++;
             continue;
         }
-        if (text[pos] == '<') {
+        if (c == '<') {
             int tag = MarkupTagLengthN(text + pos, limit - pos);
             pos += tag;
             if (tag) continue;
@@ -94,48 +156,40 @@ f32 TextWidth(const char* text) {
 
 int FitLine(const char* text, f32 width, const Font* font, i32* glyphBuffer, int* count,
             f32* lineWidth) {
-    int limit = count ? ByteLimit(*count) : 0;
-    int pos = 0, entries = 0, characters = 0;
-    f32 remaining = width, used = 0;
-    bool full = false;
-    LineBreak lastBreak;
-    while (text && font && pos < limit && text[pos]) {
-        if (text[pos] == '\n') {
-            pos++;
+    int limit = count && text && font ? ByteLimit(*count) : 0;
+    const bool direct = HasDirectGlyphs(font);
+    LineFit fit;
+    fit.remaining = width;
+    while (fit.pos < limit && !fit.full) {
+        u8 c = u8(text[fit.pos]);
+        if (direct && IsDirectByte(c) && c != '<') {
+            PlaceDirectRun(text, limit, font, glyphBuffer, fit);
+            continue;
+        }
+        if (c == 0) break;
+        if (c == '\n') {
+            fit.pos++;
             break;
         }
-        if (text[pos] == '<') {
-            int tag = MarkupTagLengthN(text + pos, limit - pos);
-            for (int i = 0; i < tag; i++, entries++)
-                if (glyphBuffer) glyphBuffer[entries] = u8(text[pos + i]);
-            pos += tag;
+        if (c == '<') {
+            int tag = MarkupTagLengthN(text + fit.pos, limit - fit.pos);
+            for (int i = 0; i < tag; i++, fit.entries++)
+                if (glyphBuffer) glyphBuffer[fit.entries] = u8(text[fit.pos + i]);
+            fit.pos += tag;
             if (tag) continue;
         }
         int step;
-        i32 codePoint = NextCodePoint(text + pos, limit - pos, &step);
-        i32 index = FindGlyph(codePoint, font);
-        f32 advance = (index >= 0 ? font->glyphs[index].advance : font->lineHeight) * font->scale;
-        remaining -= advance;
-        // The first character always stays, so a line narrower than a glyph still advances.
-        if (remaining < 0 && characters > 0) {
-            full = true;
-            break;
-        }
-        if (glyphBuffer) glyphBuffer[entries] = index;
-        entries++;
-        characters++;
-        used += advance;
-        pos += step;
-        if (IsBreakCharacter(codePoint)) lastBreak = {pos, entries, used, true};
+        i32 codePoint = NextCodePoint(text + fit.pos, limit - fit.pos, &step);
+        Place(fit, codePoint, FindGlyph(codePoint, font), step, font, glyphBuffer);
     }
-    if (full && lastBreak.valid) {
-        pos = lastBreak.pos;
-        entries = lastBreak.entries;
-        used = lastBreak.width;
+    if (fit.full && fit.lastBreak.valid) {
+        fit.pos = fit.lastBreak.pos;
+        fit.entries = fit.lastBreak.entries;
+        fit.used = fit.lastBreak.width;
     }
-    if (count) *count = entries;
-    if (lineWidth) *lineWidth = used;
-    return pos;
+    if (count) *count = fit.entries;
+    if (lineWidth) *lineWidth = fit.used;
+    return fit.pos;
 }
 
 int TextHeightFont(const Font* font, f32 wrapWidth, f32 visibleHeight, const char* text, f32 scroll,
