@@ -31,9 +31,20 @@ constexpr size_t KEY_NAME_BYTES = 32; // the engine keeps 31 bytes of each name
 const char* const LANGUAGE_CODES[LANGUAGE_COUNT] = {"eng", "cro", "cz",  "pl",
                                                     "de",  "it",  "spa", "fin"};
 
+// Why the last refused LOC file was refused; only Fail sets it.
+struct LocFailureRecord {
+    const char* reason = "no failure";
+};
+LocFailureRecord g_locFailure;
+
+bool Fail(const char* reason) {
+    g_locFailure.reason = reason;
+    return false;
+}
+
 bool ReadFileBytes(const char* path, std::vector<u8>* out) {
     FILE* file = path ? fopen(path, "rb") : nullptr;
-    if (!file) return false;
+    if (!file) return Fail("file missing");
     long length = fseek(file, 0, SEEK_END) == 0 ? ftell(file) : -1;
     bool ok = length >= 0 && fseek(file, 0, SEEK_SET) == 0;
     if (ok) {
@@ -42,7 +53,7 @@ bool ReadFileBytes(const char* path, std::vector<u8>* out) {
         ok = fread(out->data(), 1, size, file) == size;
     }
     fclose(file);
-    return ok;
+    return ok || Fail("file unreadable");
 }
 
 void FreeStrings(std::vector<char*>* strings) {
@@ -55,21 +66,29 @@ void FreeStrings(std::vector<char*>* strings) {
 bool ParseRecords(const u8* data, size_t size, std::vector<char*>* strings) {
     ByteReader reader(data, size);
     i16 count = reader.I16();
-    if (!reader.Ok() || count < 0) return false;
+    if (!reader.Ok()) return Fail("file ends inside the record count");
+    if (count < 0) return Fail("negative record count");
     strings->reserve(size_t(count) + 1);
+    const char* why = nullptr;
     for (i16 i = 0; i < count; i++) {
         i16 length = reader.I16();
-        const u8* text = length >= 0 ? reader.Take(u64(length)) : nullptr;
-        if (!reader.Ok() || length < 0) break;
-        char* copy = static_cast<char*>(malloc(size_t(length) + 1));
-        if (!copy) break;
+        if (reader.Ok() && length < 0) {
+            why = "negative record length";
+            break;
+        }
+        const u8* text = reader.Take(u64(length));
+        char* copy = reader.Ok() ? static_cast<char*>(malloc(size_t(length) + 1)) : nullptr;
+        if (!copy) {
+            why = reader.Ok() ? "out of memory" : "file ends inside a record";
+            break;
+        }
         if (length > 0) memcpy(copy, text, size_t(length));
         copy[length] = 0;
         strings->push_back(copy);
     }
-    if (strings->size() == size_t(count)) return true;
+    if (!why) return true;
     FreeStrings(strings);
-    return false;
+    return Fail(why);
 }
 
 } // namespace
@@ -81,11 +100,12 @@ bool TryLoadLOC(const char* path, LocTable* table) {
 
 bool ParseLOC(const u8* data, size_t size, LocTable* table) {
     std::vector<char*> strings;
-    if (!table || !ParseRecords(data, size, &strings)) return false;
+    if (!table) return Fail("no table");
+    if (!ParseRecords(data, size, &strings)) return false;
     char** entries = static_cast<char**>(malloc((strings.size() + 1) * sizeof(char*)));
     if (!entries) {
         FreeStrings(&strings);
-        return false;
+        return Fail("out of memory");
     }
     if (!strings.empty()) memcpy(entries, strings.data(), strings.size() * sizeof(char*));
     entries[strings.size()] = nullptr;
@@ -98,11 +118,16 @@ void LoadLOC(const char* path, LocTable* table) {
     LogWrite(StrFormat("Loading LOC file: '%s'", path ? path : ""));
     if (!TryLoadLOC(path, table)) {
         LogWrite("Unable to load LOC file, quitting...");
+        LogWrite(StrFormat("LOC file '%s': %s", path ? path : "", LocFailureReason()));
         MsgBox(StrFormat("Unable to open '%s', quiting...", path ? path : ""), "Critical Error",
                "Ok");
         exit(EXIT_MISSING_DATA);
     }
     LogWrite("LOC file loaded successfully");
+}
+
+const char* LocFailureReason() {
+    return g_locFailure.reason;
 }
 
 void FreeLOC(LocTable* table) {

@@ -19,6 +19,8 @@ void LoadLOC(const char* path, LocTable* table);
 bool TryLoadLOC(const char* path, LocTable* table);
 // The same over a file's bytes already in memory.
 bool ParseLOC(const u8* data, size_t size, LocTable* table);
+// Why the last refused LOC file was refused, such as "negative record length".
+const char* LocFailureReason();
 void FreeLOC(LocTable* table);
 // Entry n of a table, or "" past its end.
 const char* LocText(const LocTable& table, u32 n);

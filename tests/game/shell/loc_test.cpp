@@ -14,6 +14,7 @@ struct LocCase {
     std::vector<u8> bytes;
     bool loads;
     Texts entries;
+    const char* reason = nullptr; // why a refused file is refused
 };
 
 class LocTest : public WindowlessShellTest {};
@@ -28,17 +29,20 @@ TEST_F(LocTest, LoadsWhatTheRecordsHoldAndRefusesWhatTheyDoNot) {
         {"zero-length entry", LocBytes({"", "x"}), true, {"", "x"}},
         {"bytes after the records", trailing, true, {"ab", ""}},
         {"markup and line breaks kept", LocBytes({"<c red>a</c>\nb"}), true, {"<c red>a</c>\nb"}},
-        {"text cut short", cut, false, {}},
-        {"fewer records than counted", {3, 0, 1, 0, 'a'}, false, {}},
-        {"negative count", {0xFF, 0xFF}, false, {}},
-        {"negative length", {1, 0, 0xFE, 0xFF, 'a'}, false, {}},
-        {"no count", {7}, false, {}},
+        {"text cut short", cut, false, {}, "file ends inside a record"},
+        {"fewer records than counted", {3, 0, 1, 0, 'a'}, false, {}, "file ends inside a record"},
+        {"negative count", {0xFF, 0xFF}, false, {}, "negative record count"},
+        {"negative length", {1, 0, 0xFE, 0xFF, 'a'}, false, {}, "negative record length"},
+        {"no count", {7}, false, {}, "file ends inside the record count"},
     };
     for (const LocCase& c : cases) {
         SCOPED_TRACE(c.what);
         WriteFile("t.loc", c.bytes);
         LocTable table;
         ASSERT_EQ(TryLoadLOC("t.loc", &table), c.loads);
+        if (!c.loads) {
+            EXPECT_STREQ(LocFailureReason(), c.reason);
+        }
         ASSERT_EQ(table.count, i32(c.entries.size()));
         for (size_t i = 0; i < c.entries.size(); i++) {
             EXPECT_EQ(table.entries[i], c.entries[i]);
