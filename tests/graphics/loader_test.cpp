@@ -90,7 +90,8 @@ TEST_F(LoaderTest, ExtensionChoosesDecoderInAnyCase) {
     ASSERT_TRUE(WriteTGA("ship.TGA", image));
     ASSERT_TRUE(WriteSolidDSX("flag.DSX", 16, 16, {1, 2, 3, 4}));
     EXPECT_EQ(glLoadTexture("ship.dsx", GL_LINEAR), nullptr);
-    EXPECT_TRUE(Logged("[ERROR]<glLoadTexture> LoadProc returned NULL"));
+    ExpectLoggedInOrder("[ERROR]<glLoadTexture> LoadProc returned NULL",
+                        "[ERROR]<glLoadTexture> 'ship.dsx': not a DSX file");
 
     Texture* fromTga = glLoadTexture("ship.TGA", GL_LINEAR);
     ASSERT_NE(fromTga, nullptr);
