@@ -54,7 +54,7 @@ void WriteLanguage(const std::string& code) {
 
 void WriteBindings(const std::vector<KeyBinding>& records, size_t bytes) {
     std::vector<u8> out(records.size() * sizeof(KeyBinding));
-    memcpy(out.data(), records.data(), out.size());
+    if (!out.empty()) memcpy(out.data(), records.data(), out.size()); // no null copy for none
     out.resize(bytes);
     mkdir("Users", 0755);
     WriteFile("Users/default.cdu", out);
