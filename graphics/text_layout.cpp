@@ -10,6 +10,9 @@
 namespace {
 
 constexpr u8 ASCII_END = 0x80;
+constexpr u8 TWO_BYTE_MASK = 0xE0, TWO_BYTE_LEAD = 0xC0, TWO_BYTE_PAYLOAD = 0x1F;
+constexpr u8 CONTINUATION_MASK = 0xC0, CONTINUATION_LEAD = 0x80;
+constexpr int CONTINUATION_SHIFT = 6;
 constexpr char BREAK_CHARACTERS[] = " ,.?!;:()&%-+";
 
 int ByteLimit(int count) {
@@ -29,12 +32,18 @@ bool IsBreakCharacter(i32 codePoint) {
     return codePoint >= 0 && codePoint < ASCII_END && BREAKS.isBreak[codePoint];
 }
 
-// One character within the bytes left; plain ASCII skips the decoder.
+// One character within the bytes left; plain ASCII and two-byte sequences skip the decoder.
 i32 NextCodePoint(const char* text, int available, int* step) {
     u8 c = u8(*text);
     if (c < ASCII_END) {
         *step = 1;
         return c;
+    }
+    // Latin-1 and Latin Extended-A are two-byte sequences; anything else goes to the decoder.
+    if ((c & TWO_BYTE_MASK) == TWO_BYTE_LEAD && available >= 2 &&
+        (u8(text[1]) & CONTINUATION_MASK) == CONTINUATION_LEAD) {
+        *step = 2;
+        return i32(c & TWO_BYTE_PAYLOAD) << CONTINUATION_SHIFT | (u8(text[1]) & ~CONTINUATION_MASK);
     }
     return DecodeUTF8N(text, available, step);
 }
