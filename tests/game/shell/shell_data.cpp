@@ -30,7 +30,7 @@ std::vector<u8> LocBytes(const Texts& entries) {
 void WriteFile(const std::string& path, const std::vector<u8>& bytes) {
     FILE* f = fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr) << path;
-    fwrite(bytes.data(), 1, bytes.size(), f);
+    if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
     fclose(f);
 }
 
