@@ -1,14 +1,16 @@
 // Sound decoding cost against the floor of plain libvorbisfile decoding (oggdec's loop, its
 // output kept in freshly allocated memory), on a 3-minute stereo Ogg: LoadSoundBuffer, and the
 // whole piece streamed through UpdateStreams refills. Costs are CPU time of the calling thread
-// (OpenAL's mixer thread is not ours); after the report each is printed per second of sound
-// relative to the floor (goal: within 1.10x), each the fastest of five repetitions. Also the CPU
-// cost of UpdateStreams per frame with 4 music streams playing in real time at about 1000 and 60
-// frames a second: the frames' CPU time less that of the same frames without streams (a thread-CPU
-// clock read costs microseconds here, so frames are timed as a whole, not one by one).
+// (OpenAL's mixer thread is not ours). Every case runs five repetitions, interleaved at random
+// with the others; after the report each is printed per second of sound as min / median / max,
+// its median relative to the floor's (goal: within 1.10x). Also the CPU cost of UpdateStreams
+// per frame with 4 music streams playing in real time at about 1000 and 60 frames a second: the
+// frames' CPU time less that of the same frames without streams (a thread-CPU clock read costs
+// microseconds here, so frames are timed as a whole, not one by one).
 #include <benchmark/benchmark.h>
 
 #include <AL/al.h>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -23,6 +25,7 @@
 
 #include "audio/audio.h"
 #include "audio/vorbis.h"
+#include "bench/bench_times.h"
 #include "tests/audio/sound_files.h"
 
 namespace {
@@ -32,6 +35,7 @@ constexpr uint32_t PIECE_RATE = 44100;
 constexpr uint16_t PIECE_CHANNELS = 2;
 constexpr float PIECE_QUALITY = 0.4f; // about 128 kbit/s
 constexpr int STREAMS = 4;
+constexpr int REPETITIONS = 5; // each a full decode of the piece or a second of frames
 constexpr double GOAL = 1.10;
 const char FLOOR[] = "decode/libvorbisfile_floor";
 const char BARE[] = "decode/libvorbisfile_no_output";
@@ -163,55 +167,65 @@ void Frames(benchmark::State& state) {
     ResetStreams();
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
+// Manual time is the measured CPU seconds of each iteration, kept per repetition; the frame
+// cases' CPU per frame comes as a counter, kept the same way.
+class RatioReporter : public TimeCollector {
   public:
+    RatioReporter() : TimeCollector(Clock::Real) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
                 continue;
-            // Manual time: the measured seconds of each iteration. Of the repetitions the
-            // fastest counts: other work on the machine only ever adds time.
-            double seconds = run.real_accumulated_time / double(run.iterations);
-            auto known = seconds_.find(run.run_name.function_name);
-            if (known == seconds_.end() || seconds < known->second)
-                seconds_[run.run_name.function_name] = seconds;
             if (auto cpu = run.counters.find(FRAME_CPU); cpu != run.counters.end())
-                frameMicros_[run.run_name.function_name] = cpu->second;
+                frameMicros_[run.run_name.function_name].push_back(cpu->second);
         }
-        ConsoleReporter::ReportRuns(runs);
+        TimeCollector::ReportRuns(runs);
     }
 
     void PrintRatios() const {
-        auto floor = seconds_.find(FLOOR);
-        if (floor == seconds_.end()) return;
-        auto perSecond = [](double seconds) { return seconds / PIECE_SECONDS * 1e3; };
-        printf("\nCPU per second of sound, relative to the libvorbisfile floor (goal: within "
-               "%.2fx)\n",
+        double floor = Seconds(FLOOR);
+        if (floor <= 0) return;
+        constexpr double PER_SECOND_MS = 1e3 / PIECE_SECONDS;
+        printf("\nCPU per second of sound (ms: min / median / max), median relative to the "
+               "libvorbisfile floor (goal: within %.2fx)\n",
                GOAL);
-        printf("  %-28s %7.3f ms\n", FLOOR, perSecond(floor->second));
+        printf("  %-30s %s\n", FLOOR, SpreadText(FLOOR, PER_SECOND_MS).c_str());
         for (const char* name : {BUFFER, WHOLE}) {
-            auto it = seconds_.find(name);
-            if (it == seconds_.end()) continue;
-            double ratio = it->second / floor->second;
-            printf("  %-28s %7.3f ms  %.3fx %s\n", name, perSecond(it->second), ratio,
+            double seconds = Seconds(name);
+            if (seconds <= 0) continue;
+            double ratio = seconds / floor;
+            printf("  %-30s %s  %.3fx %s\n", name, SpreadText(name, PER_SECOND_MS).c_str(), ratio,
                    ratio <= GOAL ? "ok" : "OVER GOAL");
         }
-        if (auto bare = seconds_.find(BARE); bare != seconds_.end())
-            printf("  %-28s %7.3f ms  (the floor is %.3fx of this)\n", BARE,
-                   perSecond(bare->second), floor->second / bare->second);
-        printf("\nUpdateStreams CPU per frame with %d streams playing (frames less idle frames)\n",
-               STREAMS);
-        for (const auto& [name, micros] : frameMicros_) {
-            if (name.rfind(FRAME_PREFIX, 0) != 0) continue;
-            std::string rate = name.substr(name.rfind('/'));
-            auto idle = frameMicros_.find(IDLE_PREFIX + rate);
-            if (idle == frameMicros_.end()) continue;
-            printf("  %-36s %7.2f us\n", name.c_str(), micros - idle->second);
-        }
+        if (double bare = Seconds(BARE); bare > 0)
+            printf("  %-30s %s  (the floor is %.3fx of this)\n", BARE,
+                   SpreadText(BARE, PER_SECOND_MS).c_str(), floor / bare);
+        PrintFrames();
     }
 
   private:
-    std::map<std::string, double> seconds_, frameMicros_;
+    static TimeSpread SpreadOf(std::vector<double> values) {
+        if (values.empty()) return {};
+        std::sort(values.begin(), values.end());
+        return {values.front(), values[values.size() / 2], values.back()};
+    }
+
+    void PrintFrames() const {
+        printf("\nCPU per frame with %d streams playing (us: min / median / max), and the median "
+               "less that of idle frames\n",
+               STREAMS);
+        for (const auto& [name, micros] : frameMicros_) {
+            if (name.rfind(FRAME_PREFIX, 0) != 0) continue;
+            auto idle = frameMicros_.find(IDLE_PREFIX + name.substr(name.rfind('/')));
+            if (idle == frameMicros_.end()) continue;
+            TimeSpread busy = SpreadOf(micros), rest = SpreadOf(idle->second);
+            printf("  %-36s %7.2f / %7.2f / %7.2f  %7.2f us\n", name.c_str(), busy.min, busy.median,
+                   busy.max, busy.median - rest.median);
+        }
+    }
+
+    std::map<std::string, std::vector<double>> frameMicros_;
 };
 
 } // namespace
@@ -227,44 +241,37 @@ int main(int argc, char** argv) {
         fprintf(stderr, "audio_bench: no OpenAL device\n");
         return 1;
     }
-    benchmark::RegisterBenchmark(BARE, Decode, false)
-        ->UseManualTime()
-        ->Iterations(4)
-        ->Repetitions(5)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(FLOOR, Decode, true)
-        ->UseManualTime()
-        ->Iterations(4)
-        ->Repetitions(5)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(BUFFER, LoadBuffer)
-        ->UseManualTime()
-        ->Iterations(4)
-        ->Repetitions(5)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(WHOLE, StreamRefills)
-        ->UseManualTime()
-        ->Iterations(2)
-        ->Repetitions(5)
-        ->Unit(benchmark::kMillisecond);
-    // About four seconds of frames each: the streams play in real time.
+    const struct {
+        const char* name;
+        void (*run)(benchmark::State&);
+        int iterations;
+    } decodes[] = {{BARE, [](benchmark::State& s) { Decode(s, false); }, 4},
+                   {FLOOR, [](benchmark::State& s) { Decode(s, true); }, 4},
+                   {BUFFER, LoadBuffer, 4},
+                   {WHOLE, StreamRefills, 2}};
+    for (const auto& d : decodes)
+        benchmark::RegisterBenchmark(d.name, d.run)
+            ->UseManualTime()
+            ->Iterations(d.iterations)
+            ->Repetitions(REPETITIONS)
+            ->Unit(benchmark::kMillisecond);
+    // About a second of frames each: the streams play in real time.
     const struct {
         const char* rate;
         int frameMicros, frames;
-    } frameRates[] = {{"1000fps", 1000, 4000}, {"60fps", 16667, 240}};
+    } frameRates[] = {{"1000fps", 1000, 1000}, {"60fps", 16667, 60}};
     for (const auto& r : frameRates) {
         for (const char* prefix : {IDLE_PREFIX, FRAME_PREFIX}) {
             benchmark::RegisterBenchmark((std::string(prefix) + "/" + r.rate).c_str(), Frames)
                 ->Args({r.frameMicros, prefix == FRAME_PREFIX})
                 ->Iterations(r.frames)
+                ->Repetitions(REPETITIONS)
                 ->Unit(benchmark::kMicrosecond);
         }
     }
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (!RunInterleaved(argc, argv, &reporter)) return 1;
     reporter.PrintRatios();
     benchmark::Shutdown();
     DestroyAL();

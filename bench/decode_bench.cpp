@@ -1,6 +1,7 @@
 // Decode speed of the engine's TGA and BMP decoders against stb_image on the same 1024 x 1024
-// files in memory, and of the DSX decoder for information. After the runs it prints, per case,
-// the speed of ours relative to stb_image (above 1.0x: ours is faster).
+// files in memory, and of the DSX decoder for information. Repetitions are interleaved; after the
+// runs it prints, per case, min / median / max and the median speed of ours relative to
+// stb_image's (above 1.0x: ours is faster).
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_TGA
 #define STBI_ONLY_BMP
@@ -86,20 +87,21 @@ void RegisterCase(const char* name, const std::vector<u8>* file,
 class RatioReporter : public TimeCollector {
   public:
     void PrintRatios() const {
-        printf(
-            "\nDecode speed (CPU time), ours relative to stb_image (above 1.00x: ours faster)\n");
+        printf("\nDecode speed (CPU time, ms: min / median / max), median of ours relative to "
+               "stb_image's (above 1.00x: ours faster)\n");
         for (const auto& [name, seconds] : seconds_) {
             const size_t slash = name.rfind('/');
             if (name.compare(slash + 1, std::string::npos, OURS) != 0) continue;
             const std::string base = name.substr(0, slash);
             auto stb = seconds_.find(base + "/" + STB);
             if (stb == seconds_.end()) {
-                printf("  %-10s ours %7.3f ms (no stb_image counterpart)\n", base.c_str(),
-                       seconds * 1e3);
+                printf("  %-10s ours %s ms (no stb_image counterpart)\n", base.c_str(),
+                       SpreadText(name, 1e3).c_str());
                 continue;
             }
-            printf("  %-10s ours %7.3f ms  stb %7.3f ms  speed %.2fx\n", base.c_str(),
-                   seconds * 1e3, stb->second * 1e3, stb->second / seconds);
+            printf("  %-10s ours %s ms  stb %s ms  speed %.2fx\n", base.c_str(),
+                   SpreadText(name, 1e3).c_str(), SpreadText(stb->first, 1e3).c_str(),
+                   stb->second / seconds);
         }
     }
 };
@@ -137,10 +139,8 @@ int main(int argc, char** argv) {
     RegisterCase("DSX32", &files.dsx32, DecodeDSX, false);
     RegisterCase("DSX32-art", &files.dsxSprite, DecodeDSX, false);
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (!RunInterleaved(argc, argv, &reporter)) return 1;
     reporter.PrintRatios();
     benchmark::Shutdown();
     return 0;
