@@ -86,25 +86,25 @@ void NavCornerOutlines(Outline out[CORNER_BUTTON_COUNT]) {
     b6.Add(column, SCREEN_BOTTOM);
 }
 
-struct IconSpec {
+struct IconPlace {
     u16 id;
     ArtRect icon;
     ArtPoint pos;
 };
-constexpr IconSpec NAV_ICONS[CORNER_BUTTON_COUNT] = {{2, {339, 111, 20, 50}, {781, 472}},
-                                                     {3, {340, 206, 52, 50}, {770, 522}},
-                                                     {4, {346, 328, 42, 30}, {772, 573}},
-                                                     {5, {468, 0, 44, 32}, {719, 575}},
-                                                     {6, {137, 367, 39, 41}, {677, 575}}};
-constexpr IconSpec TACTICAL_ICONS[CORNER_BUTTON_COUNT] = {{25, {83, 37, 36, 54}, {3, 474}},
-                                                          {26, {0, 0, 0, 0}, {0, 0}},
-                                                          {27, {83, 181, 37, 44}, {5, 570}},
-                                                          {28, {86, 228, 44, 32}, {55, 575}},
-                                                          {29, {230, 389, 54, 28}, {99, 575}}};
+constexpr IconPlace NAV_ICONS[CORNER_BUTTON_COUNT] = {{2, {339, 111, 20, 50}, {781, 472}},
+                                                      {3, {340, 206, 52, 50}, {770, 522}},
+                                                      {4, {346, 328, 42, 30}, {772, 573}},
+                                                      {5, {468, 0, 44, 32}, {719, 575}},
+                                                      {6, {137, 367, 39, 41}, {677, 575}}};
+constexpr IconPlace TACTICAL_ICONS[CORNER_BUTTON_COUNT] = {{25, {83, 37, 36, 54}, {3, 474}},
+                                                           {26, {0, 0, 0, 0}, {0, 0}},
+                                                           {27, {83, 181, 37, 44}, {5, 570}},
+                                                           {28, {86, 228, 44, 32}, {55, 575}},
+                                                           {29, {230, 389, 54, 28}, {99, 575}}};
 
 // Fills a button from its screen outline, with the art at sheet offset `offset`.
 void FillButton(ButtonArt& b, const Outline& screen, ArtPoint origin, ArtPoint offset,
-                const IconSpec& icon) {
+                const IconPlace& icon) {
     b.id = icon.id;
     b.pointCount = u16(screen.count);
     for (int i = 0; i < screen.count; ++i) {

@@ -57,16 +57,16 @@ void FormatOneFloat(char* out, size_t capacity, const char* format, f32 value) {
     size_t used = 0;
     bool filled = false;
     for (const char* p = format; *p && used + 1 < capacity;) {
-        size_t spec = *p == '%' ? std::strspn(p + 1, "0123456789.-+ #") : 0;
-        char conv = *p == '%' ? p[1 + spec] : '\0';
-        bool floating = conv && std::strchr("fFgGeE", conv) && spec < 8;
+        size_t flags = *p == '%' ? std::strspn(p + 1, "0123456789.-+ #") : 0;
+        char conv = *p == '%' ? p[1 + flags] : '\0';
+        bool floating = conv && std::strchr("fFgGeE", conv) && flags < 8;
         if (*p == '%' && !filled && floating) {
             char one[16];
-            std::snprintf(one, sizeof one, "%%%.*s%c", int(spec), p + 1, conv);
+            std::snprintf(one, sizeof one, "%%%.*s%c", int(flags), p + 1, conv);
             int n = std::snprintf(out + used, capacity - used, one, f64(value));
             used = n > 0 ? std::fmin(capacity - 1, used + size_t(n)) : used;
             filled = true;
-            p += spec + 2;
+            p += flags + 2;
             continue;
         }
         out[used++] = *p++;

@@ -74,7 +74,7 @@ bool ChooseKind(u32 depth, bool mapped, TgaPixels* kind) {
 }
 
 // The colour-map fields of the header.
-struct TgaMapSpec {
+struct TgaMapFields {
     u32 first = 0;     // the pixel value of the map's first entry
     u32 length = 0;    // entries stored in the file
     u32 entryBits = 0; // 15, 16, 24 or 32
@@ -98,19 +98,19 @@ bool EntryToRGB(u8* rgb, const u8* src, u32 entryBits) {
 // The map of an 8-bit colour-mapped file: pixel value v is entry v - first. A map that
 // declares no length is the classic 256 entries of blue, green, red. Values outside the map
 // are damage, except values below the first entry, which stay black.
-bool ReadColourMap(ByteReader& in, TgaMapSpec spec, IndexedPalette* map) {
-    if (spec.length == 0) spec = TgaMapSpec{0, TGA_MAP_ENTRIES, TGA_CLASSIC_ENTRY_BITS};
-    if (spec.entryBits == 0) spec.entryBits = TGA_CLASSIC_ENTRY_BITS;
-    if (spec.EntryBytes() > TGA_MAX_ENTRY_BYTES)
+bool ReadColourMap(ByteReader& in, TgaMapFields fields, IndexedPalette* map) {
+    if (fields.length == 0) fields = TgaMapFields{0, TGA_MAP_ENTRIES, TGA_CLASSIC_ENTRY_BITS};
+    if (fields.entryBits == 0) fields.entryBits = TGA_CLASSIC_ENTRY_BITS;
+    if (fields.EntryBytes() > TGA_MAX_ENTRY_BYTES)
         return ImageFail("colour map entries wider than 32 bits");
-    const u8* entries = in.Take(u64(spec.length) * spec.EntryBytes());
+    const u8* entries = in.Take(u64(fields.length) * fields.EntryBytes());
     if (!entries) return ImageFail("file ends inside the colour map");
-    for (u32 i = 0; i < spec.length && spec.first + i < TGA_MAP_ENTRIES; i++) {
-        u8* rgb = map->rgb + (spec.first + i) * RGB_BYTES;
-        if (!EntryToRGB(rgb, entries + size_t(i) * spec.EntryBytes(), spec.entryBits))
+    for (u32 i = 0; i < fields.length && fields.first + i < TGA_MAP_ENTRIES; i++) {
+        u8* rgb = map->rgb + (fields.first + i) * RGB_BYTES;
+        if (!EntryToRGB(rgb, entries + size_t(i) * fields.EntryBytes(), fields.entryBits))
             return ImageFail("colour map entry size not 15, 16, 24 or 32 bits");
     }
-    u32 end = spec.first + spec.length;
+    u32 end = fields.first + fields.length;
     map->count = end < TGA_MAP_ENTRIES ? end : TGA_MAP_ENTRIES;
     return true;
 }
@@ -119,7 +119,7 @@ bool ReadLayout(ByteReader& in, TgaLayout* layout) {
     u8 idLength = in.U8();
     u8 mapType = in.U8();
     u8 imageType = in.U8();
-    TgaMapSpec map;
+    TgaMapFields map;
     map.first = in.U16();
     map.length = in.U16();
     map.entryBits = in.U8();
