@@ -7,10 +7,8 @@ DIST=$(cd "${1:?program folder}" && pwd)
 OUT=${DEMO_OUT:-$DIST/demo-screenshots}
 export DBUS_SESSION_BUS_ADDRESS=disabled: ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 
-if [ -z "${DEMO_INSIDE_XVFB:-}" ]; then
-  DEMO_INSIDE_XVFB=1 exec "$(dirname "$0")/with_xvfb.sh" 1024x768 "$0" "$DIST"
-fi
 . "$(dirname "$0")/player.sh"
+play_own_xvfb 1024x768 "$0" "$DIST"
 PLAY_DIR=$DIST
 PLAY_SHOTS=$OUT
 rm -rf "$OUT"

@@ -7,16 +7,11 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 ASAN_DIR=$(cd "${1:-$ROOT/build/asan}" && pwd)
 SECONDS_TO_FLY=${2:-60}
-if [ -z "${MEMCHECK_INSIDE_XVFB:-}" ]; then
-  MEMCHECK_INSIDE_XVFB=1 exec "$ROOT/scripts/with_xvfb.sh" 1024x768 "$0" "$ASAN_DIR" "$SECONDS_TO_FLY"
-fi
 . "$ROOT/scripts/player.sh"
-PLAY_DIR=$(mktemp -d)
-trap 'kill -9 "${PLAY_PID:-}" 2>/dev/null || true; rm -rf "$PLAY_DIR"' EXIT
-cp -r "$ROOT/build/dist/." "$PLAY_DIR/"
+play_own_xvfb 1024x768 "$0" "$ASAN_DIR" "$SECONDS_TO_FLY"
+play_scratch_copy "$ROOT/build/dist"
 cp "$ASAN_DIR/dist/corvane" "$PLAY_DIR/corvane"
 REPORT=$PLAY_DIR/asan
-export DBUS_SESSION_BUS_ADDRESS=disabled: ALSOFT_DRIVERS=null
 export ASAN_OPTIONS=detect_leaks=1:log_path=$REPORT UBSAN_OPTIONS=print_stacktrace=1:log_path=$REPORT
 export LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0
 

@@ -7,6 +7,25 @@
 PLAY_TITLE="Corvane Drift 2 \(Alpha 3.3\)"
 PLAY_SCRIPTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
+# Re-runs the calling script inside a virtual X server of its own:
+#   play_own_xvfb 1024x768 "$0" "$@"      (returns at once when already inside it)
+play_own_xvfb() {
+  local size=$1
+  shift
+  if [ -z "${PLAY_INSIDE_XVFB:-}" ]; then
+    PLAY_INSIDE_XVFB=1 exec "$PLAY_SCRIPTS/with_xvfb.sh" "$size" "$@"
+  fi
+}
+
+# Plays from a scratch copy of a program folder (PLAY_DIR), removed with any game still running
+# when the script ends; sound goes to OpenAL Soft's null output.
+play_scratch_copy() {
+  PLAY_DIR=$(mktemp -d)
+  trap 'kill -9 "${PLAY_PID:-}" 2>/dev/null || true; rm -rf "$PLAY_DIR"' EXIT
+  cp -r "$1/." "$PLAY_DIR/"
+  export DBUS_SESSION_BUS_ADDRESS=disabled: ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+}
+
 # Starts the game from another working directory (as a launcher would) and waits for its
 # window: PLAY_PID and PLAY_WIN.
 play_start() {

@@ -6,14 +6,9 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 MINUTES=${1:-10}
-if [ -z "${SOAK_INSIDE_XVFB:-}" ]; then
-  SOAK_INSIDE_XVFB=1 exec "$ROOT/scripts/with_xvfb.sh" 1024x768 "$0" "$MINUTES"
-fi
 . "$ROOT/scripts/player.sh"
-PLAY_DIR=$(mktemp -d)
-trap 'kill -9 "${PLAY_PID:-}" 2>/dev/null || true; rm -rf "$PLAY_DIR"' EXIT
-cp -r "${BUILD_DIR:-$ROOT/build}/dist/." "$PLAY_DIR/"
-export DBUS_SESSION_BUS_ADDRESS=disabled: ALSOFT_DRIVERS=null
+play_own_xvfb 1024x768 "$0" "$MINUTES"
+play_scratch_copy "${BUILD_DIR:-$ROOT/build}/dist"
 
 sample() {
   local rss fds

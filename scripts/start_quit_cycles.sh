@@ -6,14 +6,9 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 RUNS=${1:-50}
-if [ -z "${CYCLES_INSIDE_XVFB:-}" ]; then
-  CYCLES_INSIDE_XVFB=1 exec "$ROOT/scripts/with_xvfb.sh" 1024x768 "$0" "$RUNS"
-fi
 . "$ROOT/scripts/player.sh"
-PLAY_DIR=$(mktemp -d)
-trap 'kill -9 "${PLAY_PID:-}" 2>/dev/null || true; rm -rf "$PLAY_DIR"' EXIT
-cp -r "${BUILD_DIR:-$ROOT/build}/dist/." "$PLAY_DIR/"
-export DBUS_SESSION_BUS_ADDRESS=disabled: ALSOFT_DRIVERS=null
+play_own_xvfb 1024x768 "$0" "$RUNS"
+play_scratch_copy "${BUILD_DIR:-$ROOT/build}/dist"
 files_before=$(cd "$PLAY_DIR" && find . -type f | grep -v '^./vaelor.log$' | sort | md5sum)
 windows_before=$(xwininfo -root -children | grep -c "^ *0x" || true)
 for run in $(seq "$RUNS"); do

@@ -3,12 +3,7 @@
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/player.sh"
 
 # Re-runs the calling script inside its own Xvfb of the given screen size.
-e2e_in_xvfb() {
-  local size=$1; shift
-  if [ -z "${E2E_INSIDE_XVFB:-}" ]; then
-    E2E_INSIDE_XVFB=1 exec "$(dirname "${BASH_SOURCE[0]}")/../../scripts/with_xvfb.sh" "$size" "$@"
-  fi
-}
+e2e_in_xvfb() { play_own_xvfb "$@"; }
 
 # Copies the program folder to a scratch place so tests never write into build/dist.
 e2e_copy_dist() {
