@@ -1,5 +1,5 @@
-// The real window and GL context under X: client area, initial GL state, a screenshot of a
-// known frame, and a context rebuilt after being thrown away.
+// The real window and GL context under X: screenshots of a known frame, by call and by the hot
+// key, and a window that lost its map before its first frame.
 #include <GL/gl.h>
 #include <cstring>
 #include <filesystem>
@@ -52,17 +52,6 @@ class GLWindowTest : public ::testing::Test {
   protected:
     void SetUp() override { GLTestEnsureContext(); }
 };
-
-TEST_F(GLWindowTest, ClientAreaIsExactlyTheRequestedSize) {
-    int w = 0, h = 0;
-    GLimp_ClientSize(&w, &h);
-    EXPECT_EQ(w, 800);
-    EXPECT_EQ(h, 600);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 800);
-    EXPECT_EQ(viewport[3], 600);
-}
 
 TEST_F(GLWindowTest, ScreenshotHoldsTheDrawnFrame) {
     TempDir dir;

@@ -32,18 +32,14 @@ TEST_F(LogTest, TimeStampsSplitHoursMinutesSeconds) {
     EXPECT_EQ(Stamp(100u * 3600000u + 61000u), "[100:01:01]");
 }
 
-TEST_F(LogTest, StartWritesHeaderAndTimedLines) {
+TEST_F(LogTest, LinesAreStampedFromTheStart) {
     fake::SetTime(5000);
     InitEngine("Test Title");
     fake::AdvanceTime(75000);
     LogWrite("after a while");
     auto lines = Lines(dir.Read("vaelor.log"));
-    ASSERT_GE(lines.size(), 12u);
-    EXPECT_EQ(lines[0], "Vaelor Engine (Beta 1.0) log");
-    EXPECT_EQ(lines[5], "Number of monitors: 1");
-    // The first line is written before the start time is taken.
-    EXPECT_EQ(lines[9], "[00:00:00] - Initializing Vaelor engine (Beta 1.0)");
-    EXPECT_EQ(lines[10], "[00:00:00] - Vaelor engine initialized");
+    ASSERT_FALSE(lines.empty());
+    // Stamps count from the start, not from the platform's tick.
     EXPECT_EQ(lines.back(), "[00:01:15] - after a while");
     EXPECT_STREQ(GetWindowTitle(), "Test Title");
 }
