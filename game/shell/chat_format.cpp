@@ -2,6 +2,7 @@
 #include "game/shell/chat_format.h"
 #include "game/shell/text_cut.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -24,6 +25,23 @@ void Append(Output* out, const char* text, size_t length) {
     out->used += length;
     out->text[out->used] = 0;
 }
+
+// Plain text up to the next directive goes as one piece, so a cut falls between its
+// characters rather than inside one. Returns the bytes taken.
+size_t AppendRun(Output* out, const char* p) {
+    size_t run = 1 + strcspn(p + 1, "%");
+    Append(out, p, run);
+    return run;
+}
+
+// The length of a floating conversion's flags, width and precision at p (just after a '%'),
+// or -1 when p starts no floating conversion of at most a few such characters.
+int FloatDirective(const char* p) {
+    constexpr size_t MAX_FLAGS = 7;
+    size_t flags = strspn(p, "0123456789.-+ #");
+    if (flags > MAX_FLAGS || !p[flags] || !strchr("fFgGeE", p[flags])) return -1;
+    return int(flags);
+}
 } // namespace
 
 void FormatLoc(char* out, size_t capacity, const char* format, const char* a, const char* b,
@@ -44,11 +62,28 @@ void FormatLoc(char* out, size_t capacity, const char* format, const char* a, co
             Append(&result, "%", 1);
             p += 2;
         } else {
-            // Plain text up to the next directive goes as one piece, so a cut falls between
-            // its characters rather than inside one.
-            size_t run = 1 + strcspn(p + 1, "%");
-            Append(&result, p, run);
-            p += run;
+            p += AppendRun(&result, p);
         }
+    }
+}
+
+void FormatLocFloat(char* out, size_t capacity, const char* format, float value) {
+    if (!out || capacity == 0) return;
+    out[0] = 0;
+    if (!format) return;
+    Output result{out, capacity, 0, false};
+    bool filled = false;
+    for (const char* p = format; *p && !result.full;) {
+        int flags = p[0] == '%' && !filled ? FloatDirective(p + 1) : -1;
+        if (flags < 0) {
+            p += AppendRun(&result, p);
+            continue;
+        }
+        char directive[16], number[64];
+        snprintf(directive, sizeof directive, "%%%.*s%c", flags, p + 1, p[1 + flags]);
+        int n = snprintf(number, sizeof number, directive, double(value));
+        if (n > 0) Append(&result, number, strlen(number));
+        filled = true;
+        p += flags + 2;
     }
 }

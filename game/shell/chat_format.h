@@ -7,3 +7,6 @@
 
 void FormatLoc(char* out, size_t capacity, const char* format, const char* a = nullptr,
                const char* b = nullptr, const char* c = nullptr);
+// The same for a format with one number: its first floating conversion (%f, %.1f, %g, ...)
+// shows value; any other directive is copied as it stands.
+void FormatLocFloat(char* out, size_t capacity, const char* format, float value);

@@ -6,6 +6,7 @@
 #include "audio/loop_source.h"
 #include "engine/utils.h"
 #include "game/shell/chat.h"
+#include "game/shell/chat_format.h"
 #include "game/shell/consoles.h"
 #include "game/shell/loc.h"
 #include "game/shell/resources.h"
@@ -51,29 +52,6 @@ u32 PulseColour() {
                     u8(WARNING_ALPHA * 255.0f));
 }
 
-// Writes format with its first floating conversion filled by value; any other conversion is
-// copied as text, so a damaged text file cannot make the formatter read missing arguments.
-void FormatOneFloat(char* out, size_t capacity, const char* format, f32 value) {
-    size_t used = 0;
-    bool filled = false;
-    for (const char* p = format; *p && used + 1 < capacity;) {
-        size_t flags = *p == '%' ? std::strspn(p + 1, "0123456789.-+ #") : 0;
-        char conv = *p == '%' ? p[1 + flags] : '\0';
-        bool floating = conv && std::strchr("fFgGeE", conv) && flags < 8;
-        if (*p == '%' && !filled && floating) {
-            char one[16];
-            std::snprintf(one, sizeof one, "%%%.*s%c", int(flags), p + 1, conv);
-            int n = std::snprintf(out + used, capacity - used, one, f64(value));
-            used = n > 0 ? std::fmin(capacity - 1, used + size_t(n)) : used;
-            filled = true;
-            p += flags + 2;
-            continue;
-        }
-        out[used++] = *p++;
-    }
-    out[used] = '\0';
-}
-
 void WarpWarnings() {
     const Ship* ship = world.playerShip;
     if (!ship || !ship->shipClass) return;
@@ -88,7 +66,7 @@ void WarpWarnings() {
     }
     if (systems.breachCountdown > 0.0f) {
         char line[256];
-        FormatOneFloat(line, sizeof line, GameText(TEXT_BREACH), systems.breachCountdown);
+        FormatLocFloat(line, sizeof line, GameText(TEXT_BREACH), systems.breachCountdown);
         DrawText(400, 370, line, ALIGN_CENTER);
     }
     SetFont(res.smallFont);
