@@ -86,22 +86,4 @@ TEST(ArtFiles, TorpedoFramesAreSeparateAndAllDrawn) {
     }
 }
 
-// Three clearly different silhouettes: any two differ in over a fifth of their coverage.
-TEST(ArtFiles, ShipsAreDistinct) {
-    const char* ships[] = {"Data/tessaly.dsx", "Data/shrike.dsx", "Data/meridian.dsx"};
-    LoadedImage img[3];
-    for (int i = 0; i < 3; ++i) ASSERT_TRUE(LoadDistImage(ships[i], &img[i]));
-    for (int a = 0; a < 3; ++a)
-        for (int b = a + 1; b < 3; ++b) {
-            int differ = 0, covered = 0;
-            for (int y = 0; y < SHIP_SPRITE_SIZE; ++y)
-                for (int x = 0; x < SHIP_SPRITE_SIZE; ++x) {
-                    const bool in = img[a].Alpha(x, y) > 128, other = img[b].Alpha(x, y) > 128;
-                    differ += in != other;
-                    covered += in || other;
-                }
-            EXPECT_GT(differ, covered / 5) << ships[a] << " and " << ships[b];
-        }
-}
-
 } // namespace

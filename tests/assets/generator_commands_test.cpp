@@ -88,8 +88,6 @@ TEST(GeneratorCommands, WavWriterStoresSamplesAsSigned16Bit) {
     std::vector<u8> bytes;
     ASSERT_TRUE(EncodeWav(clip, &bytes));
     ASSERT_EQ(bytes.size(), 44u + 12u);
-    EXPECT_EQ(bytes[22], 2); // channels
-    EXPECT_EQ(bytes[32], 4); // block align
     std::vector<int16_t> samples(clip.samples.size());
     std::memcpy(samples.data(), &bytes[44], 12);
     // Out-of-range values are clipped, not wrapped.

@@ -21,7 +21,6 @@
 namespace {
 
 const std::string DIST = VAELOR_DIST_DIR;
-const std::string SOURCES = VAELOR_ASSET_SOURCE_DIR;
 const char* const LANGUAGES[] = {"eng", "cro", "cz", "pl", "de", "it", "spa", "fin"};
 const char* const LOC_FILES[] = {"menu", "game", "keyboard"};
 const int FONT_SIZES[] = {12, 15, 17, 19, 24, 30, 34, 38, 48};
@@ -106,16 +105,6 @@ BindingTable LoadDefaultBindings() {
     return table;
 }
 
-// A source file without its comment and blank lines: the canonical form a dump writes.
-std::string CanonicalSource(const std::string& path) {
-    std::vector<u8> data = ReadBytes(path);
-    std::istringstream text(std::string(data.begin(), data.end()));
-    std::string line, out;
-    while (std::getline(text, line))
-        if (!line.empty() && line[0] != '#') out += line + "\n";
-    return out;
-}
-
 class TextsContent : public testing::Test {
   protected:
     void SetUp() override { EngineEnable(ENGINE_TEXT_MARKUP); }
@@ -149,17 +138,6 @@ TEST_F(TextsContent, EveryLanguageHoldsEveryEntryTheGameReadsWithItsFormats) {
             std::count(game[QUICK_HELP_ENTRY].begin(), game[QUICK_HELP_ENTRY].end(), '\n') + 1;
         EXPECT_EQ(rows, QUICK_HELP_ROWS) << "quick-help descriptions, one per key row";
     }
-}
-
-TEST_F(TextsContent, SourcesComeBackExactlyFromTheBuiltFiles) {
-    for (const char* lang : LANGUAGES)
-        for (const char* file : LOC_FILES)
-            EXPECT_EQ(FormatLocText(LoadLoc(lang, file)),
-                      CanonicalSource(SOURCES + "/texts/" + lang + "/" + file + ".txt"))
-                << lang << "/" << file;
-    KeyNames keys(LoadLoc("eng", "keyboard"));
-    EXPECT_EQ(FormatBindingsText(LoadDefaultBindings(), keys),
-              CanonicalSource(SOURCES + "/bindings/default.txt"));
 }
 
 TEST_F(TextsContent, EveryDrawnCharacterHasAGlyphInEveryFont) {
