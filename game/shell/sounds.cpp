@@ -44,9 +44,13 @@ void LoadSounds() {
     for (const SoundFile& sound : SOUND_FILES) *sound.handle = LoadSoundBuffer(sound.path);
 }
 
+f32 ZoomGain() {
+    f32 gain = (SILENT_ZOOM - systems.zoom) * GAIN_PER_ZOOM;
+    return gain > 0.0f ? gain : 0.0f;
+}
+
 void PlayUISound(u32 buffer) {
     u32 source = PlaySoundBuffer(buffer);
     if (source == INVALID_HANDLE) return;
-    f32 gain = (SILENT_ZOOM - systems.zoom) * GAIN_PER_ZOOM;
-    PlaceSourceInWorld(source, gain > 0.0f ? gain : 0.0f);
+    PlaceSourceInWorld(source, ZoomGain());
 }

@@ -20,3 +20,5 @@ void LoadSounds();
 // Plays a weapon, cloak or console sound at the world origin, quieter the further the camera
 // is zoomed out: gain (4000 - zoom) / 4000.
 void PlayUISound(u32 buffer);
+// The gain of a sound at the world origin for the current zoom: (4000 - zoom) / 4000, not below 0.
+f32 ZoomGain();

@@ -21,8 +21,6 @@ constexpr f32 BEAM_SPEED = 5.0f;         // extension per second before the swee
 constexpr f32 TRACK_STEP = -9.0f;        // degrees per unit of k: 45 degrees per second
 constexpr f32 DRAIN_PER_K = 0.14285715f; // 5/7 charge per second on target
 constexpr f32 MIN_BEAM_CHARGE = 0.2f;
-constexpr f32 SILENT_ZOOM = 4000.0f;
-constexpr f32 GAIN_PER_ZOOM = 0.00025f;
 
 bool IsLancer(u8 type) {
     return type == MOUNT_LANCER_STRIP || type == MOUNT_LANCER_POINT;
@@ -39,8 +37,7 @@ void PlayBeamLoop(Ship* ship) {
         if (source == INVALID_HANDLE) return;
         ship->beamSource = source;
     }
-    f32 gain = std::fmax((SILENT_ZOOM - systems.zoom) * GAIN_PER_ZOOM, 0.0f);
-    PlayLoopSource(ship->beamSource, lancerSound, gain);
+    PlayLoopSource(ship->beamSource, lancerSound, ZoomGain());
 }
 
 void IdleAllBeams(Ship* ship) {
