@@ -40,21 +40,12 @@ class AudioTest : public ::testing::Test {
     void TearDown() override { DestroyAL(); }
 
     Lines Log() const { return LogTexts(dir); }
-    Lines LastLogLines(size_t count) const {
-        Lines log = Log();
-        EXPECT_GE(log.size(), count);
-        return Lines(log.end() - long(std::min(count, log.size())), log.end());
-    }
     // What follows the prefix on each log line that starts with it.
     Lines LoggedAfter(const std::string& prefix) const {
         Lines rests;
         for (const std::string& line : Log())
             if (line.rfind(prefix, 0) == 0) rests.push_back(line.substr(prefix.size()));
         return rests;
-    }
-    bool Logged(const std::string& text) const {
-        Lines log = Log();
-        return std::find(log.begin(), log.end(), text) != log.end();
     }
     // Runs frames (UpdateStreams every 10 ms of real time) until done() or the time is up.
     template <typename Done> bool FramesUntil(Done done, int timeoutMs = 3000) {

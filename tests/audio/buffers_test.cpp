@@ -1,5 +1,5 @@
-// Sound buffers from WAV and Ogg Vorbis files through OpenAL: the formats they end up in, the
-// log lines of refused files, and damaged files that must leave nothing behind.
+// Sound buffers from WAV and Ogg Vorbis files through OpenAL: the formats they end up in,
+// refused names, and damaged files that must leave nothing behind.
 #include <AL/al.h>
 #include <array>
 
@@ -55,8 +55,6 @@ TEST_F(SoundBufferTest, FilesBecomeBuffersOfTheirLayout) {
         u32 buffer = LoadSoundBuffer(c.path);
         ASSERT_NE(buffer, INVALID_HANDLE);
         EXPECT_EQ(Facts(buffer), c.facts);
-        EXPECT_EQ(LastLogLines(2), (Lines{"Loading audio buffer from '" + std::string(c.path) + "'",
-                                          "Audio buffer loaded"}));
     }
     // ADPCM blocks of the file's own length: 256-byte mono blocks hold 505 samples, not
     // OpenAL's default of 65.
@@ -98,21 +96,9 @@ TEST_F(SoundBufferTest, LoadWAVReportsResultsAndDefaults) {
 TEST_F(SoundBufferTest, RefusedNamesAndMissingFiles) {
     for (const char* path : {(const char*)nullptr, "song.mp3", "gone.wav", "gone.ogg"})
         EXPECT_EQ(LoadSoundBuffer(path), INVALID_HANDLE) << (path ? path : "null");
-    EXPECT_EQ(LastLogLines(10), (Lines{
-                                    "Loading audio buffer from '(null)'",
-                                    "Failed to load file, Path cannot be NULL",
-                                    "Loading audio buffer from 'song.mp3'",
-                                    "Failed to load file 'song.mp3', file extension not supported",
-                                    "Loading audio buffer from 'gone.wav'",
-                                    "File not found",
-                                    "Failed to load file 'gone.wav', error code=",
-                                    "Loading audio buffer from 'gone.ogg'",
-                                    "File not found",
-                                    "Failed to load file 'gone.ogg', error code=",
-                                }));
 }
 
-TEST_F(SoundBufferTest, DamagedFilesGiveAReasonAndNoBuffer) {
+TEST_F(SoundBufferTest, DamagedFilesLeaveNoBuffer) {
     std::string ogg = OggBytes(Sine(0.3, 44100, 1, 440, 0.5), OggOptions{});
     std::string scrambled = ogg;
     for (size_t i = ogg.size() / 2; i < ogg.size(); i += 7) scrambled[i] = char(i * 31);
@@ -130,12 +116,6 @@ TEST_F(SoundBufferTest, DamagedFilesGiveAReasonAndNoBuffer) {
         EXPECT_EQ(LoadSoundBuffer(path), INVALID_HANDLE) << path;
     }
     EXPECT_EQ(NextBufferName(), before) << "a failed load left a buffer behind";
-    EXPECT_TRUE(Logged("[ERROR]<LoadWAV> File 'lying.wav' cannot be used: a chunk runs past "
-                       "the end of the file"));
-    EXPECT_TRUE(Logged("[ERROR]<LoadWAV> File 'mp3.wav' cannot be used: OpenAL cannot play "
-                       "AL_FORMAT_MP3"));
-    EXPECT_TRUE(Logged("[ERROR]<LoadSoundBuffer> File 'garbage.ogg' cannot be used: the file "
-                       "is not an Ogg Vorbis stream"));
     // Damage after the headers decodes what can be decoded, or nothing; never a crash.
     ASSERT_TRUE(WriteFile("scrambled.ogg", scrambled));
     u32 buffer = LoadSoundBuffer("scrambled.ogg");
