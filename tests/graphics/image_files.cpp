@@ -22,15 +22,6 @@ TestImage SolidImage(int width, int height, TestPixel color, bool alpha) {
     return TestImage{width, height, alpha, std::vector<TestPixel>(size_t(width) * height, color)};
 }
 
-TestImage GradientImage(int width, int height) {
-    TestImage image{width, height, false, std::vector<TestPixel>(size_t(width) * height)};
-    for (int y = 0; y < height; y++)
-        for (int x = 0; x < width; x++)
-            image.At(x, y) =
-                TestPixel{u8(x * 255 / (width - 1)), u8(y * 255 / (height - 1)), 90, 255};
-    return image;
-}
-
 bool WriteTGA(const std::string& path, const TestImage& image, bool topDown) {
     Bytes out;
     out.U8(0).U8(0).U8(TGA_TRUE_COLOR).Fill(9, 0).U16(image.width).U16(image.height);

@@ -27,8 +27,6 @@ struct TestImage {
 // any off-by-one in position shows.
 TestImage PatternImage(int width, int height, bool alpha = false);
 TestImage SolidImage(int width, int height, TestPixel color, bool alpha = false);
-// Red rising from left to right, green from top to bottom: neighbours differ a little.
-TestImage GradientImage(int width, int height);
 
 // Uncompressed TGA: 32-bit when the image has alpha, else 24-bit.
 bool WriteTGA(const std::string& path, const TestImage& image, bool topDown = true);
