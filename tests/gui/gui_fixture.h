@@ -9,15 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/input.h"
-#include "engine/loop.h"
-#include "engine/window.h"
-#include "graphics/font.h"
 #include "gui/control.h"
-#include "gui/gui.h"
 #include "gui/sheet.h"
-#include "tests/gui/test_font.h"
-#include "tests/support/fake_platform.h"
+#include "tests/gui/gui_start.h"
 #include "tests/support/test_dir.h"
 
 using Lines = std::vector<std::string>;
@@ -55,14 +49,7 @@ template <Tag T> void SayPair(f32 a, f32 b) {
 class GUITest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fake::Reset();
-        ResetLoopState();
-        ResetInputState();
-        SetClientSize(VIRTUAL_WIDTH, VIRTUAL_HEIGHT);
-        SetMinimized(false);
-        font = MakeTestFont(false);
-        SetFont(font);
-        InitGUI();
+        font = StartWindowlessGUI();
         GUIError = GUI_ERROR_NONE;
         EventLog::Get().clear();
     }
@@ -92,13 +79,9 @@ class GUITest : public ::testing::Test {
         MouseTo(x1, y1);
         LeftUp();
     }
-    // The cursor block's keys arrive with the extended flag (without it they are the keypad's).
-    static bool Extended(u32 vk) {
-        return (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE;
-    }
     void Key(u32 vk) {
-        Send(fake::KeyDown(vk, 0, Extended(vk)));
-        Send(fake::KeyUp(vk, 0, Extended(vk)));
+        Send(fake::KeyDown(vk, 0, IsExtendedKey(vk)));
+        Send(fake::KeyUp(vk, 0, IsExtendedKey(vk)));
     }
     void Ctrl(u32 vk) {
         Send(fake::KeyDown(VK_CONTROL));
@@ -111,15 +94,7 @@ class GUITest : public ::testing::Test {
         Key(vk);
         Send(fake::KeyUp(VK_SHIFT, LEFT_SHIFT_SCAN));
     }
-    // A key press as the platform delivers typing: the key, then its character.
-    void Type(const std::string& text) {
-        for (unsigned char c : text) {
-            u32 vk = (c >= 'a' && c <= 'z') ? u32(c - 'a' + 'A') : u32(c);
-            Send(fake::KeyDown(vk));
-            Send(fake::Char(c));
-            Send(fake::KeyUp(vk));
-        }
-    }
+    void Type(const std::string& text) { TypeText(text); }
     Control* MakeSheet(const char* name = "Sheet1") {
         Control* sheet = CreateControl("Sheet", name, nullptr, 0, 0, 0, 0);
         SetActiveSheet(name);

@@ -5,17 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/loop.h"
-#include "engine/window.h"
-#include "graphics/font.h"
 #include "gui/control.h"
-#include "gui/gui.h"
 #include "game/shell/bindings.h"
 #include "game/shell/chat.h"
 #include "game/shell/consoles.h"
 #include "game/shell/loc.h"
 #include "game/sim/objects.h"
-#include "tests/gui/test_font.h"
 
 namespace {
 constexpr u8 UNPRESSED_KEY = 200; // no test presses it
@@ -56,14 +51,7 @@ void UseTestKeyNames() {
 } // namespace
 
 void HudTest::SetUp() {
-    fake::Reset();
-    ResetLoopState();
-    ResetInputState();
-    SetClientSize(VIRTUAL_WIDTH, VIRTUAL_HEIGHT);
-    SetMinimized(false);
-    font = MakeTestFont(false);
-    SetFont(font);
-    InitGUI();
+    font = StartWindowlessGUI();
     UseTestTexts();
     UseTestKeyNames();
     for (KeyBinding& binding : keyBindings) binding = KeyBinding{{UNPRESSED_KEY, 0, 0}, 1};
@@ -77,15 +65,6 @@ void HudTest::TearDown() {
     ShutdownGUI();
     gameText = LocTable{};
     FreeTestFont(font);
-}
-
-void HudTest::Type(const std::string& text) {
-    for (unsigned char c : text) {
-        u32 vk = (c >= 'a' && c <= 'z') ? u32(c - 'a' + 'A') : u32(c);
-        Send(fake::KeyDown(vk));
-        Send(fake::Char(c));
-        Send(fake::KeyUp(vk));
-    }
 }
 
 void HudTest::DialPointFromRight(f32 degrees, f32 radius, f32* x, f32* y) {

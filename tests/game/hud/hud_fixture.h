@@ -7,10 +7,9 @@
 #include <string>
 
 #include "engine/input.h"
+#include "tests/gui/gui_start.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/test_dir.h"
-
-struct Font;
 
 class HudTest : public ::testing::Test {
   protected:
@@ -18,13 +17,13 @@ class HudTest : public ::testing::Test {
     void TearDown() override;
 
     void Send(const SysMessage& msg) { WndProc(msg); }
-    void Down(u32 vk) { Send(fake::KeyDown(vk, 0, Extended(vk))); }
-    void Up(u32 vk) { Send(fake::KeyUp(vk, 0, Extended(vk))); }
+    void Down(u32 vk) { Send(fake::KeyDown(vk, 0, IsExtendedKey(vk))); }
+    void Up(u32 vk) { Send(fake::KeyUp(vk, 0, IsExtendedKey(vk))); }
     void Key(u32 vk) {
         Down(vk);
         Up(vk);
     }
-    void Type(const std::string& text);
+    void Type(const std::string& text) { TypeText(text); }
     void MouseTo(f32 x, f32 y) { SetMousePos(x, y); }
     // The point at `degrees` from the given direction about the navigation dial centre: from
     // the right horizontal growing clockwise (downward), or from the left horizontal growing
@@ -35,10 +34,6 @@ class HudTest : public ::testing::Test {
     static void Bind(u32 action, u8 key);
     // The chat lines as text, top first.
     static std::string Line(int slot);
-
-    static bool Extended(u32 vk) {
-        return (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE;
-    }
 
     TempDir dir;
     Font* font = nullptr;

@@ -1,0 +1,42 @@
+// The windowless GUI as every GUI-driven test starts it (the toolkit's own tests and the game's
+// HUD tests alike), and typing fed through the engine's window procedure.
+#pragma once
+
+#include <string>
+
+#include "engine/input.h"
+#include "engine/loop.h"
+#include "engine/window.h"
+#include "graphics/font.h"
+#include "gui/gui.h"
+#include "tests/gui/test_font.h"
+#include "tests/support/fake_platform.h"
+
+// The scripted platform and engine state at their start values, the virtual screen, and a
+// fresh GUI drawing with the in-memory test font, which the caller frees with FreeTestFont.
+inline Font* StartWindowlessGUI() {
+    fake::Reset();
+    ResetLoopState();
+    ResetInputState();
+    SetClientSize(VIRTUAL_WIDTH, VIRTUAL_HEIGHT);
+    SetMinimized(false);
+    Font* font = MakeTestFont(false);
+    SetFont(font);
+    InitGUI();
+    return font;
+}
+
+// The cursor block's keys arrive with the extended flag (without it they are the keypad's).
+inline bool IsExtendedKey(u32 vk) {
+    return (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE;
+}
+
+// A key press as the platform delivers typing: the key, then its character.
+inline void TypeText(const std::string& text) {
+    for (unsigned char c : text) {
+        u32 vk = (c >= 'a' && c <= 'z') ? u32(c - 'a' + 'A') : u32(c);
+        WndProc(fake::KeyDown(vk));
+        WndProc(fake::Char(c));
+        WndProc(fake::KeyUp(vk));
+    }
+}
