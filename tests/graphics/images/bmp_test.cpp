@@ -90,8 +90,6 @@ TEST(BmpRejects, UnsupportedOrImpossibleFiles) {
     std::vector<BadFile> cases = {
         {"OS/2 core header", BmpFile(1, 1, 24, 0, 12).Fill(64, 0),
          "information header shorter than 40 bytes"},
-        {"header shorter than the info header", BmpFile(1, 1, 24, 0, 16).Fill(64, 0),
-         "information header shorter than 40 bytes"},
         {"zero width", BmpFile(0, 1, 24).Fill(4, 0), "width 0 or negative"},
         {"negative width", BmpFile(-1, 1, 24).Fill(4, 0), "width 0 or negative"},
         {"zero height", BmpFile(1, 0, 24).Fill(4, 0), "height 0 or past the size limits"},

@@ -193,7 +193,6 @@ TEST(DsxRejects, HeaderLimitsUnknownOpcodesAndPacketsPastTheirRegion) {
         {"negative palette count", DsxFile(1, 1, RGB_BITS, {}, -1 & 0xFFFF).U8(1).Raw(RED),
          "palette count outside 0 to 256"},
         {"opcode 13", DsxFile(1, 1, RGB_BITS).U8(13).Raw(RED), "unknown region opcode"},
-        {"opcode 255", DsxFile(1, 1, RGB_BITS).U8(255).Raw(RED), "unknown region opcode"},
         {"opcode 14 in a split", DsxFile(2, 1, RGB_BITS).U8(0).U8(1).Raw(RED).U8(14),
          "unknown region opcode"},
         // 2 x 2 regions: a run of 5, literals of 5, a run of 3 after 2 literals.
