@@ -1,5 +1,5 @@
 // Input dispatch fed through the engine's window procedure: focus and its notifications, Tab
-// scopes, capture, clicks and drags, double clicks, the wheel, characters, tooltips, and the
+// scopes, capture, clicks and drags, the wheel, characters, tooltips, and the
 // behaviour of buttons, check boxes, radio buttons and dialogs under the mouse and keys.
 #include "gui/lists.h"
 #include "tests/gui/gui_fixture.h"
@@ -89,18 +89,6 @@ TEST_F(DispatchTest, CaptureTakesTheMouseWhileThePointerIsInsideIt) {
     EXPECT_EQ(GetCaptureControl(), nullptr);
     EXPECT_EQ(TakeEvents(), (Lines{"b down 230"}));
     EXPECT_EQ(GetFocusControl(), FindControl("b"));
-}
-
-TEST_F(DispatchTest, TwoQuickClicksMakeADoubleClick) {
-    Button("a", 10, 10);
-    SetEventFn("a", "DoubleClick", SayKey<"double">);
-    ClickAt(20, 20);
-    fake::AdvanceTime(300);
-    ClickAt(20, 20);
-    EXPECT_EQ(TakeEvents(), (Lines{"double 230"}));
-    fake::AdvanceTime(500);
-    ClickAt(20, 20);
-    EXPECT_TRUE(TakeEvents().empty());
 }
 
 TEST_F(DispatchTest, TheWheelScrollsTheControlUnderTheMouseWithoutFocusOrClick) {
