@@ -3,6 +3,7 @@
 // registered modules (the GUI) first and then to the game's callback slots.
 #include "engine/input.h"
 
+#include <iterator>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -130,10 +131,14 @@ static bool IsDoubleClick(u32 code) {
 }
 
 static void OnPress(u32 code) {
+    // Alt+Shift+S belongs to the engine, like the quit keys: the S of the chord is no game key,
+    // or every screenshot would also nudge whatever S is bound to.
+    if (code == KEY_S && IsKeyDown(KEY_ALT) && IsKeyDown(KEY_SHIFT)) {
+        input.screenshotRequested = true;
+        return;
+    }
     bool wasHeld = input.keyState[code];
     input.keyState[code] = 1;
-    if (code == KEY_S && IsKeyDown(KEY_ALT) && IsKeyDown(KEY_SHIFT))
-        input.screenshotRequested = true;
     ModulesKeyDown(code);
     if (IsDoubleClick(code)) {
         ModulesDoubleClick(code);
@@ -155,6 +160,14 @@ static void OnRelease(u32 code) {
     input.keyState[code] = 0;
     ModulesKeyUp(code);
     Call<void(u32)>(CB_KEY_UP, code);
+}
+
+// A window that loses the keyboard focus never hears the releases of the keys still held
+// (another window gets them), so they count as released now: a held turn or speed key must not
+// go on acting after an Alt+Tab or a focus change.
+static void ReleaseHeldKeys() {
+    for (u32 code = 0; code < std::size(input.keyState); code++)
+        if (input.keyState[code]) OnRelease(code);
 }
 
 static void OnWheel(i32 delta) {
@@ -236,7 +249,10 @@ long WndProc(const SysMessage& msg) {
         }
         return 1;
     case SYSMSG_SIZE: OnSize(msg.wparam, msg.lparam); return 1;
-    case SYSMSG_KILLFOCUS: HandleFocusLoss(); return 1;
+    case SYSMSG_KILLFOCUS:
+        ReleaseHeldKeys();
+        HandleFocusLoss();
+        return 1;
     case SYSMSG_CLOSE:
         if (EngineIsEnabled(ENGINE_ALT_F4_QUITS)) Quit();
         return 0;

@@ -101,6 +101,17 @@ TEST_F(InputTest, KeyStateFollowsPressesAndPairQueries) {
     EXPECT_FALSE(IsKeyDown(300));
 }
 
+// Keys held when the window loses the focus are released at once, with their key-up.
+TEST_F(InputTest, FocusLossReleasesHeldKeys) {
+    Send(fake::KeyDown('S'));
+    Send(fake::Button(SYSMSG_LBUTTONDOWN, 10, 10));
+    Calls().clear();
+    Send(SysMessage{SYSMSG_KILLFOCUS, 0, 0});
+    EXPECT_FALSE(IsKeyDown('S'));
+    EXPECT_FALSE(IsKeyDown(KEY_MOUSE_LEFT));
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"up 83", "up 230"}));
+}
+
 // Two clicks make a double click only when close in time and place; a third starts anew.
 TEST_F(InputTest, DoubleClicksNeedQuickNearbyPairs) {
     const struct {
@@ -210,7 +221,11 @@ TEST_F(InputTest, ScreenshotHotKeyTakesTheFirstFreeNumber) {
     std::ofstream(dir.File("Screenshot002.bmp")) << "x";
     Send(fake::SysKeyDown(VK_MENU, 0x38));
     Send(fake::SysKeyDown(VK_SHIFT, 0x2A));
+    Calls().clear();
     Send(fake::SysKeyDown('S', 0x1F));
+    // The chord's S is the engine's: no game key is held or pressed by it.
+    EXPECT_FALSE(IsKeyDown('S'));
+    EXPECT_TRUE(Calls().empty());
     // The shot waits for the next frame's drawing.
     EXPECT_FALSE(dir.Exists("Screenshot003.bmp"));
     DoFrame();
