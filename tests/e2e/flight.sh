@@ -13,11 +13,16 @@ moved() { play_differ "$1" "$2" $STARS; }
 
 e2e_start
 menu_start
-sleep 2
-play_shot rest1
-sleep 0.5
-play_shot rest2
-[ "$(moved "$E2E_DIR/rest1.bmp" "$E2E_DIR/rest2.bmp")" -eq 0 ] || e2e_fail "the stars move at rest"
+# Once the view has settled on the pointer, two looks at the sky half a second apart match.
+still=""
+for _ in 1 2 3; do
+  sleep 1
+  play_shot rest1
+  sleep 0.5
+  play_shot rest2
+  [ "$(moved "$E2E_DIR/rest1.bmp" "$E2E_DIR/rest2.bmp")" -eq 0 ] && still=1 && break
+done
+[ -n "$still" ] || e2e_fail "the stars move at rest"
 rest_lit=$(lit "$E2E_DIR/rest1.bmp")
 
 # Turning: the sprite turns.
@@ -58,13 +63,16 @@ e2e_pixel_is "$E2E_DIR/reverse.bmp" 632.9 474.8 "not (b > 120 and b > r + 60)" "
 play_key j
 sleep 4
 play_shot warp
-[ "$(lit "$E2E_DIR/warp.bmp")" -gt $((rest_lit * 3 + 100)) ] || e2e_fail "no warp streaks"
+# Streaks light far more of the sky than still points (how much depends on the heading and how
+# far the warp factor has risen).
+streaks=$((rest_lit * 2 + 40))
+[ "$(lit "$E2E_DIR/warp.bmp")" -gt "$streaks" ] || e2e_fail "no warp streaks"
 indicator=$(play_count "$E2E_DIR/warp.bmp" 515 565 90 30 "r + g + b > 300")
 [ "$indicator" -gt 20 ] || e2e_fail "no warp indicator ($indicator pixels)"
 play_key j
 sleep 5
 play_shot impulse
-[ "$(lit "$E2E_DIR/impulse.bmp")" -lt $((rest_lit * 3 + 100)) ] || e2e_fail "the streaks stayed after warp"
+[ "$(lit "$E2E_DIR/impulse.bmp")" -lt "$streaks" ] || e2e_fail "the streaks stayed after warp"
 
 # The Tessaly has no cloak: a system line says so at the top left.
 before=$(play_count "$E2E_DIR/impulse.bmp" 5 6 200 10 "r + g + b > 300")

@@ -53,7 +53,7 @@ xdotool mousedown 1
 sleep 0.5
 play_shot bolts
 xdotool mouseup 1
-d=$(play_differ "$E2E_DIR/calm.bmp" "$E2E_DIR/bolts.bmp" 300 70 200 200)
+d=$(play_differ "$E2E_DIR/calm.bmp" "$E2E_DIR/bolts.bmp" 300 70 200 370)
 [ "$d" -gt 15 ] || e2e_fail "no disruptor bolts in view ($d pixels)"
 grep -c "" "$E2E_DIR/vaelor.log" >/dev/null
 
@@ -65,7 +65,7 @@ xdotool mousedown 3
 sleep 0.4
 play_shot torpedoes
 xdotool mouseup 3
-d=$(play_differ "$E2E_DIR/calm2.bmp" "$E2E_DIR/torpedoes.bmp" 300 70 200 200)
+d=$(play_differ "$E2E_DIR/calm2.bmp" "$E2E_DIR/torpedoes.bmp" 300 70 200 370)
 [ "$d" -gt 15 ] || e2e_fail "no torpedoes in view ($d pixels)"
 play_key Escape
 e2e_expect_exit 0 || e2e_fail "Escape"
