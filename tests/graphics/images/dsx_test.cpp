@@ -1,6 +1,4 @@
-// DSX decoding from crafted files: every block coding and packing width, the split rule, the
-// run-length control bytes, and the damaged files that must be refused.
-#include <GL/gl.h>
+// DSX decoding from crafted files: every coding, the split rule, runs, and damaged files.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,70 +7,50 @@
 
 namespace {
 
-constexpr u8 RGB_BITS = 24;
-constexpr u8 RGBA_BITS = 32;
-const ByteVector RED = Rgb(200, 10, 10);
-const ByteVector BLUE = Rgb(10, 10, 200);
+constexpr u8 RGB_BITS = 24, RGBA_BITS = 32;
+const ByteVector RED = Rgb(200, 10, 10), BLUE = Rgb(10, 10, 200);
 const ByteVector GLOBAL_PALETTE = {1, 1, 1, 2, 2, 2, 3, 3, 3};
+constexpr char SIZE[] = "width or height 0 or past the size limits";
+constexpr char PALETTE[] = "palette count outside 0 to 256", OPCODE[] = "unknown region opcode";
+constexpr char RUN[] = "run past the region's last pixel", SPLIT[] = "split of a single pixel";
 
 // A header and global palette; entries defaults to what the palette bytes hold.
 Bytes DsxFile(u16 width, u16 height, u8 bits, const ByteVector& palette = {}, int entries = -1) {
-    const int pixelBytes = bits == RGBA_BITS ? 4 : 3;
-    if (entries < 0) entries = int(palette.size()) / pixelBytes;
+    if (entries < 0) entries = int(palette.size()) / (bits == RGBA_BITS ? 4 : 3);
     Bytes file;
     file.Raw({'d', 's', 'x', 0}).F32(1.0f).U16(width).U16(height).U8(bits).U8(0);
-    file.U16(u16(entries)).Raw(palette);
-    return file;
+    return file.U16(u16(entries)).Raw(palette);
 }
 
 Bytes SolidRgb(u16 width, u16 height, const ByteVector& colour) {
     return DsxFile(width, height, RGB_BITS).U8(1).Raw(colour);
 }
 
-// n pixels of one colour.
-std::vector<ByteVector> Times(size_t n, const ByteVector& colour) {
-    return std::vector<ByteVector>(n, colour);
-}
+const auto Grey = [](u8 g) { return Rgb(g, g, g); };
+const auto Accepts = [](const ByteVector& bytes) { return Decoded(DecodeDSX, bytes).Ok(); };
+const auto Times = [](size_t n, const ByteVector& c) { return std::vector<ByteVector>(n, c); };
 
-ByteVector Grey(u8 g) {
-    return Rgb(g, g, g);
-}
-
-bool Accepts(const ByteVector& bytes) {
-    return Decoded(DecodeDSX, bytes).Ok();
-}
-
-TEST(DsxDecode, SolidRawAndGreyCodings) {
+TEST(DsxDecode, SolidRawGreyAndPaletteCodings) {
     ExpectPicture("solid RGB", DecodeDSX, SolidRgb(4, 3, RED), 4, 3, Times(12, RED));
     ExpectPicture("solid RGBA", DecodeDSX, DsxFile(2, 2, RGBA_BITS).U8(1).Raw({1, 2, 3, 4}), 2, 2,
                   Times(4, Rgba(1, 2, 3, 4)));
     ByteVector reversed = SolidRgb(1, 1, RED);
     std::swap(reversed[0], reversed[2]);
     ExpectPicture("reversed magic", DecodeDSX, reversed, 1, 1, {RED});
-    ExpectPicture(
-        "raw", DecodeDSX,
-        DsxFile(2, 2, RGBA_BITS).Raw({2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}), 2,
-        2, {Rgba(1, 2, 3, 4), Rgba(5, 6, 7, 8), Rgba(9, 10, 11, 12), Rgba(13, 14, 15, 16)});
+    ExpectPicture("raw", DecodeDSX, DsxFile(2, 1, RGBA_BITS).U8(2).Raw({1, 2, 3, 4, 5, 6, 7, 8}), 2,
+                  1, {Rgba(1, 2, 3, 4), Rgba(5, 6, 7, 8)});
     // Grey pixels of an RGBA picture take the grey value as alpha too.
     ExpectPicture("grey RGBA", DecodeDSX, DsxFile(2, 1, RGBA_BITS).U8(3).Raw({7, 200}), 2, 1,
                   {Rgba(7, 7, 7, 7), Rgba(200, 200, 200, 200)});
     ExpectPicture("grey RGB", DecodeDSX, DsxFile(2, 1, RGB_BITS).U8(3).Raw({7, 200}), 2, 1,
                   {Grey(7), Grey(200)});
-}
-
-TEST(DsxDecode, PaletteCodingsRunOnAcrossRows) {
-    // 3 x 3 pixels, two grey entries: nine 1-bit indexes in two bytes.
+    // 3 x 3, two grey entries: nine 1-bit indexes running on across rows.
     const std::vector<u32> indexes = {1, 0, 0, 1, 1, 0, 0, 0, 1};
     std::vector<ByteVector> greys;
     for (u32 i : indexes) greys.push_back(i ? Rgba(250, 250, 250, 250) : Rgba(30, 30, 30, 30));
     ExpectPicture("grey palette", DecodeDSX,
                   DsxFile(3, 3, RGBA_BITS).Raw({4, 1, 30, 250}).Raw(PackIndexes(indexes, 1)), 3, 3,
                   greys);
-    // Indexes 0 1 2 / 2 1 0 of a 3-entry palette: 00 01 10 10 | 01 00 (padding).
-    ExpectPicture("2-bit local palette, hand packed", DecodeDSX,
-                  DsxFile(3, 2, RGB_BITS).U8(5).U8(2).Raw(GLOBAL_PALETTE).Raw({0x1A, 0x40}), 3, 2,
-                  {Grey(1), Grey(2), Grey(3), Grey(3), Grey(2), Grey(1)});
-    // Coding 7: one full byte per pixel.
     ExpectPicture("global indexes", DecodeDSX,
                   DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).U8(7).Raw({2, 0, 1, 2}), 2, 2,
                   {Grey(3), Grey(1), Grey(2), Grey(3)});
@@ -82,9 +60,8 @@ TEST(DsxDecode, PaletteCodingsRunOnAcrossRows) {
                   {Grey(1), Grey(3), Grey(3), Grey(1)});
 }
 
-// A 3 x 3 region with a local palette: the index width follows the entry count, and the
-// indexes of one row continue in the bits the previous row left over. The file holds exactly
-// the bytes of that width: any shorter one is refused.
+// A 3 x 3 local palette region: the index width follows the entry count, indexes run on across
+// rows, and the file holds exactly the bytes of that width (any prefix is refused).
 TEST(DsxDecode, LocalPaletteIndexWidthFollowsTheEntryCount) {
     const struct {
         u32 entries, bits;
@@ -114,14 +91,12 @@ TEST(DsxRuns, ControlBytesLiteralsAndRunsRunOnAcrossRows) {
         "run lengths", DecodeDSX,
         DsxFile(16, 8, RGB_BITS).U8(9).U8(0xFE).Raw(RED).U8(0xFF).Raw(Grey(7)).U8(0x80).Raw(BLUE),
         16, 8, pixels);
-
     // 3 x 2: two literals, a run of three (crossing the row end), one literal.
     Bytes file = DsxFile(3, 2, RGB_BITS).U8(9);
     file.U8(2).Raw(RED).Raw(BLUE).U8(0xFC).Raw(Grey(5)).U8(1).Raw(Grey(6));
     ExpectPicture("across rows", DecodeDSX, file, 3, 2,
                   {RED, BLUE, Grey(5), Grey(5), Grey(5), Grey(6)});
     EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, file), 0);
-
     // 3 x 2: left 2 x 2 solid, right 1 x 2 a run of two moving down every pixel.
     ExpectPicture("one pixel wide", DecodeDSX,
                   DsxFile(3, 2, RGB_BITS).U8(0).U8(1).Raw(RED).U8(9).U8(0xFD).Raw(BLUE), 3, 2,
@@ -145,21 +120,16 @@ TEST(DsxSplit, WiderRegionsSplitLeftRightOthersTopBottom) {
     }
 }
 
-// 6 x 4, split into four quarters of four different codings.
-Bytes MixedFile() {
-    Bytes file = DsxFile(6, 4, RGB_BITS, {9, 9, 9, 8, 8, 8});
-    file.U8(0);                                                     // left 3x4, right 3x4
-    file.U8(0);                                                     // left: top 3x2, bottom
-    file.U8(9).U8(0xFB).Raw(RED).U8(2).Raw(BLUE).Raw(Rgb(1, 2, 3)); // 4 run + 2 literal
-    file.U8(5).U8(1).Raw(RED).Raw(BLUE).Raw(PackIndexes({0, 1, 0, 1, 0, 1}, 1));
-    file.U8(0);                                                        // right: top, bottom
-    file.U8(6).U8(0).U8(50).U8(1).Raw({60, 70}).U8(0x54).U8(0).U8(90); // per channel
-    file.U8(12).U8(1).Raw({1, 0}).U8(6).Raw(PackIndexes({0, 0, 0, 1, 1, 1}, 1));
-    return file;
-}
-
+// 6 x 4 in four quarters of four codings (runs, local palette, per channel, subset runs): every
+// prefix is refused.
 TEST(DsxRejects, TruncatedStreamsAtEveryLength) {
-    EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, MixedFile()), 0);
+    Bytes file = DsxFile(6, 4, RGB_BITS, {9, 9, 9, 8, 8, 8}).U8(0).U8(0);
+    file.U8(9).U8(0xFB).Raw(RED).U8(2).Raw(BLUE).Raw(Rgb(1, 2, 3));
+    file.U8(5).U8(1).Raw(RED).Raw(BLUE).Raw(PackIndexes({0, 1, 0, 1, 0, 1}, 1)).U8(0);
+    file.U8(6).U8(0).U8(50).U8(1).Raw({60, 70}).U8(0x54).U8(0).U8(90);
+    file.U8(12).U8(1).Raw({1, 0}).U8(6).Raw(PackIndexes({0, 0, 0, 1, 1, 1}, 1));
+    ASSERT_TRUE(Accepts(file));
+    EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, file), 0);
     EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, SolidRgb(3, 3, RED)), 0);
 }
 
@@ -170,11 +140,10 @@ TEST(DsxRejects, WrongMagicOrVersion) {
         bad[at] ^= 0x20;
         EXPECT_EQ(Refusal(DecodeDSX, bad), "not a DSX file") << "magic byte " << at;
     }
-    ByteVector swapped = good;
-    std::swap(swapped[0], swapped[1]); // "sdx"
-    EXPECT_FALSE(Accepts(swapped));
+    std::swap(good[0], good[1]); // "sdx"
+    EXPECT_FALSE(Accepts(good));
     for (f32 version : {0.0f, 1.0001f, 2.0f, -1.0f}) {
-        ByteVector bad = good;
+        ByteVector bad = SolidRgb(2, 2, RED);
         memcpy(bad.data() + 4, &version, sizeof version);
         EXPECT_EQ(Refusal(DecodeDSX, bad), "unknown DSX version") << version;
     }
@@ -182,37 +151,26 @@ TEST(DsxRejects, WrongMagicOrVersion) {
 
 TEST(DsxRejects, HeaderLimitsUnknownOpcodesAndPacketsPastTheirRegion) {
     std::vector<BadFile> cases = {
-        {"zero width", SolidRgb(0, 5, RED), "width or height 0 or past the size limits"},
-        {"zero height", SolidRgb(5, 0, RED), "width or height 0 or past the size limits"},
-        {"wider than the limit", SolidRgb(16385, 1, RED),
-         "width or height 0 or past the size limits"},
-        {"beyond the total pixel cap", SolidRgb(16384, 16384, RED),
-         "width or height 0 or past the size limits"},
-        {"257 palette entries", DsxFile(1, 1, RGB_BITS, ByteVector(257 * 3, 1)).U8(7).U8(0),
-         "palette count outside 0 to 256"},
-        {"negative palette count", DsxFile(1, 1, RGB_BITS, {}, -1 & 0xFFFF).U8(1).Raw(RED),
-         "palette count outside 0 to 256"},
-        {"opcode 13", DsxFile(1, 1, RGB_BITS).U8(13).Raw(RED), "unknown region opcode"},
-        {"opcode 14 in a split", DsxFile(2, 1, RGB_BITS).U8(0).U8(1).Raw(RED).U8(14),
-         "unknown region opcode"},
+        {"zero width", SolidRgb(0, 5, RED), SIZE},
+        {"zero height", SolidRgb(5, 0, RED), SIZE},
+        {"wider than the limit", SolidRgb(16385, 1, RED), SIZE},
+        {"beyond the total pixel cap", SolidRgb(16384, 16384, RED), SIZE},
+        {"257 entries", DsxFile(1, 1, RGB_BITS, ByteVector(257 * 3, 1)).U8(7).U8(0), PALETTE},
+        {"negative entries", DsxFile(1, 1, RGB_BITS, {}, 0xFFFF).U8(1).Raw(RED), PALETTE},
+        {"opcode 13", DsxFile(1, 1, RGB_BITS).U8(13).Raw(RED), OPCODE},
+        {"opcode 14 in a split", DsxFile(2, 1, RGB_BITS).U8(0).U8(1).Raw(RED).U8(14), OPCODE},
         // 2 x 2 regions: a run of 5, literals of 5, a run of 3 after 2 literals.
-        {"run of 5", DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFA).Raw(RED),
-         "run past the region's last pixel"},
+        {"run of 5", DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFA).Raw(RED), RUN},
         {"5 literals", DsxFile(2, 2, RGB_BITS).U8(9).U8(5).Raw(ByteVector(15, 1)),
          "literals past the region's last pixel"},
-        {"run of 3 after 2 literals",
-         DsxFile(2, 2, RGB_BITS).U8(10).U8(0).Raw(RED).U8(2).U8(0).U8(0xFC).U8(0),
-         "run past the region's last pixel"},
+        {"run of 3 after 2", DsxFile(2, 2, RGB_BITS).U8(10).U8(0).Raw(RED).Raw({2, 0, 0xFC, 0}),
+         RUN},
         // The left half's runs must not spill into the right half.
         {"run into the next region",
-         DsxFile(4, 1, RGB_BITS).U8(0).U8(9).U8(0xFC).Raw(RED).U8(1).Raw(BLUE),
-         "run past the region's last pixel"},
-        {"split of a single pixel",
-         DsxFile(1, 1, RGB_BITS).Fill(1000, 0).U8(1).Raw(RED).U8(1).Raw(RED),
-         "split of a single pixel"},
-        {"split of a split single pixel",
-         DsxFile(2, 1, RGB_BITS).U8(0).U8(0).U8(1).Raw(RED).U8(1).Raw(RED),
-         "split of a single pixel"},
+         DsxFile(4, 1, RGB_BITS).U8(0).U8(9).U8(0xFC).Raw(RED).U8(1).Raw(BLUE), RUN},
+        {"split pixel", DsxFile(1, 1, RGB_BITS).Fill(1000, 0).U8(1).Raw(RED).U8(1).Raw(RED), SPLIT},
+        {"split split pixel", DsxFile(2, 1, RGB_BITS).Raw({0, 0, 1}).Raw(RED).U8(1).Raw(RED),
+         SPLIT},
     };
     for (u8 bits : {0, 8, 16, 31, 33, 48})
         cases.push_back({"bits " + std::to_string(bits),
@@ -223,8 +181,8 @@ TEST(DsxRejects, HeaderLimitsUnknownOpcodesAndPacketsPastTheirRegion) {
     EXPECT_TRUE(Accepts(DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFB).Raw(RED))); // a run of 4 fits
 }
 
-// Each file is complete; only its index decides whether it is valid: the index byte (shifted
-// into the top bits of a packed byte) between the given bytes, a 2-pixel region.
+// Complete 2-pixel files where only the index decides: the index byte (shifted into the top
+// bits of a packed byte) between the given bytes.
 TEST(DsxRejects, IndexesPastTheirPalette) {
     const struct {
         const char* name;
@@ -249,8 +207,7 @@ TEST(DsxRejects, IndexesPastTheirPalette) {
             EXPECT_EQ(Accepts(file), index == c.last) << c.name << " index " << index;
         }
     }
-    // Any global index into an empty global palette.
-    EXPECT_FALSE(Accepts(DsxFile(1, 1, RGB_BITS).U8(7).U8(0)));
+    EXPECT_FALSE(Accepts(DsxFile(1, 1, RGB_BITS).U8(7).U8(0))); // into an empty global palette
 }
 
 } // namespace

@@ -1,6 +1,4 @@
-// The LoadProcs: decoding an opened file from its current position to its end, and refusing
-// files beyond the size limit without reading them into memory whole.
-#include <GL/gl.h>
+// The LoadProcs: an opened file from its current position to its end, within the size limit.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -22,9 +20,8 @@ using File = std::unique_ptr<FILE, int (*)(FILE*)>;
 File Opened(const ByteVector& junk, const ByteVector& bytes) {
     File file(tmpfile(), fclose);
     if (!file) return file;
-    // An empty vector's data may be null, which fwrite must not get.
-    if (!junk.empty()) fwrite(junk.data(), 1, junk.size(), file.get());
-    if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), file.get());
+    for (const ByteVector* part : {&junk, &bytes})
+        if (!part->empty()) fwrite(part->data(), 1, part->size(), file.get()); // data may be null
     fflush(file.get());
     fseek(file.get(), long(junk.size()), SEEK_SET);
     return file;
@@ -33,8 +30,7 @@ File Opened(const ByteVector& junk, const ByteVector& bytes) {
 const ByteVector TGA_GREY_2X1 = {0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 8, 0x20, 40, 80};
 const ByteVector JUNK = {'j', 'u', 'n', 'k'};
 
-// The fuzzers' seed files are small valid pictures of every kind the decoders read. Behind junk
-// in an opened file, each loads from the current position to the picture its bytes decode to.
+// Each fuzz seed picture, behind junk in an opened file, loads as its bytes decode.
 TEST(ImageLoad, EverySeedFileLoadsFromTheCurrentPosition) {
     const std::tuple<const char*, LoadProc, DecodeProc> kinds[] = {
         {"dsx", LoadDSX, DecodeDSX}, {"tga", LoadTGA, DecodeTGA}, {"bmp", LoadBMP, DecodeBMP}};
@@ -57,7 +53,6 @@ TEST(ImageLoad, EverySeedFileLoadsFromTheCurrentPosition) {
         }
         EXPECT_GE(files, 4) << folder;
     }
-
     // Damage and no file at all are failures that leave no pixels.
     Decoded bad(LoadTGA, Opened({}, JUNK).get());
     EXPECT_FALSE(bad.Ok());
