@@ -2,41 +2,26 @@
 #include <GL/gl.h>
 
 #include "game/shell/resources.h"
-#include "graphics/texture.h"
+#include "tests/game/scene/scene_fixture.h"
 #include "tests/game/weapons/weapons_fixture.h"
 #include "tests/support/gl_context.h"
 
-namespace {
-constexpr u16 WHITE_SIZE = 4;
-} // namespace
-
-class WeaponsGLTest : public WeaponsTest {
+class CrosshairGLTest : public WeaponsTest {
   protected:
     void SetUp() override {
         GLTestEnsureContext();
         WeaponsTest::SetUp();
-        std::vector<u8> pixels(WHITE_SIZE * WHITE_SIZE * 4, 255);
-        glGenTextures(1, &texture_.name);
-        glBindTexture(GL_TEXTURE_2D, texture_.name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, WHITE_SIZE, WHITE_SIZE, 0, GL_RGBA,
-                     GL_UNSIGNED_BYTE, pixels.data());
-        texture_.width = texture_.height = WHITE_SIZE;
-        res.gameCursorTexture = res.disruptorTexture = &texture_;
+        res.gameCursorTexture = res.disruptorTexture = UniformTexture(4, 255, 255);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        GLTestClear(0, 0, 0);
     }
     void TearDown() override {
         res.gameCursorTexture = res.disruptorTexture = nullptr;
-        glDeleteTextures(1, &texture_.name);
         WeaponsTest::TearDown();
     }
-    Texture texture_{};
 };
 
-TEST_F(WeaponsGLTest, CrosshairTintAndGlowFollowTheMountsInArc) {
+TEST_F(CrosshairGLTest, CrosshairTintAndGlowFollowTheMountsInArc) {
     struct Case {
         int shipClass;
         f32 dx, dy;

@@ -1,44 +1,17 @@
 // The navigation console's drawing read back from pixels: corner buttons in the HUD colour
 // (brighter under the pointer while the console key is held) and the speed and limit bands.
 #include <cmath>
-#include <cstdio>
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
-#include "engine/utils.h"
 #include "engine/input.h"
-#include "graphics/texture.h"
+#include "engine/utils.h"
 #include "game/shell/bindings.h"
 #include "game/shell/consoles.h"
 #include "game/shell/resources.h"
 #include "game/sim/objects.h"
-#include "tests/support/gl_context.h"
-#include "tests/support/test_dir.h"
+#include "tests/game/scene/scene_fixture.h"
 
 namespace {
-constexpr int SHEET_SIDE = 8;
-constexpr u32 FILTER_NEAREST = 0x2600;
 constexpr int TOLERANCE = 3;
-
-// A uniform 32-bit TGA, rows top first.
-void WriteUniformTGA(const std::string& path, u8 grey, u8 alpha) {
-    u8 header[18] = {0, 0, 2};
-    header[12] = SHEET_SIDE;
-    header[14] = SHEET_SIDE;
-    header[16] = 32;
-    header[17] = 0x28;
-    std::vector<u8> pixels(SHEET_SIDE * SHEET_SIDE * 4);
-    for (size_t i = 0; i < pixels.size(); i += 4) {
-        pixels[i] = pixels[i + 1] = pixels[i + 2] = grey;
-        pixels[i + 3] = alpha;
-    }
-    FILE* f = fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    fwrite(header, 1, sizeof header, f);
-    fwrite(pixels.data(), 1, pixels.size(), f);
-    fclose(f);
-}
 
 // The colour a packed colour leaves over the black background at the given alpha.
 RGBA Over(u32 packed, f32 alpha) {
@@ -52,69 +25,53 @@ RGBA DialPixel(f32 degrees, f32 radius) {
                        int(std::lround(498.72 - std::sin(a) * radius)));
 }
 
-class HudGLTest : public ::testing::Test {
+class HudGLTest : public SceneGLTest {
   protected:
-    void SetUp() override {
-        GLTestEnsureContext();
-        ResetSimulation();
-        for (KeyBinding& b : keyBindings) b = KeyBinding{{200, 0, 0}, 1};
-        res = GameResources{};
-        SetMousePos(400, 300);
+    // Every console sheet as one uniform white picture.
+    static void DrawWithSheet(u8 alpha) {
+        hud.navTexture = hud.tacticalTexture = hud.powerTexture = UniformTexture(8, 255, alpha);
         GLTestClear(0, 0, 0);
+        DrawNavConsole();
     }
-    // Every console sheet as one uniform picture.
-    void UseSheet(u8 grey, u8 alpha) {
-        std::string path = dir.File(std::to_string(grey) + "_" + std::to_string(alpha) + ".tga");
-        WriteUniformTGA(path, grey, alpha);
-        Texture* sheet = glLoadTexture(path.c_str(), FILTER_NEAREST);
-        ASSERT_NE(sheet, nullptr);
-        hud.navTexture = hud.tacticalTexture = hud.powerTexture = sheet;
-    }
-    TempDir dir;
 };
 
 TEST_F(HudGLTest, CornerButtonsTakeTheHudColourAndLightUpUnderThePointer) {
-    UseSheet(255, 255);
     res.hudColor = MakeRGB(200, 40, 160);
-    DrawNavConsole();
-    EXPECT_TRUE(ColorNear(GLTestPixel(797, 505), Over(res.hudColor, 200 / 255.0f), TOLERANCE))
-        << GLTestPixel(797, 505);
-    EXPECT_TRUE(ColorNear(GLTestPixel(670, 592), Over(res.hudColor, 200 / 255.0f), TOLERANCE));
-
-    keyBindings[ACTION_CONSOLE] = KeyBinding{{0, 0, 0}, 0}; // no keys: always held
+    const RGBA normal = Over(res.hudColor, 200 / 255.0f), lit = Over(res.hudColor, 1.0f);
     SetMousePos(797, 505);
-    GLTestClear(0, 0, 0);
-    DrawNavConsole();
-    EXPECT_TRUE(ColorNear(GLTestPixel(797, 505), Over(res.hudColor, 1.0f), TOLERANCE))
-        << GLTestPixel(797, 505);
-    EXPECT_TRUE(ColorNear(GLTestPixel(670, 592), Over(res.hudColor, 200 / 255.0f), TOLERANCE));
+    for (bool held : {false, true}) {
+        if (held) keyBindings[ACTION_CONSOLE] = KeyBinding{{0, 0, 0}, 0}; // no keys: always held
+        DrawWithSheet(255);
+        EXPECT_TRUE(ColorNear(GLTestPixel(797, 505), held ? lit : normal, TOLERANCE))
+            << held << " " << GLTestPixel(797, 505);
+        EXPECT_TRUE(ColorNear(GLTestPixel(670, 592), normal, TOLERANCE)) << held;
+    }
 }
 
+// See-through console art: only the bands show.
 TEST_F(HudGLTest, SpeedBandFollowsTheSpeedAndTheLimitBandTheEngines) {
-    UseSheet(255, 0); // see-through art: only the bands show
     Ship& ship = *world.playerShip;
     const RGBA blue = Over(MakeRGB(50, 93, 171), 215 / 255.0f);
     const RGBA red = Over(MakeRGB(240, 0, 0), 215 / 255.0f);
     const RGBA black{0, 0, 0, 255};
+    struct Case {
+        f32 degrees, radius;
+        RGBA want;
+    };
+    auto expect = [](const char* what, std::initializer_list<Case> cases) {
+        for (const Case& c : cases)
+            EXPECT_TRUE(ColorNear(DialPixel(c.degrees, c.radius), c.want, TOLERANCE))
+                << what << " at " << c.degrees << ": " << DialPixel(c.degrees, c.radius);
+    };
     ship.impulseSpeed = ship.shipClass->maxSpeed * 0.5f; // the band reaches 74.4 degrees
-    DrawNavConsole();
-    EXPECT_TRUE(ColorNear(DialPixel(40, 70.5f), blue, TOLERANCE)) << DialPixel(40, 70.5f);
-    EXPECT_TRUE(ColorNear(DialPixel(90, 70.5f), black, TOLERANCE)) << DialPixel(90, 70.5f);
-    EXPECT_TRUE(ColorNear(DialPixel(-15, 70.5f), black, TOLERANCE));
-    EXPECT_TRUE(ColorNear(DialPixel(120, 72), black, TOLERANCE));
-
+    DrawWithSheet(0);
+    expect("ahead", {{40, 70.5f, blue}, {90, 70.5f, black}, {-15, 70.5f, black}, {120, 72, black}});
     ship.impulseSpeed = ship.shipClass->maxReverse * 0.5f; // reverse: down to -26.9 degrees
     ship.engineFactor = 0.5f;                              // ahead beyond 75 is out of reach
-    GLTestClear(0, 0, 0);
-    DrawNavConsole();
-    EXPECT_TRUE(ColorNear(DialPixel(-15, 70.5f), blue, TOLERANCE)) << DialPixel(-15, 70.5f);
-    EXPECT_TRUE(ColorNear(DialPixel(40, 70.5f), black, TOLERANCE));
-    EXPECT_TRUE(ColorNear(DialPixel(120, 72), red, TOLERANCE)) << DialPixel(120, 72);
-    EXPECT_TRUE(ColorNear(DialPixel(60, 72), black, TOLERANCE)) << DialPixel(60, 72);
-
-    ship.warpFactor = 1.0f; // at warp the dial shows no bands
-    GLTestClear(0, 0, 0);
-    DrawNavConsole();
-    EXPECT_TRUE(ColorNear(DialPixel(120, 72), black, TOLERANCE));
+    DrawWithSheet(0);
+    expect("reverse", {{-15, 70.5f, blue}, {40, 70.5f, black}, {120, 72, red}, {60, 72, black}});
+    ship.warpFactor = 1.0f;
+    DrawWithSheet(0);
+    expect("at warp no bands", {{120, 72, black}});
 }
 } // namespace

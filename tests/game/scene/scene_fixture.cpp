@@ -2,6 +2,7 @@
 #include "tests/game/scene/scene_fixture.h"
 
 #include <GL/gl.h>
+#include <map>
 #include <vector>
 
 #include "engine/input.h"
@@ -15,16 +16,14 @@
 namespace {
 constexpr u16 SPRITE_PIXELS = 64;
 constexpr u16 SHEET_PIXELS = 512;
+} // namespace
 
-struct WhiteTextures {
-    Texture sprite{};
-    Texture sheet{};
-};
-WhiteTextures white;
-
-void MakeWhite(Texture* texture, u16 size) {
-    if (texture->name) return;
-    std::vector<u8> pixels(size_t(size) * size * 4, 255);
+Texture* UniformTexture(u16 size, u8 grey, u8 alpha) {
+    static std::map<u32, Texture> made; // kept for the run: the context outlives every test
+    Texture& texture = made[u32(size) << 16 | u32(grey) << 8 | alpha];
+    if (texture.name) return &texture;
+    std::vector<u8> pixels(size_t(size) * size * 4, grey);
+    for (size_t i = 3; i < pixels.size(); i += 4) pixels[i] = alpha;
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -33,20 +32,19 @@ void MakeWhite(Texture* texture, u16 size) {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                  pixels.data());
     glBindTexture(GL_TEXTURE_2D, 0);
-    *texture = Texture{size, size, name};
+    texture = Texture{size, size, name};
+    return &texture;
 }
-} // namespace
 
 void SceneGLTest::SetUp() {
     GLTestEnsureContext();
-    MakeWhite(&white.sprite, SPRITE_PIXELS);
-    MakeWhite(&white.sheet, SHEET_PIXELS);
     ResetSimulation();
     ResetInputState();
     keyBindings[ACTION_CONSOLE] = KeyBinding{{u8(CONSOLE_KEY)}, 1};
     SetMousePos(400, 300);
-    for (int i = 0; i < SHIP_CLASS_COUNT; i++) world.shipClasses[i].sprite = &white.sprite;
-    hud.tacticalTexture = &white.sheet;
+    for (int i = 0; i < SHIP_CLASS_COUNT; i++)
+        world.shipClasses[i].sprite = UniformTexture(SPRITE_PIXELS, 255, 255);
+    hud.tacticalTexture = UniformTexture(SHEET_PIXELS, 255, 255);
     GLTestClear(0, 0, 0);
 }
 

@@ -1,5 +1,5 @@
-// Shared set-up for the scene tests: a fresh battle with white sprites and a white console
-// sheet (so drawn colours are the tints themselves), black frames and scene rendering.
+// Shared set-up for the in-flight drawing tests: a fresh battle with white sprites and a white
+// console sheet (so drawn colours are the tints themselves), black frames and scene rendering.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -25,5 +25,7 @@ class SceneGLTest : public ::testing::Test {
     TempDir dir;
 };
 
+// A square texture of one grey and alpha, made once per kind.
+Texture* UniformTexture(u16 size, u8 grey, u8 alpha);
 // Lit: some colour channel above the threshold.
 bool LitAt(int x, int y, int threshold = 8);

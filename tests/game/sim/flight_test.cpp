@@ -2,6 +2,7 @@
 // their refusals.
 #include <cmath>
 
+#include "game/shell/bindings.h"
 #include "game/shell/consoles.h"
 #include "game/sim/flight.h"
 #include "game/sim/power.h"
@@ -57,10 +58,16 @@ TEST_F(SimTest, TurnRateStopsRisingAtTheImpulseAndWarpLimits) {
     }
 }
 
-TEST_F(SimTest, StrafeCapsAtAnEighthOfTopSpeedAndRestStaysExactlyStill) {
-    ship().strafeInput = 1;
-    Fly(3.0f);
-    EXPECT_FLOAT_EQ(ship().strafeSpeed, 125.0f);
+TEST_F(SimTest, StrafeAndZoomKeysStopAtTheirLimitsAndRestStaysExactlyStill) {
+    Hold(ACTION_STRAFE_RIGHT, 'X');
+    Hold(ACTION_ZOOM_OUT, 'Z');
+    for (int i = 0; i < 60; ++i) {
+        UpdateControls(0.05f);
+        ShipUpdate(&ship(), 0.05f);
+    }
+    EXPECT_FLOAT_EQ(ship().strafeSpeed, 125.0f) << "an eighth of top speed";
+    EXPECT_EQ(systems.zoomTarget, 3000.0f);
+    EXPECT_EQ(systems.zoom, 3000.0f);
     SetUp();
     Fly(10.0f);
     EXPECT_EQ(ship().velX, 0.0f);
