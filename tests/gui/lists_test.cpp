@@ -101,6 +101,13 @@ TEST_F(ListTest, ShiftClickMarksARangeInMultiSelectLists) {
     EXPECT_TRUE(IsItemSelected(list, 3));
     Ctrl('A');
     for (int i = 0; i < 6; i++) EXPECT_TRUE(IsItemSelected(list, i));
+    ClickAt(120, RowY(5)); // unmarks the last item, which stays current
+    SetPropertyValue("list", "MultiSelect", 0);
+    TakeEvents();
+    Key(VK_DOWN); // down on the last item stays on it, and selects it again
+    EXPECT_EQ(GetSelected(list), 5);
+    EXPECT_TRUE(IsItemSelected(list, 5));
+    EXPECT_EQ(TakeEvents(), Lines{"select 5"});
 }
 
 TEST_F(ListTest, ItemsCanBeInsertedRemovedAndCleared) {
