@@ -9,48 +9,37 @@
 #include "game/shell/consoles.h"
 #include "game/sim/objects.h"
 #include "game/sim/power.h"
-#include "gui/sheet.h"
 #include "tests/game/hud/hud_fixture.h"
 
 using ConsoleTest = HudTest;
 
-TEST_F(ConsoleTest, NavigationHitTestAtTheRegionBoundaries) {
-    struct RimCase {
-        f32 degrees, radius;
-        i32 id;
-    };
+TEST_F(ConsoleTest, HitTestsAtTheRegionBoundaries) {
     // Degrees from the right horizontal, clockwise: the lever arc ends at -30, rim button 7
     // begins at -28 and the eight buttons are 18.3 degrees each.
-    const RimCase rim[] = {{-29.0f, 70, 1}, {-27.9f, 70, 7}, {-9.6f, 70, 8},
-                           {0.0f, 66, 8},   {46.0f, 74, 11}, {117.9f, 70, 14},
-                           {118.2f, 70, 1}, {-90.0f, 70, 1}, {-29.0f, 64, 0}};
-    for (const RimCase& c : rim) {
+    const struct {
+        f32 degrees, radius;
+        i32 id;
+    } rim[] = {{-29.0f, 70, 1},  {-27.9f, 70, 7}, {-9.6f, 70, 8},  {0.0f, 66, 8},  {46.0f, 74, 11},
+               {117.9f, 70, 14}, {118.2f, 70, 1}, {-90.0f, 70, 1}, {-29.0f, 64, 0}};
+    for (const auto& c : rim) {
         f32 x, y;
         DialPointFromRight(c.degrees, c.radius, &x, &y);
         EXPECT_EQ(NavHitTest(x, y), c.id) << c.degrees << " deg at " << c.radius;
     }
-    struct PointCase {
+    // The corners: navigation on the right, tactical on the left.
+    const struct {
         f32 x, y;
         i32 id;
-    };
-    const PointCase corner[] = {{790, 464, 2}, {790, 509, 2}, {790, 510, 3}, {770, 530, 3},
-                                {670, 590, 6}, {709, 595, 6}, {790, 560, 4}, {760, 590, 4},
-                                {770, 575, 4}, {765, 560, 3}, {730, 595, 5}, {661, 590, 0},
-                                {790, 463, 0}, {698, 520, 0}};
-    for (const PointCase& c : corner) EXPECT_EQ(NavHitTest(c.x, c.y), c.id) << c.x << ", " << c.y;
-}
-
-TEST_F(ConsoleTest, TacticalHitTestAtTheRegionBoundaries) {
-    struct PointCase {
-        f32 x, y;
-        i32 id;
-    };
-    const PointCase cases[] = {{10, 464, 25}, {10, 509, 25}, {91, 590, 29}, {138, 590, 29},
-                               {10, 560, 27}, {40, 590, 27}, {30, 575, 27}, {35, 560, 26},
-                               {60, 595, 28}, {30, 530, 26}, {139, 590, 0}, {10, 463, 0},
-                               {102, 520, 0}};
-    for (const PointCase& c : cases)
-        EXPECT_EQ(TacticalHitTest(c.x, c.y), c.id) << c.x << ", " << c.y;
+    } corners[] = {{790, 464, 2}, {790, 509, 2}, {790, 510, 3},  {770, 530, 3}, {670, 590, 6},
+                   {709, 595, 6}, {790, 560, 4}, {760, 590, 4},  {770, 575, 4}, {765, 560, 3},
+                   {730, 595, 5}, {661, 590, 0}, {790, 463, 0},  {698, 520, 0}, {10, 464, 25},
+                   {10, 509, 25}, {91, 590, 29}, {138, 590, 29}, {10, 560, 27}, {40, 590, 27},
+                   {30, 575, 27}, {35, 560, 26}, {60, 595, 28},  {30, 530, 26}, {139, 590, 0},
+                   {10, 463, 0},  {102, 520, 0}};
+    for (const auto& c : corners) {
+        i32 hit = c.x < 400 ? TacticalHitTest(c.x, c.y) : NavHitTest(c.x, c.y);
+        EXPECT_EQ(hit, c.id) << c.x << ", " << c.y;
+    }
 }
 
 TEST_F(ConsoleTest, LeverFollowsPressAndDragWithinTheEngineLimit) {
@@ -58,26 +47,18 @@ TEST_F(ConsoleTest, LeverFollowsPressAndDragWithinTheEngineLimit) {
         f32 theta;
         f32 lever;
     };
-    const Case presses[] = {{149.9f, 1.0f}, {-54.9f, -1.0f}, {75.0f, 0.5f}, {-27.5f, -0.5f}};
+    // The 2-degree gap at 151 before rim button 7 starts a drag without moving the lever.
+    const Case presses[] = {
+        {149.9f, 1.0f}, {-54.9f, -1.0f}, {75.0f, 0.5f}, {-27.5f, -0.5f}, {151.0f, 0.0f}};
+    f32 x, y;
     for (const Case& c : presses) {
         hud = HudState{};
-        f32 x, y;
         DialPointFromLeft(c.theta, 70, &x, &y);
         MouseTo(x, y);
         NavPress();
         EXPECT_EQ(hud.hudHotId, HOT_LEVER) << c.theta;
         EXPECT_NEAR(hud.speedLever, c.lever, 0.002f) << c.theta;
     }
-
-    // The 2-degree gap before rim button 7 starts a drag without moving the lever.
-    hud = HudState{};
-    f32 x, y;
-    DialPointFromLeft(151.0f, 70, &x, &y);
-    MouseTo(x, y);
-    NavPress();
-    EXPECT_EQ(hud.hudHotId, HOT_LEVER);
-    EXPECT_EQ(hud.speedLever, 0.0f);
-
     world.playerShip->engineFactor = 0.5f;
     const Case drags[] = {{149.0f, 0.5f}, {-70.0f, -0.5f}, {30.0f, 0.2f}, {-80.0f, 0.2f}};
     for (const Case& c : drags) {
@@ -90,7 +71,7 @@ TEST_F(ConsoleTest, LeverFollowsPressAndDragWithinTheEngineLimit) {
     DialPointFromLeft(100.0f, 70, &x, &y);
     MouseTo(x, y);
     NavDrag();
-    EXPECT_NEAR(hud.speedLever, 0.2f, 0.002f); // no drag without a press
+    EXPECT_NEAR(hud.speedLever, 0.2f, 0.002f) << "no drag without a press";
 }
 
 TEST_F(ConsoleTest, ReleaseAfterSlidingOffAButtonStillActs) {

@@ -16,6 +16,7 @@
 #include "graphics/texture.h"
 #include "gui/gui.h"
 #include "tests/graphics/text/dsf_builder.h"
+#include "tests/support/fake_platform.h"
 
 std::vector<u8> LocBytes(const Texts& entries) {
     std::vector<u8> out = {u8(entries.size()), u8(entries.size() >> 8)};
@@ -75,11 +76,18 @@ void WriteFonts() {
 }
 
 void ShellTest::SetUp() {
+    fake::Reset();
     ResetLoopState();
     ResetInputState();
     SetClientSize(VIRTUAL_WIDTH, VIRTUAL_HEIGHT);
     InitGUI();
     memset(keyBindings, 0, sizeof keyBindings);
+}
+
+void ShellTest::ClickAt(int x, int y) {
+    WndProc(fake::MouseMove(x, y));
+    WndProc(fake::Button(SYSMSG_LBUTTONDOWN));
+    WndProc(fake::Button(SYSMSG_LBUTTONUP));
 }
 
 void ShellTest::TearDown() {

@@ -22,11 +22,13 @@ void WriteBindings(const std::vector<KeyBinding>& records, size_t bytes);
 // The nine font sizes, each file's line height its size and its scale the stored draw scale.
 void WriteFonts();
 
-// A fresh folder as the current one, engine input and loop state reset, the GUI, and every shell
-// table empty; the shell's state is released again afterwards.
+// On the scripted platform: a fresh folder as the current one, engine input and loop state
+// reset, the GUI, and every shell table empty; the shell's state is released again afterwards.
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
+    // A left click fed through the window procedure as the platform would deliver it.
+    static void ClickAt(int x, int y);
     TempDir dir;
 };

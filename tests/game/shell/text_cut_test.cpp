@@ -44,18 +44,19 @@ TEST_F(TextCutTest, LocalisedFormatsAreCutBetweenCharactersAndStopThere) {
     struct Case {
         size_t capacity;
         const char* format;
-        const char* arg;
+        const char* args[3];
         const char* expected;
     };
     const Case cases[] = {
-        {2, "\xCF\xAD%s", "", ""},                      // a character of the format itself
-        {5, "ab%sc", "\xC3\xA9\xC3\xA9", "ab\xC3\xA9"}, // an argument's, nothing after it
-        {4, "ab%sc", "\xC3\xA9\xC3\xA9", "ab"},
-        {6, "%s", "\x80\x80\x80\x80\x80\x80\x80", "\x80\x80\x80\x80\x80"}, // no characters to keep
+        {2, "\xCF\xAD%s", {""}, ""},                      // a character of the format itself
+        {5, "ab%sc", {"\xC3\xA9\xC3\xA9"}, "ab\xC3\xA9"}, // an argument's, nothing after it
+        {4, "ab%sc", {"\xC3\xA9\xC3\xA9"}, "ab"},
+        {6, "%s", {"\x80\x80\x80\x80\x80\x80\x80"}, "\x80\x80\x80\x80\x80"}, // no characters
+        {8, "%s+%s+%s", {"a", "b", "c"}, "a+b+c"}, // all three arguments, uncut
     };
     for (const Case& c : cases) {
         char out[8];
-        FormatLoc(out, c.capacity, c.format, c.arg);
+        FormatLoc(out, c.capacity, c.format, c.args[0], c.args[1], c.args[2]);
         EXPECT_STREQ(out, c.expected) << c.capacity << " " << c.format;
     }
 }
