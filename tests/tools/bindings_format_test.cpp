@@ -1,26 +1,18 @@
-// Key-binding tables and their readable source: action and key names, chords, exact round
-// trips and refused input.
+// Key-binding tables and their readable source: names, chords, round trips and refused input.
 #include <gtest/gtest.h>
 
 #include "tools/assettool/bindings_format.h"
 
 namespace {
 
+// A second "Up" (100) is written back as "Key 100".
 KeyNames EnglishSample() {
+    const std::pair<int, const char*> named[] = {
+        {'W', "W"},         {'S', "S"},    {38, "Up"},     {230, "Mouse Left"}, {241, "Left Shift"},
+        {243, "Left Ctrl"}, {253, "Ctrl"}, {255, "Shift"}, {107, "Num +"},      {187, "="},
+        {221, "+"},         {60, "+ +"},   {100, "Up"}};
     std::vector<std::string> names(KEY_CODES);
-    names['W'] = "W";
-    names['S'] = "S";
-    names[38] = "Up";
-    names[230] = "Mouse Left";
-    names[241] = "Left Shift";
-    names[243] = "Left Ctrl";
-    names[253] = "Ctrl";
-    names[255] = "Shift";
-    names[107] = "Num +";
-    names[187] = "=";
-    names[221] = "+";
-    names[60] = "+ +";
-    names[100] = "Up"; // a second "Up": written back as "Key 100"
+    for (auto [code, name] : named) names[size_t(code)] = name;
     return KeyNames(names);
 }
 
