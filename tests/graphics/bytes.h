@@ -1,8 +1,8 @@
 // Test files built byte by byte: a little-endian buffer builder and writing the result out.
 #pragma once
 
+#include <bit>
 #include <cstdio>
-#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -13,27 +13,14 @@ using ByteVector = std::vector<u8>;
 
 class Bytes {
   public:
-    Bytes& U8(u32 value) {
-        data_.push_back(u8(value));
-        return *this;
-    }
+    Bytes& U8(u32 value) { return Raw({u8(value)}); }
     Bytes& U16(u32 value) { return U8(value).U8(value >> 8); }
     Bytes& U32(u32 value) { return U16(value).U16(value >> 16); }
-    Bytes& F32(f32 value) {
-        u32 bits;
-        memcpy(&bits, &value, sizeof bits);
-        return U32(bits);
-    }
-    Bytes& Raw(std::initializer_list<u8> bytes) {
-        data_.insert(data_.end(), bytes);
-        return *this;
-    }
+    Bytes& F32(f32 value) { return U32(std::bit_cast<u32>(value)); }
+    Bytes& Raw(std::initializer_list<u8> bytes) { return Raw(ByteVector(bytes)); }
+    Bytes& Fill(size_t count, u8 value) { return Raw(ByteVector(count, value)); }
     Bytes& Raw(const ByteVector& bytes) {
         data_.insert(data_.end(), bytes.begin(), bytes.end());
-        return *this;
-    }
-    Bytes& Fill(size_t count, u8 value) {
-        data_.insert(data_.end(), count, value);
         return *this;
     }
     const ByteVector& Data() const { return data_; }
@@ -47,7 +34,6 @@ class Bytes {
 inline bool WriteBytes(const std::string& path, const ByteVector& bytes) {
     FILE* f = fopen(path.c_str(), "wb");
     if (!f) return false;
-    // An empty vector's data may be null, which fwrite must not get.
     bool ok = bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return fclose(f) == 0 && ok;
 }

@@ -1,10 +1,8 @@
-// The 2D primitives under a real GL context: the projection mode, state left as found, the
-// geometry of rectangles, rounded rectangles, circles, ellipses and the glow by pixels, and
-// textured quads.
+// The 2D primitives under a real GL context: projection mode, state left as found, shapes by
+// pixels, and textured quads.
 #include <array>
 #include <functional>
 #include <string>
-#include <tuple>
 
 #include "engine/window.h"
 #include "graphics/draw2d.h"
@@ -17,27 +15,18 @@ using Draw2DTest = GraphicsGLTest;
 const RGBA BLACK{0, 0, 0, 255};
 const RGBA WHITE{255, 255, 255, 255};
 
-using Matrix = std::array<GLfloat, 16>;
-// The matrices, stack depths, matrix mode, texture binding, texturing and depth test.
-using GLState = std::tuple<Matrix, Matrix, GLint, GLint, GLint, GLint, bool, bool>;
-
+// The two matrices, then stack depths, matrix mode, texture binding, texturing and depth test.
+using GLState = std::vector<GLfloat>;
 GLState CurrentState() {
-    Matrix projection, modelview;
-    GLint projectionDepth, modelviewDepth, mode, binding;
-    glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelview.data());
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &projectionDepth);
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &modelviewDepth);
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &binding);
-    return {projection,
-            modelview,
-            projectionDepth,
-            modelviewDepth,
-            mode,
-            binding,
-            glIsEnabled(GL_TEXTURE_2D),
-            glIsEnabled(GL_DEPTH_TEST)};
+    GLState state(32);
+    glGetFloatv(GL_PROJECTION_MATRIX, &state[0]);
+    glGetFloatv(GL_MODELVIEW_MATRIX, &state[16]);
+    for (GLenum e : {GL_PROJECTION_STACK_DEPTH, GL_MODELVIEW_STACK_DEPTH, GL_MATRIX_MODE,
+                     GL_TEXTURE_BINDING_2D, GL_TEXTURE_2D, GL_DEPTH_TEST}) {
+        state.push_back(0);
+        glGetFloatv(e, &state.back());
+    }
+    return state;
 }
 
 // Every primitive, with arguments that draw something on screen.
@@ -129,10 +118,9 @@ TEST_F(Draw2DTest, RectanglesLinesAndPointsInTheCurrentColour) {
     ExpectLit({{300, 300}, {500, 500}}, {{300, 310}, {505, 500}});
 }
 
-// The corner radius is roundness times the shorter side's half, roundness clamped to 0..1.
+// The corner radius is roundness (clamped to 0..1) times the shorter side's half.
 TEST_F(Draw2DTest, RoundRectCornersFollowTheShorterSide) {
-    // 100 x 20 with roundness 1: w * 0.5 = 50 is more than half the height, so r = 10; the
-    // straight top edge starts 10 units in, the side band is lit at mid-height.
+    // 100 x 20, roundness 1: r = 10; the top edge starts 10 in, the side is lit at mid-height.
     glFillRoundRect(100, 100, 100, 20, 1.0f);
     ExpectLit({{150, 110}, {112, 101}, {187, 118}, {100, 110}}, {{100, 100}, {199, 119}});
     // A tall box takes r from its width: 40 x 200 with roundness 0.5 gives r = 10.
@@ -141,7 +129,6 @@ TEST_F(Draw2DTest, RoundRectCornersFollowTheShorterSide) {
     // Below 0: sharp corners.
     glFillRoundRect(500, 100, 100, 20, -1.0f);
     ExpectLit({{500, 100}, {599, 119}});
-
     int w = 0, h = 0;
     GLTestClear(0, 0, 0);
     glFillRoundRect(100, 100, 100, 60, 1.0f);
@@ -149,17 +136,14 @@ TEST_F(Draw2DTest, RoundRectCornersFollowTheShorterSide) {
     GLTestClear(0, 0, 0);
     glFillRoundRect(100, 100, 100, 60, 3.0f);
     EXPECT_EQ(GLTestReadAll(&w, &h), one);
-
-    // The outline follows the fill: hollow, its corner an arc of r = 20, lit on the top-left
-    // arc 45 degrees from its centre (120.5, 120.5).
+    // The outline is hollow, its top-left corner an arc of r = 20 round (120.5, 120.5).
     GLTestClear(0, 0, 0);
     glDrawRoundRect(100.5f, 100.5f, 100, 40, 1.0f);
     ExpectLit({{150, 100}, {100, 120}, {106, 106}}, {{150, 120}, {101, 101}});
 }
 
 TEST_F(Draw2DTest, CircleSegmentsFollowTheRadiusWhenNotGiven) {
-    // Five segments for radius 10 (0 asks for radius / 2): a pentagon with a corner at the
-    // top, so its bottom edge lies above where a round disc would end.
+    // Radius 10 with 0 segments gives radius / 2: a pentagon, its bottom edge above a disc's.
     glFillCircle(400, 300, 10, 0);
     ExpectLit({{399, 290}, {399, 306}}, {{399, 309}});
     // Six given segments: a hexagon, corners at the top and bottom, flat sides at 86.6.
@@ -177,14 +161,11 @@ TEST_F(Draw2DTest, EllipsesHaveAtLeast32Segments) {
     // Asked for 8: a point 96 units out between two octagon corners would be outside.
     glFillEllipse(400, 300, 100, 100, 8);
     ExpectLit({{436, 211}});
-
     GLTestClear(0, 0, 0);
     glDrawEllipse(400.5f, 300.5f, 150, 50, 0);
     ExpectLit({{550, 300}, {400, 250}}, {{400, 300}});
 }
 
-// Textured quads: the four flip codes, source rectangles and their limits, and the texture
-// binding and texturing switch left as the caller had them.
 constexpr TestPixel RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255}, BLUE{0, 0, 255, 255},
     YELLOW{255, 255, 0, 255};
 
@@ -201,18 +182,12 @@ class TextureDrawTest : public GraphicsGLTest {
         patterned = LoadTexture("pattern8.tga", pattern, GL_NEAREST);
         ASSERT_TRUE(texture && patterned);
     }
-    // The colours in the top-left, top-right, bottom-left and bottom-right quarters of a
-    // 100 x 100 quad drawn at (100, 100).
+    // The colours of the four quarters, top row first, of a 100 x 100 quad at (100, 100).
     std::array<RGBA, 4> Quarters(u16 flip) {
         GLTestClear(0, 0, 0);
         glDrawTexture(100, 100, 100, 100, texture, nullptr, flip);
         return {GLTestPixel(125, 125), GLTestPixel(175, 125), GLTestPixel(125, 175),
                 GLTestPixel(175, 175)};
-    }
-    // Each screen pixel (x, y) shows the pattern's texel (tx, ty).
-    void ExpectTexels(std::initializer_list<std::array<int, 4>> cases) {
-        for (auto [x, y, tx, ty] : cases)
-            EXPECT_EQ(GLTestPixel(x, y), ToRGBA(pattern.At(tx, ty))) << "at " << x << "," << y;
     }
     Texture* texture = nullptr;
     Texture* patterned = nullptr;
@@ -233,12 +208,13 @@ TEST_F(TextureDrawTest, SourceRectangleSelectsTexels) {
     // Integer rectangles work the same; none means the whole texture.
     glDrawTextureRect(200, 0, 20, 20, patterned, glTempRect(6, 6, 2, 2));
     glDrawTextureRect(100, 0, 80, 80, patterned, nullptr);
-    ExpectTexels({{5, 5, 1, 2},
-                  {15, 5, 2, 2},
-                  {15, 15, 2, 3},
-                  {215, 15, 7, 7},
-                  {175, 75, 7, 7},
-                  {105, 5, 0, 0}});
+    for (auto [x, y, tx, ty] : std::initializer_list<std::array<int, 4>>{{5, 5, 1, 2},
+                                                                         {15, 5, 2, 2},
+                                                                         {15, 15, 2, 3},
+                                                                         {215, 15, 7, 7},
+                                                                         {175, 75, 7, 7},
+                                                                         {105, 5, 0, 0}})
+        EXPECT_EQ(GLTestPixel(x, y), ToRGBA(pattern.At(tx, ty))) << "at " << x << "," << y;
     glDrawTexture(300, 300, 50, 50, nullptr, nullptr, FLIP_NONE); // no texture: nothing
     glDrawTextureRect(300, 300, 50, 50, nullptr, nullptr);
     EXPECT_FALSE(Lit(325, 325));

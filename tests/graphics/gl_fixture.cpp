@@ -2,9 +2,6 @@
 #include "tests/graphics/gl_fixture.h"
 
 #include <cstdio>
-#include <cstring>
-
-#include "graphics/images/decoders.h"
 
 namespace {
 bool WriteDecodable(const std::string& path, const TestImage& image) {
@@ -32,13 +29,6 @@ Texture* GraphicsGLTest::LoadTexture(const std::string& name, const TestImage& i
 
 Surface* GraphicsGLTest::LoadSurface(const std::string& name, const TestImage& image, u32 filter) {
     return WriteDecodable(name, image) ? glLoadSurface(name.c_str(), filter) : nullptr;
-}
-
-int GraphicsGLTest::LogCount(const std::string& text) const {
-    std::string log = dir.Read("vaelor.log");
-    int count = 0;
-    for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) count++;
-    return count;
 }
 
 bool Lit(int x, int y, int threshold) {
@@ -111,13 +101,4 @@ GLint TextureParameter(u32 name, GLenum parameter) {
     glBindTexture(GL_TEXTURE_2D, name);
     glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value);
     return value;
-}
-
-::testing::AssertionResult HoldsImage(u32 name, const TestImage& image) {
-    std::vector<u8> texels = ReadTexture(name, GL_RGBA);
-    if (texels.size() != image.pixels.size() * sizeof(TestPixel))
-        return ::testing::AssertionFailure() << "texture of " << texels.size() << " bytes";
-    if (memcmp(texels.data(), image.pixels.data(), texels.size()) != 0)
-        return ::testing::AssertionFailure() << "texels differ from the image";
-    return ::testing::AssertionSuccess();
 }

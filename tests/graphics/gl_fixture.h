@@ -1,5 +1,4 @@
-// Shared set-up for the graphics GL tests: the engine's window and context, a temporary
-// working folder (log and image files), a black frame, and pixel and texture read-back helpers.
+// The graphics GL tests' set-up (context, temporary folder, black frame) and read-back helpers.
 #pragma once
 
 #include <GL/gl.h>
@@ -19,12 +18,10 @@ class GraphicsGLTest : public ::testing::Test {
   protected:
     void SetUp() override;
 
-    // Writes the image as a TGA file and loads it. The file is decoded once beforehand: a
-    // failing load would report through a message box, which blocks under X.
+    // Writes the image as a TGA file and loads it; the file is decoded first, as a failing load
+    // would show a message box, which blocks under X.
     Texture* LoadTexture(const std::string& name, const TestImage& image, u32 filter);
     Surface* LoadSurface(const std::string& name, const TestImage& image, u32 filter);
-
-    int LogCount(const std::string& text) const;
 
     TempDir dir;
 };
@@ -37,8 +34,7 @@ inline RGBA ToRGBA(const TestPixel& p) {
     return RGBA{p.r, p.g, p.b, 255};
 }
 
-// Lit: anything but the black the fixture clears to or, with a threshold, some colour channel
-// above it.
+// Not the black the fixture clears to or, with a threshold, some channel above it.
 bool Lit(int x, int y, int threshold = -1);
 void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark = {},
                int threshold = -1);
@@ -46,8 +42,8 @@ void ExpectColour(RGBA colour, std::initializer_list<Point> points, int toleranc
 // Pixels of the whole client area with any colour in them.
 int LitPixelCount();
 
-// Compares the w x h client area at (x, y) with want(i, j), pixel by pixel; returns the number
-// of pixels that differ by more than tolerance and reports the first few.
+// How many pixels of the w x h area at (x, y) differ from want(i, j) by more than tolerance
+// (the first few are reported).
 int CompareArea(int x, int y, int w, int h, const std::function<TestPixel(int, int)>& want,
                 int tolerance);
 int CompareWithImage(int x, int y, const TestImage& image, int tolerance);
@@ -56,5 +52,3 @@ int CompareWithImage(int x, int y, const TestImage& image, int tolerance);
 std::vector<u8> ReadTexture(u32 name, u32 format);
 GLint TextureLevelParameter(u32 name, int level, GLenum parameter);
 GLint TextureParameter(u32 name, GLenum parameter);
-// The texture's level 0 holds exactly the image (RGBA).
-::testing::AssertionResult HoldsImage(u32 name, const TestImage& image);

@@ -1,5 +1,4 @@
-// Test pictures and the image files made from them: recognisable patterns, TGA files in both
-// row orders, and single-colour DSX files.
+// Test pictures and the TGA and single-colour DSX files made from them.
 #pragma once
 
 #include <string>
@@ -10,9 +9,7 @@
 
 struct TestPixel {
     u8 r, g, b, a;
-    bool operator==(const TestPixel& o) const {
-        return r == o.r && g == o.g && b == o.b && a == o.a;
-    }
+    bool operator==(const TestPixel&) const = default;
 };
 
 struct TestImage {
@@ -23,8 +20,7 @@ struct TestImage {
     TestPixel& At(int x, int y) { return pixels[size_t(y) * width + x]; }
 };
 
-// Every pixel differs from its neighbours in every channel, so any blend of two pixels or
-// any off-by-one in position shows.
+// Every pixel differs from its neighbours in every channel: any blend or off-by-one shows.
 TestImage PatternImage(int width, int height, bool alpha = false);
 TestImage SolidImage(int width, int height, TestPixel color, bool alpha = false);
 

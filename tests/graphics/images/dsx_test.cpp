@@ -1,6 +1,7 @@
 // DSX decoding from crafted files: every coding, the split rule, runs, and damaged files.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "tests/graphics/images/image_bytes.h"
