@@ -27,14 +27,9 @@ struct DeviceState {
     char version[VERSION_SIZE] = "0.0";
     u32 pool[SOUND_POOL_SIZE] = {};
     i16 poolCount = 0;
+    u32 liveSources = 0; // made by NewSource and not yet freed: what a long run watches
 };
 DeviceState al;
-
-void DeleteSource(u32 source) {
-    ALuint name = source;
-    alSourceStop(name);
-    alDeleteSources(1, &name);
-}
 
 void RemoveFromPool(i16 index) {
     for (i16 i = index; i + 1 < al.poolCount; i++) al.pool[i] = al.pool[i + 1];
@@ -42,7 +37,7 @@ void RemoveFromPool(i16 index) {
 }
 
 void EmptyPool() {
-    for (i16 i = 0; i < al.poolCount; i++) DeleteSource(al.pool[i]);
+    for (i16 i = 0; i < al.poolCount; i++) FreeSource(al.pool[i]);
     al.poolCount = 0;
 }
 
@@ -55,6 +50,7 @@ void CloseDevice() {
     al.context = nullptr;
     al.device = nullptr;
     al.renderSamples = nullptr;
+    al.liveSources = 0; // every source went with the context
 }
 
 } // namespace
@@ -131,6 +127,7 @@ void FinishStart() {
     alGetError();
     alcGetError(al.device);
     al.poolCount = 0;
+    al.liveSources = 0;
     LogWrite("OpenAL initialized successfully");
     ResetStreams();
     ResetMusic();
@@ -162,7 +159,7 @@ u32 PlaySoundBuffer(u32 buffer) {
     // 0 (never loaded) and INVALID_HANDLE (failed to load) are no sound at all.
     if (!al.context || buffer == 0 || buffer == INVALID_HANDLE) return INVALID_HANDLE;
     if (al.poolCount == SOUND_POOL_SIZE) {
-        DeleteSource(al.pool[0]);
+        FreeSource(al.pool[0]);
         RemoveFromPool(0);
     }
     u32 source = NewSource();
@@ -181,7 +178,21 @@ u32 NewSource() {
     alGetError();
     ALuint source = 0;
     alGenSources(1, &source);
-    return alGetError() == AL_NO_ERROR ? u32(source) : INVALID_HANDLE;
+    if (alGetError() != AL_NO_ERROR) return INVALID_HANDLE;
+    al.liveSources++;
+    return u32(source);
+}
+
+void FreeSource(u32 source) {
+    if (!al.context || source == INVALID_HANDLE) return;
+    ALuint name = source;
+    alSourceStop(name);
+    alDeleteSources(1, &name);
+    if (al.liveSources > 0) al.liveSources--;
+}
+
+u32 LiveSourceCount() {
+    return al.liveSources;
 }
 
 u16 SoundPoolCount() {
@@ -201,7 +212,7 @@ void ReleaseFinishedSounds() {
             i++;
             continue;
         }
-        DeleteSource(al.pool[i]);
+        FreeSource(al.pool[i]);
         RemoveFromPool(i);
     }
 }

@@ -25,6 +25,11 @@ const char* GetALVersion(); // "major.minor", "0.0" after a failed start
 u32 PlaySoundBuffer(u32 buffer);
 // A source the caller owns and deletes (INVALID_HANDLE when none can be made).
 u32 NewSource();
+// Stops and deletes a source made by NewSource.
+void FreeSource(u32 source);
+// Sources made by NewSource and not yet freed (one-shots, streams and game-held loops alike);
+// 0 without a device.
+u32 LiveSourceCount();
 
 u16 SoundPoolCount();
 u32 SoundPoolSource(u16 index); // oldest first; INVALID_HANDLE past the end

@@ -139,10 +139,7 @@ void ReleaseBuffers(StreamSlot& s) {
 
 void CloseSlot(StreamSlot& s) {
     ReleaseBuffers(s);
-    if (s.source != INVALID_HANDLE) {
-        ALuint name = s.source;
-        alDeleteSources(1, &name);
-    }
+    FreeSource(s.source);
     if (!s.finished) VorbisClose(&s.vorbis);
     ForgetSlot(s);
 }
@@ -237,10 +234,8 @@ u32 OpenStream(const char* path) {
     ForgetSlot(s);
     s.inUse = true;
     s.finished = true; // no decoder yet
-    alGetError();
-    ALuint source = 0;
-    alGenSources(1, &source);
-    const char* error = ALFailed() ? "no OpenAL source can be made" : nullptr;
+    u32 source = NewSource();
+    const char* error = source == INVALID_HANDLE ? "no OpenAL source can be made" : nullptr;
     if (!error) s.source = source;
     if (!error && !GenerateBuffers(s)) error = "no OpenAL buffer can be made";
     if (error) {

@@ -1,22 +1,56 @@
 #!/usr/bin/env bash
-# A long scripted flight that watches the game's resources: resident memory and open file
-# descriptors sampled every minute while the player's hands keep flying, firing, warping,
-# cloaking and chatting; then the game must still quit cleanly.
-#   soak_flight.sh [minutes]      (the game from build/dist, under its own X server)
+# A long scripted flight that watches the game's resources while the player's hands keep flying,
+# firing, warping, cloaking and chatting: every minute the resident memory (split into heap-like
+# anonymous and file-backed pages) and open file descriptors from /proc, and the game's own
+# resource line (GL textures, OpenAL sources, heap in use), which it writes every ten seconds
+# when VAELOR_RESOURCE_LOG is set. Then the game must still quit cleanly.
+#   soak_flight.sh [minutes]      (the game from $BUILD_DIR/dist, default build/dist, under its
+#                                  own X server)
+# The baseline is minute 1: by then every round's feature has been used at least twice, so
+# first-use allocations (sounds, textures, shaders, JIT code) are behind it.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 MINUTES=${1:-10}
+MAX_GROWTH_PERCENT=1
 . "$ROOT/scripts/player.sh"
 play_own_xvfb 1024x768 "$0" "$MINUTES"
 play_scratch_copy "${BUILD_DIR:-$ROOT/build}/dist"
+export VAELOR_RESOURCE_LOG=1
+
+status_kb() { awk -v k="$1:" '$1 == k {print $2}' "/proc/$PLAY_PID/status"; }
+
+# The game's latest resource line, e.g. "12 textures, 3 sources, heap 9000 kB in use, ...".
+resources() {
+  grep -a "Resources: " "$PLAY_DIR/vaelor.log" | tail -n1 | sed 's/.*Resources: //'
+}
 
 sample() {
   local rss fds
-  rss=$(awk '/VmRSS/{print $2}' "/proc/$PLAY_PID/status")
+  rss=$(status_kb VmRSS)
   fds=$(ls "/proc/$PLAY_PID/fd" | wc -l)
-  echo "soak: minute $1: resident ${rss} kB, ${fds} open files"
+  echo "soak: minute $1: resident ${rss} kB (anon $(status_kb RssAnon), file" \
+    "$(status_kb RssFile)), ${fds} open files; $(resources)"
+  SAMPLES+=("$1 $rss $fds $(resources | sed 's/ kB held//; s/[^0-9 ]//g')")
 }
 
+# Minute 1 against the last sample: resident growth within MAX_GROWTH_PERCENT, and the same
+# open files, textures and sources.
+verdict() {
+  printf '%s\n' "${SAMPLES[@]}" | awk -v max="$MAX_GROWTH_PERCENT" '
+    $1 == 1 { base = $0; rss = $2; fds = $3; tex = $4; src = $5 }
+    { last = $0; lrss = $2; lfds = $3; ltex = $4; lsrc = $5 }
+    END {
+      if (!rss) { print "soak: too short for a verdict"; exit 0 }
+      growth = (lrss - rss) * 100 / rss
+      printf "soak: resident %+.2f %% from minute 1; open files %d -> %d; textures %d -> %d;" \
+        " sources %d -> %d\n", growth, fds, lfds, tex, ltex, src, lsrc
+      ok = growth <= max && fds == lfds && tex == ltex && src == lsrc
+      print ok ? "soak: steady" : "soak: GROWING"
+      exit ok ? 0 : 1
+    }'
+}
+
+SAMPLES=()
 play_start
 play_click 470 328
 menu_start
@@ -33,3 +67,4 @@ sample "$MINUTES"
 play_key Escape
 play_expect_exit 0
 echo "soak: quit cleanly"
+verdict

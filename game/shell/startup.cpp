@@ -15,6 +15,7 @@
 #include "game/shell/loc.h"
 #include "game/shell/menu.h"
 #include "game/shell/music_gate.h"
+#include "game/shell/resource_log.h"
 #include "game/shell/resources.h"
 #include "game/sim/objects.h"
 #include "graphics/gl_setup.h"
@@ -75,6 +76,7 @@ int GameMain() {
     Load();
     firstFrames = FirstFrames{};
     AddTimer(NoteFirstFrames, EVERY_FRAME);
+    StartResourceLog();
     RunMainLoop();
     ReleaseGameData();
     return 0;

@@ -1,0 +1,60 @@
+// The live source count that long runs watch: every source NewSource makes is counted until it
+// is freed, whether a one-shot sound, a stream's or one the caller keeps, and none outlives the
+// device.
+#include <AL/al.h>
+
+#include "audio/loop_source.h"
+#include "tests/audio/audio_fixture.h"
+#include "tests/audio/sound_files.h"
+
+using namespace sound;
+
+namespace {
+u32 ToneBuffer(double seconds) {
+    std::vector<int16_t> pcm;
+    for (float v : Sine(seconds, 22050, 1, 440, 0.5)) pcm.push_back(int16_t(v * 32767));
+    ALuint buffer = 0;
+    alGenBuffers(1, &buffer);
+    alBufferData(buffer, AL_FORMAT_MONO16, pcm.data(), ALsizei(pcm.size() * 2), 22050);
+    return buffer;
+}
+} // namespace
+
+using SourceCountTest = AudioTest;
+
+TEST_F(SourceCountTest, OneShotsAndOwnSourcesCountUntilFreed) {
+    u32 longTone = ToneBuffer(3.0);
+    for (int i = 0; i <= SOUND_POOL_SIZE; i++) PlaySoundBuffer(longTone);
+    EXPECT_EQ(LiveSourceCount(), u32(SOUND_POOL_SIZE)) << "the oldest made room for the 33rd";
+    u32 own = NewSource();
+    ASSERT_NE(own, INVALID_HANDLE);
+    EXPECT_EQ(LiveSourceCount(), SOUND_POOL_SIZE + 1u);
+    FreeSource(own);
+    FreeSource(INVALID_HANDLE);
+    EXPECT_FALSE(alIsSource(own));
+    EXPECT_EQ(LiveSourceCount(), u32(SOUND_POOL_SIZE));
+
+    DestroyAL();
+    EXPECT_EQ(LiveSourceCount(), 0u) << "every source goes with the device";
+    ASSERT_TRUE(InitAL(nullptr));
+    u32 shortTone = ToneBuffer(0.05);
+    PlaySoundBuffer(shortTone);
+    PlaySoundBuffer(shortTone);
+    EXPECT_EQ(LiveSourceCount(), 2u);
+    EXPECT_TRUE(FramesUntil([] { return LiveSourceCount() == 0; })) << "finished sounds freed";
+}
+
+TEST_F(SourceCountTest, StreamsAndLoopsCountUntilClosedOrTheDeviceGoes) {
+    ASSERT_TRUE(WriteOgg("song.ogg", Sine(0.5, 22050, 1, 440, 0.5), {1, 22050, 0.2f}));
+    ASSERT_TRUE(WriteFile("broken.ogg", std::string(3000, '\x33')));
+    ASSERT_NE(OpenStream("song.ogg"), INVALID_HANDLE);
+    EXPECT_EQ(OpenStream("broken.ogg"), INVALID_HANDLE);
+    EXPECT_EQ(LiveSourceCount(), 1u) << "a failed open frees the source it made";
+    ASSERT_NE(StartLoopSource(ToneBuffer(1.0)), INVALID_HANDLE);
+    EXPECT_EQ(LiveSourceCount(), 2u);
+    CloseAllStreams();
+    EXPECT_EQ(LiveSourceCount(), 1u);
+    DestroyAL();
+    EXPECT_EQ(LiveSourceCount(), 0u);
+    ASSERT_TRUE(InitAL(nullptr));
+}
