@@ -2,18 +2,18 @@
 // the scripted platform, and an OpenAL device (the null backend plays silently in real time).
 #pragma once
 
-#include <algorithm>
+#include <AL/al.h>
 #include <chrono>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "audio/audio.h"
+#include "tests/audio/sound_files.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/test_dir.h"
 
+using namespace sound;
 using Lines = std::vector<std::string>;
 
 // The log's lines without their time stamps.
@@ -31,6 +31,13 @@ inline void SleepMs(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+// An integer property of an OpenAL source.
+inline ALint SourceInt(u32 source, ALenum what) {
+    ALint value = -1;
+    alGetSourcei(source, what, &value);
+    return value;
+}
+
 class AudioTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -39,24 +46,21 @@ class AudioTest : public ::testing::Test {
     }
     void TearDown() override { DestroyAL(); }
 
-    Lines Log() const { return LogTexts(dir); }
     // What follows the prefix on each log line that starts with it.
     Lines LoggedAfter(const std::string& prefix) const {
         Lines rests;
-        for (const std::string& line : Log())
+        for (const std::string& line : LogTexts(dir))
             if (line.rfind(prefix, 0) == 0) rests.push_back(line.substr(prefix.size()));
         return rests;
     }
     // Runs frames (UpdateStreams every 10 ms of real time) until done() or the time is up.
     template <typename Done> bool FramesUntil(Done done, int timeoutMs = 3000) {
-        for (int waited = 0; waited <= timeoutMs; waited += FRAME_MS) {
+        for (int waited = 0; waited <= timeoutMs; waited += 10, SleepMs(10)) {
             UpdateStreams();
             if (done()) return true;
-            SleepMs(FRAME_MS);
         }
         return false;
     }
 
-    static constexpr int FRAME_MS = 10;
     TempDir dir;
 };

@@ -10,26 +10,21 @@
 using namespace sound;
 
 namespace {
-
 const char* Parse(const std::string& file, WavInfo* info) {
     return ParseWAV(reinterpret_cast<const uint8_t*>(file.data()), file.size(), info);
 }
-
 std::string Fmt(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits, uint16_t align = 0) {
     return Chunk("fmt ", FmtBody(tag, channels, rate, bits, align));
 }
-
 // Coding, channels, bits, block align, rate, bytes of samples, loop.
 using Layout = std::tuple<int, int, int, int, uint32_t, uint32_t, int>;
 Layout LayoutOf(const WavInfo& w) {
     return {w.coding, w.channels, w.bitsPerSample, w.blockAlign, w.frequency, w.size, w.loop};
 }
-
 // A file whose chunk or RIFF size at `offset` is replaced.
 std::string WithSize(std::string file, size_t offset, uint32_t size) {
     return file.replace(offset, 4, U32(size));
 }
-
 } // namespace
 
 TEST(ParseWAVTest, AcceptedLayouts) {
@@ -45,17 +40,14 @@ TEST(ParseWAVTest, AcceptedLayouts) {
         {"stereo 16-bit", PcmWav(2, 44100, 16, 300), {WAV_PCM, 2, 16, 4, 44100, 1200, 0}},
         {"quad", PcmWav(4, 48000, 16, 10), {WAV_PCM, 4, 16, 8, 48000, 80, 0}},
         {"5.1", PcmWav(6, 48000, 16, 10), {WAV_PCM, 6, 16, 12, 48000, 120, 0}},
-        {"6.1", PcmWav(7, 48000, 16, 10), {WAV_PCM, 7, 16, 14, 48000, 140, 0}},
         {"7.1", PcmWav(8, 48000, 16, 10), {WAV_PCM, 8, 16, 16, 48000, 160, 0}},
         {"no format chunk: mono 16-bit at 22050",
          Riff(Chunk("data", std::string(64, '\x01'))),
          {WAV_PCM, 1, 16, 2, 22050, 64, 0}},
-        // An odd-sized data chunk is followed by its pad byte, then the next chunk is found.
-        {"odd data, then a loop",
+        {"odd data, its pad byte, then a loop",
          Riff(Fmt(1, 1, 8000, 8) + Chunk("data", std::string(7, 'x')) + Chunk("smpl", smpl)),
          {WAV_PCM, 1, 8, 1, 8000, 7, 1}},
-        // Unknown chunks are stepped over; a trailing partial frame is left out.
-        {"unknown chunk, partial frame",
+        {"unknown chunk stepped over, partial frame left out",
          Riff(Chunk("LIST", "abc") + Fmt(1, 2, 8000, 16) + Chunk("data", std::string(10, 'y'))),
          {WAV_PCM, 2, 16, 4, 8000, 8, 0}},
         {"extensible PCM",
@@ -67,8 +59,7 @@ TEST(ParseWAVTest, AcceptedLayouts) {
         {"MP3",
          Riff(Fmt(85, 2, 44100, 0, 1) + Chunk("data", std::string(99, 0))),
          {WAV_MP3, 2, 16, 1, 44100, 99, 0}},
-        // A RIFF size larger than the file is only a limit: the chunks that are there are read.
-        {"RIFF size past the end",
+        {"RIFF size past the end is only a limit",
          WithSize(PcmWav(1, 8000, 16, 50), 4, 0xFFFFFFFFu),
          {WAV_PCM, 1, 16, 2, 8000, 100, 0}},
     };
@@ -94,14 +85,12 @@ TEST(ParseWAVTest, RefusedFilesLeaveTheDefaultsAndNothingToPlay) {
     const std::pair<const char*, std::string> cases[] = {
         {"no channels", with(Fmt(1, 0, 44100, 16, 2))},
         {"three channels", with(Fmt(1, 3, 44100, 16))},
+        {"five channels", with(Fmt(1, 5, 44100, 16))},
         {"300 channels", with(Fmt(1, 300, 44100, 16))},
         {"rate 0", with(Fmt(1, 1, 0, 16))},
         {"absurd rate", with(Fmt(1, 1, 4000000000u, 16))},
-        {"0 bits", with(Fmt(1, 1, 44100, 0))},
         {"24 bits", with(Fmt(1, 1, 44100, 24))},
-        {"65535 bits", with(Fmt(1, 1, 44100, 65535, 2))},
         {"float samples", with(Fmt(3, 1, 44100, 32))},
-        {"ADPCM block of 0", with(Fmt(17, 1, 22050, 4, 0))},
         {"ADPCM block too small", with(Fmt(17, 2, 22050, 4, 12))},
         {"ADPCM with 3 channels", with(Fmt(17, 3, 22050, 4, 256))},
         {"short fmt", with(Chunk("fmt ", std::string(10, '\1')))},
@@ -116,7 +105,7 @@ TEST(ParseWAVTest, RefusedFilesLeaveTheDefaultsAndNothingToPlay) {
         SCOPED_TRACE(what);
         WavInfo w;
         EXPECT_NE(Parse(bytes, &w), nullptr);
-        EXPECT_EQ(w.samples, nullptr); // and the defaults: mono 16-bit at 22050, no samples
+        EXPECT_EQ(w.samples, nullptr);
         EXPECT_EQ(LayoutOf(w), Layout(WAV_PCM, 1, 16, 2, 22050, 0, 0));
     }
     WavInfo w;
@@ -127,25 +116,20 @@ TEST(ParseWAVTest, EveryTruncationAndCorruptionFailsCleanly) {
     std::string file =
         Riff(Fmt(1, 2, 8000, 16) + Chunk("LIST", "odd") + Chunk("data", std::string(40, 'z')) +
              Chunk("smpl", std::string(60, 0)));
-    WavInfo w;
-    for (size_t n = 0; n <= file.size(); n++) {
-        // Each prefix is copied to a block of its own size, so a read past it is a real overrun.
-        std::vector<uint8_t> prefix(file.begin(), file.begin() + long(n));
-        const char* error = ParseWAV(prefix.data(), prefix.size(), &w);
-        if (!error) {
-            ASSERT_GE(w.samples, prefix.data());
-            ASSERT_LE(w.samples + w.size, prefix.data() + prefix.size());
-        }
-    }
+    auto check = [](const std::vector<uint8_t>& bytes) {
+        WavInfo w;
+        if (ParseWAV(bytes.data(), bytes.size(), &w)) return;
+        EXPECT_GE(w.samples, bytes.data());
+        EXPECT_LE(w.samples + w.size, bytes.data() + bytes.size());
+        EXPECT_GT(w.size, 0u);
+        EXPECT_EQ(w.size % w.blockAlign, 0u);
+    };
+    // Each prefix is a block of its own size, so a read past it is a real overrun.
+    for (size_t n = 0; n <= file.size(); n++) check({file.begin(), file.begin() + long(n)});
     std::mt19937 random(1234);
     for (int round = 0; round < 2000; round++) {
         std::vector<uint8_t> bytes(file.begin(), file.end());
         for (int flips = 0; flips < 4; flips++) bytes[random() % bytes.size()] = uint8_t(random());
-        if (!ParseWAV(bytes.data(), bytes.size(), &w)) {
-            ASSERT_GE(w.samples, bytes.data());
-            ASSERT_LE(w.samples + w.size, bytes.data() + bytes.size());
-            ASSERT_GT(w.size, 0u);
-            ASSERT_EQ(w.size % w.blockAlign, 0u);
-        }
+        check(bytes);
     }
 }

@@ -12,12 +12,15 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/test_dir.h"
 
+using Lines = std::vector<std::string>;
+
 struct CallRecorder {
-    static std::vector<std::string>& Calls() {
-        static std::vector<std::string> calls;
+    static Lines& Calls() {
+        static Lines calls;
         return calls;
     }
     static void Add(const std::string& s) { Calls().push_back(s); }
+    static void Add(const char* what, u32 value) { Add(what + (" " + std::to_string(value))); }
 };
 
 class EngineFixture : public ::testing::Test {
@@ -31,6 +34,6 @@ class EngineFixture : public ::testing::Test {
         CallRecorder::Calls().clear();
     }
     void Send(const SysMessage& msg) { WndProc(msg); }
-    std::vector<std::string>& Calls() { return CallRecorder::Calls(); }
+    Lines& Calls() { return CallRecorder::Calls(); }
     TempDir dir;
 };

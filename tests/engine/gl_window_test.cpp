@@ -2,7 +2,6 @@
 // key, and a window that lost its map before its first frame.
 #include <GL/gl.h>
 #include <cstring>
-#include <filesystem>
 
 #include "engine/engine.h"
 #include "engine/input.h"
@@ -17,17 +16,6 @@
 #include <X11/Xlib.h>
 
 namespace {
-std::string ReadFile(const std::string& path) {
-    FILE* f = fopen(path.c_str(), "rb");
-    std::string s;
-    if (!f) return s;
-    char buf[65536];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    fclose(f);
-    return s;
-}
-
 // The top-level X window with this title, through a connection of the test's own.
 ::Window FindWindow(Display* display, const char* title) {
     ::Window root = DefaultRootWindow(display), parent = 0, *children = nullptr, found = 0;
@@ -58,25 +46,19 @@ TEST_F(GLWindowTest, ScreenshotHoldsTheDrawnFrame) {
     GLTestClear(0.2f, 0.4f, 0.6f);
     glScreenShot(dir.File("frame.bmp").c_str());
     glScreenShot(dir.File("frame.tga").c_str());
-    std::string bmp = ReadFile(dir.File("frame.bmp"));
+    std::string bmp = dir.Read("frame.bmp");
     ASSERT_EQ(bmp.size(), 54u + 2400u * 600u);
-    // Bottom-left pixel, stored blue, green, red.
-    EXPECT_NEAR(u8(bmp[54]), 153, 1);
-    EXPECT_NEAR(u8(bmp[55]), 102, 1);
-    EXPECT_NEAR(u8(bmp[56]), 51, 1);
-    std::string tga = ReadFile(dir.File("frame.tga"));
+    for (int i = 0; i < 3; i++) EXPECT_NEAR(u8(bmp[54 + i]), 153 - 51 * i, 1); // blue first
+    std::string tga = dir.Read("frame.tga");
     ASSERT_EQ(tga.size(), 18u + 3u * 800u * 600u);
     EXPECT_NEAR(u8(tga[18 + 3 * 1000]), 153, 1);
 }
 
 TEST_F(GLWindowTest, ScreenshotKeyCapturesTheNextFrameBeforeItsSwap) {
     TempDir dir;
-    std::string cwd = std::filesystem::current_path();
-    std::filesystem::current_path(dir.Path());
     ResetInputState();
     SetCallbackFn(CB_UPDATE, ClearToBlue);
-    // What the back buffer holds between frames is stale; the shot must show the frame drawn
-    // after the key, not this.
+    // The back buffer's stale content; the shot must show the frame drawn after the key.
     GLTestClear(1.0f, 0.0f, 0.0f);
     WndProc(SysMessage{SYSMSG_SYSKEYDOWN, VK_MENU, SysMakeKeyFlags(0x38, false, false)});
     WndProc(SysMessage{SYSMSG_SYSKEYDOWN, VK_SHIFT, SysMakeKeyFlags(0x2A, false, false)});
@@ -84,17 +66,14 @@ TEST_F(GLWindowTest, ScreenshotKeyCapturesTheNextFrameBeforeItsSwap) {
     DoFrame();
     SetCallback(CB_UPDATE, nullptr);
     ResetInputState();
-    std::string bmp = ReadFile("Screenshot001.bmp");
-    std::filesystem::current_path(cwd);
+    std::string bmp = dir.Read("Screenshot001.bmp");
     ASSERT_EQ(bmp.size(), 54u + 2400u * 600u);
     size_t centre = 54 + 300 * 2400 + 400 * 3;
     EXPECT_EQ(u8(bmp[centre]), 255); // blue
     EXPECT_EQ(u8(bmp[centre + 2]), 0);
 }
 
-// Whatever unmaps the new window before its first frame (a lost map request, another client),
-// the first frame shows it; once a frame has seen it on screen, an unmapped window is the
-// user's minimise and the swaps leave it so.
+// The first frame shows a window unmapped before it; later an unmapped window is a minimise.
 TEST_F(GLWindowTest, FirstFrameShowsAWindowThatLostItsMap) {
     CreateMainWindow(800, 600, 0);
     InitGL(0);

@@ -1,24 +1,9 @@
 // The log: its header, the time stamps, one shutdown, and a folder where it cannot be written.
 #include <filesystem>
-#include <sstream>
 
 #include "engine/engine.h"
 #include "engine/log.h"
 #include "tests/engine/engine_fixture.h"
-
-namespace {
-std::string Stamp(u32 ms) {
-    char out[32];
-    LogFormatTime(ms, out, sizeof out);
-    return out;
-}
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-} // namespace
 
 class LogTest : public EngineFixture {
   protected:
@@ -26,21 +11,25 @@ class LogTest : public EngineFixture {
 };
 
 TEST_F(LogTest, TimeStampsSplitHoursMinutesSeconds) {
-    EXPECT_EQ(Stamp(0), "[00:00:00]");
-    EXPECT_EQ(Stamp(75999), "[00:01:15]");
-    EXPECT_EQ(Stamp(36000000), "[10:00:00]");
-    EXPECT_EQ(Stamp(100u * 3600000u + 61000u), "[100:01:01]");
+    const std::pair<u32, std::string> cases[] = {{0, "[00:00:00]"},
+                                                 {75999, "[00:01:15]"},
+                                                 {36000000, "[10:00:00]"},
+                                                 {100u * 3600000u + 61000u, "[100:01:01]"}};
+    for (const auto& [ms, want] : cases) {
+        char out[32];
+        LogFormatTime(ms, out, sizeof out);
+        EXPECT_EQ(out, want);
+    }
 }
 
+// Stamps count from the start, not from the platform's tick.
 TEST_F(LogTest, LinesAreStampedFromTheStart) {
     fake::SetTime(5000);
     InitEngine("Test Title");
     fake::AdvanceTime(75000);
     LogWrite("after a while");
-    auto lines = Lines(dir.Read("vaelor.log"));
-    ASSERT_FALSE(lines.empty());
-    // Stamps count from the start, not from the platform's tick.
-    EXPECT_EQ(lines.back(), "[00:01:15] - after a while");
+    const std::string log = dir.Read("vaelor.log");
+    EXPECT_EQ(log.substr(log.rfind('\n', log.size() - 2) + 1), "[00:01:15] - after a while\n");
     EXPECT_STREQ(GetWindowTitle(), "Test Title");
 }
 
@@ -59,7 +48,6 @@ TEST_F(LogTest, ShutdownRunsOnceInItsOrderAndANewStartTruncates) {
     EXPECT_LT(window, gl);
     EXPECT_LT(gl, end);
     EXPECT_TRUE(IsEngineDestroyed());
-
     InitEngine(nullptr);
     EXPECT_EQ(dir.Read("vaelor.log").find("first run"), std::string::npos);
 }
@@ -78,8 +66,7 @@ TEST_F(LogTest, NullTitleKeepsTheTitleAndLongTitlesAreCut) {
     InitEngine(nullptr);
     EXPECT_STREQ(GetWindowTitle(), "Kept");
     DestroyEngine();
-    std::string longTitle(300, 'x');
-    InitEngine(longTitle.c_str());
+    InitEngine(std::string(300, 'x').c_str());
     EXPECT_EQ(std::string(GetWindowTitle()), std::string(127, 'x'));
 }
 
@@ -91,7 +78,6 @@ TEST_F(LogTest, AllocationListFreesAndForgets) {
         blocks.push_back(malloc(8));
         TrackAlloc(blocks.back());
     }
-    EXPECT_EQ(TrackedAllocCount(), before + 130);
     UntrackAlloc(blocks[5]);
     UntrackAlloc(blocks[5]); // absent now: ignored
     UntrackAlloc(reinterpret_cast<void*>(0x1234));

@@ -4,30 +4,9 @@
 
 namespace {
 std::vector<float> updates;
-int renders = 0;
-std::vector<std::string> order;
 int timerA = 0, timerB = 0;
-
-void OnUpdate(f32 dt) {
-    updates.push_back(dt);
-    order.push_back("update");
-}
-void OnRender() {
-    renders++;
-    order.push_back("render");
-}
-void OnTimer() {
-    order.push_back("timer");
-}
 void CountA() {
     timerA++;
-}
-void CountB() {
-    timerB++;
-}
-void AddsTimer() {
-    timerA++;
-    if (timerA == 1) AddTimer(CountB, 0.01f);
 }
 } // namespace
 
@@ -36,11 +15,15 @@ class LoopTest : public EngineFixture {
     void SetUp() override {
         EngineFixture::SetUp();
         updates.clear();
-        renders = 0;
-        order.clear();
         timerA = timerB = 0;
-        SetCallbackFn(CB_UPDATE, OnUpdate);
-        SetCallbackFn(CB_RENDER, OnRender);
+        SetCallbackFn<void(f32)>(CB_UPDATE, [](f32 dt) {
+            updates.push_back(dt);
+            CallRecorder::Add("update");
+        });
+        SetCallbackFn<void()>(CB_RENDER, [] { CallRecorder::Add("render"); });
+    }
+    void AddRecordingTimer() {
+        AddTimer([] { CallRecorder::Add("timer"); }, 0.001f);
     }
     // Runs one frame that ends `ms` after the previous one.
     void FrameAfter(u32 ms) {
@@ -76,45 +59,41 @@ TEST_F(LoopTest, FrameStepsClampStallsWrapsAndPauses) {
     }
 }
 
-TEST_F(LoopTest, FrameRunsUpdateRenderTimersThenSwapsAndPumps) {
-    AddTimer(OnTimer, 0.001f);
-    fake::PushMessage(fake::KeyDown('A'));
-    FrameAfter(10);
-    EXPECT_EQ(order, (std::vector<std::string>{"update", "render", "timer"}));
-    EXPECT_EQ(fake::Window().swaps, 1);
-    EXPECT_EQ(fake::PendingMessages(), 0u);
-    EXPECT_TRUE(IsKeyDown('A'));
-}
-
-TEST_F(LoopTest, MinimisedFramesOnlySleepAndPump) {
-    AddTimer(OnTimer, 0.001f);
-    SetMinimized(true);
-    fake::PushMessage(fake::KeyDown('B'));
-    FrameAfter(50);
-    EXPECT_TRUE(updates.empty());
-    EXPECT_EQ(renders, 0);
-    EXPECT_TRUE(order.empty());
-    EXPECT_EQ(fake::Window().swaps, 0);
-    EXPECT_EQ(fake::SleptMilliseconds(), 10u);
-    EXPECT_TRUE(IsKeyDown('B'));
-}
-
-TEST_F(LoopTest, PausedEngineSkipsUpdateButDrawsAndRunsTimers) {
-    AddTimer(OnTimer, 0.001f);
-    PauseEngine();
-    FrameAfter(20);
-    EXPECT_TRUE(updates.empty());
-    EXPECT_EQ(order, (std::vector<std::string>{"render", "timer"}));
+// A running frame updates, draws, runs timers, swaps and pumps; a paused one skips the update;
+// a minimised one only sleeps and pumps.
+TEST_F(LoopTest, FrameWorkFollowsTheEngineState) {
+    const struct {
+        bool paused, minimised;
+        Lines order;
+        int swaps;
+    } cases[] = {
+        {false, false, {"update", "render", "timer"}, 1},
+        {true, false, {"render", "timer"}, 1},
+        {false, true, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.order.size());
+        SetUp();
+        AddRecordingTimer();
+        if (c.paused) PauseEngine();
+        SetMinimized(c.minimised);
+        fake::PushMessage(fake::KeyDown('A'));
+        FrameAfter(20);
+        EXPECT_EQ(Calls(), c.order);
+        EXPECT_EQ(fake::Window().swaps, c.swaps);
+        EXPECT_EQ(fake::PendingMessages(), 0u);
+        EXPECT_TRUE(IsKeyDown('A'));
+        EXPECT_EQ(fake::SleptMilliseconds(), c.minimised ? 10u : 0u);
+    }
 }
 
 TEST_F(LoopTest, TimerTableHoldsTwoHundredFiftySixTimers) {
-    EXPECT_EQ(AddTimer(CountA, 1.0f), 0);
-    for (int i = 1; i < 256; i++) EXPECT_EQ(AddTimer(CountA, 1.0f), i);
+    for (int i = 0; i < 256; i++) EXPECT_EQ(AddTimer(CountA, 1.0f), i);
     EXPECT_EQ(AddTimer(CountA, 1.0f), INVALID_HANDLE);
     EXPECT_EQ(TimerCount(), 256);
 }
 
-TEST_F(LoopTest, TimerCarriesItsOvershootIntoTheNextPeriod) {
+TEST_F(LoopTest, TimerCarriesItsOvershootAndCatchesUpOncePerFrame) {
     AddTimer(CountA, 3.0f);
     std::vector<int> fired;
     for (int frame = 1; frame <= 10; frame++) {
@@ -124,21 +103,21 @@ TEST_F(LoopTest, TimerCarriesItsOvershootIntoTheNextPeriod) {
     }
     // 3.5 s at frame 5; the 0.5 s overshoot makes the next period end at frame 9 (6.3 s).
     EXPECT_EQ(fired, (std::vector<int>{5, 9}));
-}
-
-TEST_F(LoopTest, TimerFiresOncePerFrameWhileCatchingUp) {
+    SetUp();
     AddTimer(CountA, 0.1f);
     RunTimers(0.35f);
-    EXPECT_EQ(timerA, 1);
-    RunTimers(0.0f);
-    RunTimers(0.0f);
-    EXPECT_EQ(timerA, 3); // still behind: one call per frame until it has caught up
-    RunTimers(0.0f);
-    EXPECT_EQ(timerA, 3);
+    for (int want : {1, 2, 3, 3}) {
+        EXPECT_EQ(timerA, want); // behind: one call per frame until it has caught up
+        RunTimers(0.0f);
+    }
 }
 
 TEST_F(LoopTest, TimerAddedByATimerRunsInTheSamePass) {
-    AddTimer(AddsTimer, 0.05f);
+    AddTimer(
+        [] {
+            if (++timerA == 1) AddTimer([] { timerB++; }, 0.01f);
+        },
+        0.05f);
     RunTimers(0.1f);
     EXPECT_EQ(timerA, 1);
     EXPECT_EQ(timerB, 1);
@@ -150,10 +129,8 @@ TEST_F(LoopTest, SwitchesAndFloatParameters) {
     EXPECT_EQ(EngineGetf(ENGINE_TEXT_MARKUP), 0.0f);
     EngineSetf(ENGINE_TEXT_MARKUP, 1.0f);
     EXPECT_EQ(EngineGetf(ENGINE_TEXT_MARKUP), 1.0f);
-
     EngineSetf(ENGINE_DOUBLE_CLICK_TIME, 0.25f);
     EXPECT_FLOAT_EQ(EngineGetf(ENGINE_DOUBLE_CLICK_TIME), 0.25f);
-
     EngineEnable(3); // unknown ids are ignored
     EngineSetf(12, 5.0f);
     EXPECT_EQ(EngineGetf(12), 0.0f);

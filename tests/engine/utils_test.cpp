@@ -15,109 +15,91 @@ u32 Get32(const std::string& s, size_t at) {
 std::string Cwd() {
     return std::filesystem::current_path().string();
 }
+template <typename T> std::vector<T> Sorted(std::vector<T> values, u32 glType) {
+    SortByGLType(values.data(), u32(values.size()), glType);
+    return values;
+}
 } // namespace
 
 using UtilsTest = EngineFixture;
 
-TEST_F(UtilsTest, StrFormatRotatesFiveBuffers) {
+// Five buffers in turn, each cut at 1023 bytes; results can feed a further call.
+TEST_F(UtilsTest, StrFormatRotatesFiveCutBuffers) {
     const char* r[6];
     for (int i = 0; i < 6; i++) r[i] = StrFormat("value %d", i);
-    EXPECT_EQ(r[5], r[0]); // the sixth call reuses the oldest buffer
+    EXPECT_EQ(r[5], r[0]);
     EXPECT_STREQ(r[0], "value 5");
     for (int i = 1; i < 5; i++) EXPECT_STREQ(r[i], ("value " + std::to_string(i)).c_str());
-    // Results can feed a further StrFormat.
-    const char* a = StrFormat("%s", "left");
-    const char* b = StrFormat("%s", "right");
-    EXPECT_STREQ(StrFormat("%s-%s", a, b), "left-right");
-}
-
-TEST_F(UtilsTest, StrFormatCutsLongResults) {
-    std::string big(5000, 'q');
-    const char* out = StrFormat("%s", big.c_str());
-    EXPECT_EQ(strlen(out), 1023u);
-    const char* next = StrFormat("ok"); // the neighbouring buffer is untouched
-    EXPECT_STREQ(next, "ok");
+    EXPECT_STREQ(StrFormat("%s-%s", StrFormat("left"), StrFormat("right")), "left-right");
+    EXPECT_EQ(strlen(StrFormat("%s", std::string(5000, 'q').c_str())), 1023u);
+    EXPECT_STREQ(StrFormat("ok"), "ok"); // the neighbouring buffer is untouched
 }
 
 TEST_F(UtilsTest, PathExtensionRule) {
-    char ext[20];
-    PathExtension("Data/ship.DSX", ext);
-    EXPECT_STREQ(ext, "dsx");
-    PathExtension("archive.pak|inner.TGA", ext);
-    EXPECT_STREQ(ext, "tga");
-    PathExtension("noextension", ext);
-    EXPECT_STREQ(ext, "noextension");
-    PathExtension("file.abcdefghijklmnopqrstuvwxyz", ext);
-    EXPECT_EQ(strlen(ext), 19u);
-    PathExtension(nullptr, ext);
-    EXPECT_STREQ(ext, "");
+    const std::pair<const char*, std::string> cases[] = {
+        {"Data/ship.DSX", "dsx"},
+        {"archive.pak|inner.TGA", "tga"},
+        {"noextension", "noextension"},
+        {"file.abcdefghijklmnopqrstuvwxyz", "abcdefghijklmnopqrs"},
+        {nullptr, ""},
+    };
+    for (const auto& [path, want] : cases) {
+        char ext[20];
+        PathExtension(path, ext);
+        EXPECT_EQ(ext, want) << (path ? path : "null");
+    }
 }
 
 TEST_F(UtilsTest, EncodeUTF8WritesOneToFourBytes) {
     char buf[16] = "ab";
     EXPECT_EQ(EncodeUTF8(buf, 2, 'c'), 1);
     EXPECT_STREQ(buf, "abc");
-    EXPECT_EQ(EncodeUTF8(buf, 0, 0xE9), 2);
-    EXPECT_STREQ(buf, "\xC3\xA9");
-    EXPECT_EQ(EncodeUTF8(buf, 0, 0x20AC), 3);
-    EXPECT_STREQ(buf, "\xE2\x82\xAC");
-    EXPECT_EQ(EncodeUTF8(buf, 0, 0x1F680), 4);
-    EXPECT_STREQ(buf, "\xF0\x9F\x9A\x80");
+    const std::pair<u32, std::string> cases[] = {
+        {0xE9, "\xC3\xA9"}, {0x20AC, "\xE2\x82\xAC"}, {0x1F680, "\xF0\x9F\x9A\x80"}};
+    for (const auto& [code, bytes] : cases) {
+        EXPECT_EQ(EncodeUTF8(buf, 0, code), int(bytes.size())) << code;
+        EXPECT_EQ(buf, bytes) << code;
+    }
     char s[16] = "x";
     EXPECT_EQ(AppendUTF8(s, 0x17E), 2); // z with caron
     EXPECT_STREQ(s, "x\xC5\xBE");
 }
 
-TEST_F(UtilsTest, BmpRowsArePaddedToFourBytes) {
+TEST_F(UtilsTest, ScreenshotFilesHaveTheirLayouts) {
     const int w = 801, h = 600;
     std::vector<u8> rgb(size_t(w) * h * 3);
     for (size_t i = 0; i < rgb.size(); i++) rgb[i] = u8(i * 7);
     ASSERT_TRUE(WriteBMP24(dir.File("shot.bmp").c_str(), w, h, rgb.data()));
     std::string f = dir.Read("shot.bmp");
-    const u32 row = 2404;
+    const u32 row = 2404; // rows are padded to four bytes
     ASSERT_EQ(f.size(), 54u + row * h);
     EXPECT_EQ(Get32(f, 18), u32(w));
     EXPECT_EQ(Get32(f, 22), u32(h));
     // Row 1 (second from the bottom), last pixel: blue, green, red, then one zero pad byte.
-    size_t at = 54 + row * 1 + (w - 1) * 3;
-    size_t src = (size_t(w) * 1 + (w - 1)) * 3;
-    EXPECT_EQ(u8(f[at]), rgb[src + 2]);
-    EXPECT_EQ(u8(f[at + 1]), rgb[src + 1]);
-    EXPECT_EQ(u8(f[at + 2]), rgb[src]);
-    EXPECT_EQ(f[at + 3], 0);
+    size_t at = 54 + row * 1 + (w - 1) * 3, src = (size_t(w) * 1 + (w - 1)) * 3;
+    EXPECT_EQ(f.substr(at, 4),
+              (std::string{char(rgb[src + 2]), char(rgb[src + 1]), char(rgb[src]), '\0'}));
+
+    ASSERT_TRUE(WriteTGA24(dir.File("shot.tga").c_str(), 2, 1, rgb.data()));
+    const u8 tga[] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 24, 0};
+    std::string want(reinterpret_cast<const char*>(tga), 18);
+    for (int i : {2, 1, 0, 5, 4, 3}) want += char(rgb[i]); // blue, green, red
+    EXPECT_EQ(dir.Read("shot.tga"), want);
 }
 
-TEST_F(UtilsTest, TgaScreenshotLayout) {
-    const u8 rgb[] = {10, 20, 30, 40, 50, 60};
-    ASSERT_TRUE(WriteTGA24(dir.File("shot.tga").c_str(), 2, 1, rgb));
-    std::string f = dir.Read("shot.tga");
-    ASSERT_EQ(f.size(), 18u + 6u);
-    const u8 header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 24, 0};
-    EXPECT_EQ(f.substr(0, 18), std::string(reinterpret_cast<const char*>(header), 18));
-    EXPECT_EQ(f.substr(18), std::string("\x1E\x14\x0A\x3C\x32\x28"));
-}
-
-TEST_F(UtilsTest, ScreenshotOfUnknownTypeIsReported) {
+TEST_F(UtilsTest, ErrorsAreLoggedAndShownWithTheirLocation) {
     InitEngine(nullptr);
     glScreenShot("picture.png");
     glScreenShot(nullptr);
-    DestroyEngine();
-    std::string log = dir.Read("vaelor.log");
-    EXPECT_NE(log.find("[ERROR] Error in 'glScreenshot': Failed to save 'picture.png', only "
-                       "'*.bmp' and '*.tga' files are supported"),
-              std::string::npos);
-    EXPECT_NE(log.find("[ERROR] Error in 'glScreenShot': The Path cannot be NULL."),
-              std::string::npos);
-    EXPECT_FALSE(dir.Exists("picture.png"));
-}
-
-TEST_F(UtilsTest, ReportErrorCaptionsWithTheLocation) {
-    InitEngine(nullptr);
     ReportError("Something broke", "glLoadTexture");
     ReportError("No place", nullptr);
     DestroyEngine();
     std::string log = dir.Read("vaelor.log");
-    EXPECT_NE(log.find("[ERROR] Error in 'glLoadTexture': Something broke"), std::string::npos);
+    for (const char* line : {"[ERROR] Error in 'glScreenshot': Failed to save 'picture.png'",
+                             "[ERROR] Error in 'glScreenShot': The Path cannot be NULL.",
+                             "[ERROR] Error in 'glLoadTexture': Something broke"})
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    EXPECT_FALSE(dir.Exists("picture.png"));
     // The caption reaches the message box; without a GUI font the box only logs it.
     auto shown = [&](const std::string& caption, const std::string& text) {
         for (auto& b : fake::MessageBoxes())
@@ -146,11 +128,6 @@ TEST_F(UtilsTest, HitTestEdges) {
     EXPECT_TRUE(PointInRoundRect(0.5f, 0.5f, 0, 0, 100, 20, 0)); // square corners
 }
 
-template <typename T> std::vector<T> Sorted(std::vector<T> values, u32 glType) {
-    SortByGLType(values.data(), u32(values.size()), glType);
-    return values;
-}
-
 TEST_F(UtilsTest, SortByGLTypeSortsEachType) {
     EXPECT_EQ(Sorted<i32>({5, -3, 9, 0}, GL_INT), (std::vector<i32>{-3, 0, 5, 9}));
     EXPECT_EQ(Sorted<f32>({2.5f, -1.0f, 1e9f, -1e9f, 0.25f}, GL_FLOAT),
@@ -162,56 +139,43 @@ TEST_F(UtilsTest, SortByGLTypeSortsEachType) {
     EXPECT_EQ(Sorted<i32>({3, 1, 2}, GL_UNSIGNED_INT), (std::vector<i32>{3, 1, 2})); // untouched
 }
 
-TEST_F(UtilsTest, FolderScanListsMatchesAndReturns) {
+// A scan lists the matches (upper-case extensions too) and leaves the working folder as it was.
+TEST_F(UtilsTest, FolderScansListMatchesAndReturn) {
     std::filesystem::create_directories(dir.File("Data/Music"));
-    // A modder's upper-case extensions match too.
+    std::filesystem::create_directories(dir.File("Empty"));
     for (const char* n : {"b.ogg", "a.ogg", "notes.txt", "Track.OGG", "c.Ogg", "ogg.txt"})
         std::ofstream(dir.File(std::string("Data/Music/") + n)) << "x";
     InitEngine(nullptr);
-    std::string start = Cwd();
-    ASSERT_TRUE(OpenDir("Data/Music", "*.ogg"));
-    std::vector<std::string> names;
-    while (const char* n = NextDirEntry()) names.emplace_back(n);
-    CloseDir();
-    EXPECT_EQ(names, (std::vector<std::string>{"Track.OGG", "a.ogg", "b.ogg", "c.Ogg"}));
-    EXPECT_EQ(Cwd(), start);
-    DestroyEngine();
-}
-
-TEST_F(UtilsTest, FolderScanOfMissingOrEmptyFolder) {
-    std::filesystem::create_directories(dir.File("Empty"));
-    InitEngine(nullptr);
-    std::string start = Cwd();
+    const std::string start = Cwd();
+    const std::pair<const char*, Lines> cases[] = {
+        {"Data/Music", {"Track.OGG", "a.ogg", "b.ogg", "c.Ogg"}}, {"Empty", {}}};
+    for (const auto& [folder, want] : cases) {
+        ASSERT_TRUE(OpenDir(folder, "*.ogg"));
+        Lines names;
+        while (const char* n = NextDirEntry()) names.emplace_back(n);
+        if (want.empty()) {
+            EXPECT_EQ(Cwd(), start); // back as soon as nothing matched
+        }
+        CloseDir();
+        EXPECT_EQ(names, want);
+        EXPECT_EQ(Cwd(), start);
+    }
     EXPECT_FALSE(OpenDir("Missing", "*.ogg"));
     EXPECT_EQ(Cwd(), start);
-    ASSERT_TRUE(OpenDir("Empty", "*.ogg"));
-    EXPECT_EQ(NextDirEntry(), nullptr);
-    EXPECT_EQ(Cwd(), start); // back where it was as soon as nothing matched
-    CloseDir();
-    EXPECT_EQ(Cwd(), start);
     DestroyEngine();
 }
 
-// The swap's pacing when the driver does not wait for the display: each swap waits for the
-// next refresh after the one before; a late swap does not wait and counts again from itself.
+// Without a driver wait, each swap waits for the next refresh after the one before; a late swap
+// does not wait and counts again from itself.
 TEST(SwapPacing, WaitsForTheNextRefreshOnly) {
-    EXPECT_EQ(Sys_RefreshPeriodMs(60), 17u);
-    EXPECT_EQ(Sys_RefreshPeriodMs(144), 7u);
-    for (int unknown : {0, -1, 100000}) EXPECT_EQ(Sys_RefreshPeriodMs(unknown), 17u) << unknown;
-    struct Step {
-        uint32_t now, wait;
-    };
+    for (auto [hz, ms] : {std::pair{60, 17u}, {144, 7u}, {0, 17u}, {-1, 17u}, {100000, 17u}})
+        EXPECT_EQ(Sys_RefreshPeriodMs(hz), ms) << hz;
     const uint32_t start = 0xFFFFFFF0u; // the tick wraps along the way
-    const Step steps[] = {
-        {start, 0},       // the first swap has nothing to wait for
-        {start + 2, 15},  // a fast frame waits out the refresh
-        {start + 20, 14}, // counted from the refresh at +17, not from the wake-up
-        {start + 60, 0},  // late: no wait, and the next refresh is 17 from here
-        {start + 61, 16}, {start + 95, 0},
-    };
+    // The first swap has nothing to wait for; the third counts from the refresh at +17.
+    const uint32_t steps[][2] = {{start, 0},      {start + 2, 15},  {start + 20, 14},
+                                 {start + 60, 0}, {start + 61, 16}, {start + 95, 0}};
     SysSwapPacer pacer;
-    for (const Step& step : steps)
-        EXPECT_EQ(Sys_PaceSwap(&pacer, step.now, 17), step.wait) << step.now - start;
+    for (const auto& s : steps) EXPECT_EQ(Sys_PaceSwap(&pacer, s[0], 17), s[1]) << s[0] - start;
 }
 
 TEST(SwapPacing, EnvironmentSwitchTurnsTheWaitOff) {

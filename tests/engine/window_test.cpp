@@ -6,18 +6,7 @@
 #include "tests/engine/engine_fixture.h"
 
 namespace {
-int minimizes = 0, restores = 0, resizes = 0;
-void OnMinimize() {
-    minimizes++;
-}
-void OnRestore() {
-    restores++;
-}
-void OnResize(i32, i32) {
-    resizes++;
-}
-// A layer that keeps GL objects: its hooks write to the log, so their order against the
-// engine's own lines shows.
+// A layer that keeps GL objects: its hooks log, so their order against the engine's lines shows.
 const EngineModule textureKeeper = {
     .name = "texture keeper",
     .contextLost = [] { LogWrite("keeper saves its textures"); },
@@ -29,17 +18,20 @@ class WindowTest : public EngineFixture {
   protected:
     void SetUp() override {
         EngineFixture::SetUp();
-        minimizes = restores = resizes = 0;
         RegisterEngineModule(&textureKeeper);
         InitEngine("Window Test");
-        SetCallbackFn(CB_MINIMIZE, OnMinimize);
-        SetCallbackFn(CB_RESTORE, OnRestore);
+        SetCallbackFn<void()>(CB_MINIMIZE, [] { CallRecorder::Add("minimize"); });
+        SetCallbackFn<void()>(CB_RESTORE, [] { CallRecorder::Add("restore"); });
+        SetCallbackFn<void(i32, i32)>(CB_RESIZE,
+                                      [](i32 w, i32) { CallRecorder::Add("resize", w); });
     }
     void TearDown() override {
         DestroyEngine();
         UnregisterEngineModule(&textureKeeper);
     }
-    std::string Log() { return dir.Read("vaelor.log"); }
+    size_t Logged(const char* text, size_t from = 0) {
+        return dir.Read("vaelor.log").find(text, from);
+    }
 };
 
 TEST_F(WindowTest, WindowIsCentredWithAnExactClientArea) {
@@ -47,33 +39,29 @@ TEST_F(WindowTest, WindowIsCentredWithAnExactClientArea) {
     fake::SetFrameMetrics(3, 20);
     CreateMainWindow(800, 600, 0);
     const auto& w = fake::Window();
-    EXPECT_EQ(w.width, 800);
-    EXPECT_EQ(w.height, 600);
-    EXPECT_EQ(w.x, (1024 - 806) / 2);
-    EXPECT_EQ(w.y, (768 - 626) / 2);
+    EXPECT_EQ(std::pair(w.width, w.height), std::pair(800, 600));
+    EXPECT_EQ(std::pair(w.x, w.y), std::pair((1024 - 806) / 2, (768 - 626) / 2));
     EXPECT_EQ(w.kind, SYS_WINDOW_FIXED);
     EXPECT_EQ(w.title, "Window Test");
-
     CreateMainWindow(640, 480, WINDOW_FULLSCREEN);
     EXPECT_EQ(fake::Window().kind, SYS_WINDOW_FULLSCREEN);
     EXPECT_EQ(GetClientWidth(), 640);
     CreateMainWindow(640, 480, WINDOW_RESIZABLE);
     EXPECT_EQ(fake::Window().kind, SYS_WINDOW_RESIZABLE);
+    Send(fake::Size(SYS_SIZE_RESTORED, 1000, 700));
+    EXPECT_EQ(GetClientWidth(), 1000);
+    EXPECT_EQ(GetClientHeight(), 700);
+    EXPECT_EQ(Calls(), Lines{"resize 1000"});
 }
 
-TEST_F(WindowTest, DestroyGLForgetsTheContext) {
+TEST_F(WindowTest, DestroyGLForgetsTheContextAndAMissingOneEndsTheProcess) {
     CreateMainWindow(800, 600, 0);
     InitGL(0);
-    EXPECT_TRUE(HasGLContext());
     Set2DMode(true);
     DestroyGL();
     EXPECT_FALSE(HasGLContext());
     EXPECT_FALSE(Is2DMode());
-}
-
-TEST_F(WindowTest, MissingContextEndsTheProcessWithAFailureStatus) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    CreateMainWindow(800, 600, 0);
     fake::SetContextFails(true);
     EXPECT_EXIT(InitGL(0), testing::ExitedWithCode(EXIT_NO_GL_CONTEXT), "");
 }
@@ -89,61 +77,42 @@ TEST_F(WindowTest, DisplayModeRefusalIsReported) {
     EXPECT_EQ(GetDisplayBits(), 0);
 }
 
+// Minimising a window keeps the context and pauses; restoring is no resize.
 TEST_F(WindowTest, MinimisingAWindowKeepsTheContextAndPauses) {
     CreateMainWindow(800, 600, 0);
     InitGL(0);
-    SetCallbackFn(CB_RESIZE, OnResize);
     Send(fake::Size(SYS_SIZE_MINIMIZED, 0, 0));
     EXPECT_TRUE(IsMinimized());
     EXPECT_TRUE(IsPaused());
     EXPECT_TRUE(HasGLContext());
-    EXPECT_EQ(minimizes, 1);
     Send(fake::Size(SYS_SIZE_MINIMIZED, 0, 0)); // already minimised: nothing more
-    EXPECT_EQ(minimizes, 1);
     Send(fake::Size(SYS_SIZE_RESTORED, 800, 600));
     EXPECT_FALSE(IsMinimized());
     EXPECT_FALSE(IsPaused());
-    EXPECT_EQ(restores, 1);
-    EXPECT_EQ(resizes, 0); // restoring is not a resize
-    EXPECT_EQ(Log().find("keeper saves its textures"), std::string::npos);
+    EXPECT_EQ(Calls(), (Lines{"minimize", "restore"}));
+    EXPECT_EQ(Logged("keeper saves its textures"), std::string::npos);
+    Send(SysMessage{SYSMSG_KILLFOCUS, 0, 0}); // only full screen minimises on focus loss
+    EXPECT_EQ(fake::Window().minimizeRequests, 0);
 }
 
 TEST_F(WindowTest, MinimisingFullScreenRebuildsTheContext) {
     ASSERT_TRUE(SetDisplayMode(1024, 768, 32, 60));
     CreateMainWindow(1024, 768, WINDOW_FULLSCREEN);
     InitGL(0);
+    Send(SysMessage{SYSMSG_KILLFOCUS, 0, 0});
+    EXPECT_EQ(fake::Window().minimizeRequests, 1);
     Send(fake::Size(SYS_SIZE_MINIMIZED, 0, 0));
     EXPECT_FALSE(HasGLContext());
     EXPECT_EQ(GetDisplayBits(), 32); // remembered for the restore
     Send(fake::Size(SYS_SIZE_RESTORED, 1024, 768));
     EXPECT_TRUE(HasGLContext());
     EXPECT_EQ(fake::Window().contextsCreated, 2);
-    std::string log = Log();
-    size_t down = log.find("keeper saves its textures"),
-           restore = log.find("Display Mode restored"),
-           set = log.find("Setting Display Mode to 1024x768x32@60", restore),
-           up = log.find("keeper rebuilds its textures");
+    size_t down = Logged("keeper saves its textures"), restore = Logged("Display Mode restored"),
+           set = Logged("Setting Display Mode to 1024x768x32@60", restore),
+           up = Logged("keeper rebuilds its textures");
     ASSERT_NE(down, std::string::npos);
     ASSERT_NE(set, std::string::npos);
     EXPECT_LT(down, restore);
     EXPECT_LT(set, up);
-    EXPECT_EQ(restores, 1);
-}
-
-TEST_F(WindowTest, FocusLossMinimisesOnlyInFullScreen) {
-    CreateMainWindow(800, 600, 0);
-    Send(SysMessage{SYSMSG_KILLFOCUS, 0, 0});
-    EXPECT_EQ(fake::Window().minimizeRequests, 0);
-    SetDisplayMode(800, 600, 32, 0);
-    Send(SysMessage{SYSMSG_KILLFOCUS, 0, 0});
-    EXPECT_EQ(fake::Window().minimizeRequests, 1);
-}
-
-TEST_F(WindowTest, ResizeUpdatesTheClientAreaAndCallsTheSlot) {
-    CreateMainWindow(800, 600, WINDOW_RESIZABLE);
-    SetCallbackFn(CB_RESIZE, OnResize);
-    Send(fake::Size(SYS_SIZE_RESTORED, 1000, 700));
-    EXPECT_EQ(GetClientWidth(), 1000);
-    EXPECT_EQ(GetClientHeight(), 700);
-    EXPECT_EQ(resizes, 1);
+    EXPECT_EQ(Calls(), (Lines{"minimize", "restore"}));
 }
