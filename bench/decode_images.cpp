@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/byte_writer.h"
+
 namespace {
 
 constexpr u32 RGBA = 4;
@@ -16,15 +18,6 @@ constexpr u32 BMP_HEADERS = 54;
 constexpr u32 DSX_LEAF_MAX_PIXELS = 64 * 64;
 constexpr u32 DSX_PALETTE_MAX = 16;
 constexpr u32 DSX_PACKET_MAX = 127;
-
-void Put16(std::vector<u8>& out, u32 v) {
-    out.push_back(u8(v));
-    out.push_back(u8(v >> 8));
-}
-void Put32(std::vector<u8>& out, u32 v) {
-    Put16(out, v);
-    Put16(out, v >> 16);
-}
 
 struct Noise {
     u32 state = 0x9E3779B9u;
@@ -252,10 +245,7 @@ BenchPicture MakeSpacePicture(u32 width, u32 height) {
 std::vector<u8> WriteTGA(const BenchPicture& p, u32 bits, bool runLength) {
     std::vector<u8> out = {0, 0, runLength ? TGA_RLE_TRUECOLOUR : TGA_TRUECOLOUR};
     out.resize(out.size() + 9, 0);
-    Put16(out, p.width);
-    Put16(out, p.height);
-    out.push_back(u8(bits));
-    out.push_back(bits == 32 ? TGA_ALPHA_BITS : 0);
+    ByteWriter(&out).U16(p.width).U16(p.height).U8(bits).U8(bits == 32 ? TGA_ALPHA_BITS : 0);
     for (u32 y = p.height; y-- > 0;) {
         if (runLength) {
             WriteTgaRow(out, p, y, bits);
@@ -269,13 +259,10 @@ std::vector<u8> WriteTGA(const BenchPicture& p, u32 bits, bool runLength) {
 std::vector<u8> WriteBMP24(const BenchPicture& p) {
     const u32 stride = (p.width * 3 + 3) / 4 * 4;
     std::vector<u8> out = {'B', 'M'};
-    Put32(out, BMP_HEADERS + stride * p.height);
-    Put32(out, 0);
-    Put32(out, BMP_HEADERS);
-    for (u32 v : {40u, p.width, p.height}) Put32(out, v);
-    Put16(out, 1);
-    Put16(out, 24);
-    for (u32 v : {0u, stride * p.height, 2835u, 2835u, 0u, 0u}) Put32(out, v);
+    ByteWriter w(&out);
+    w.U32(BMP_HEADERS + stride * p.height).U32(0).U32(BMP_HEADERS).U32(40).U32(p.width);
+    w.U32(p.height).U16(1).U16(24).U32(0).U32(stride * p.height).U32(2835).U32(2835);
+    w.U32(0).U32(0);
     for (u32 y = p.height; y-- > 0;) {
         for (u32 x = 0; x < p.width; x++) PutBGR(out, PixelAt(p, x, y), 24);
         out.resize(out.size() + (stride - p.width * 3), 0);
@@ -286,15 +273,8 @@ std::vector<u8> WriteBMP24(const BenchPicture& p) {
 std::vector<u8> WriteDSX(const BenchPicture& p, bool rgba) {
     const u32 bytes = rgba ? 4 : 3;
     std::vector<u8> out = {'d', 's', 'x', 0};
-    const f32 version = 1.0f;
-    u32 versionBits;
-    memcpy(&versionBits, &version, sizeof versionBits);
-    Put32(out, versionBits);
-    Put16(out, p.width);
-    Put16(out, p.height);
-    out.push_back(u8(bytes * 8));
-    out.push_back(0);
-    Put16(out, 0); // no global palette
+    // Version 1.0, then no global palette.
+    ByteWriter(&out).F32(1.0f).U16(p.width).U16(p.height).U8(bytes * 8).U8(0).U16(0);
     WriteDsxRegion(out, p, {0, 0, p.width, p.height}, bytes);
     return out;
 }

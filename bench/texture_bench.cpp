@@ -16,6 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "engine/byte_writer.h"
 #include "engine/input.h"
 #include "engine/window.h"
 #include "graphics/draw2d.h"
@@ -42,8 +43,7 @@ const Pair PAIRS[] = {{"LoadSurface", "LoadTilesByCopy"},
 bool WriteBenchImage() {
     std::vector<u8> file(TGA_HEADER + size_t(IMAGE_W) * IMAGE_H * 4);
     file[2] = 2;
-    file[12] = u8(IMAGE_W), file[13] = u8(IMAGE_W >> 8);
-    file[14] = u8(IMAGE_H), file[15] = u8(IMAGE_H >> 8);
+    ByteWriter(&file).PutU16(12, IMAGE_W), ByteWriter(&file).PutU16(14, IMAGE_H);
     file[16] = 32;
     file[17] = 0x28;
     for (size_t i = TGA_HEADER; i < file.size(); i++) file[i] = u8(i * 2654435761u >> 24);

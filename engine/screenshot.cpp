@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/byte_writer.h"
 #include "engine/report.h"
 #include "engine/screenshot.h"
 #include "engine/strings.h"
@@ -13,34 +14,19 @@
 namespace {
 constexpr u32 BMP_HEADERS = 54;
 constexpr u32 BMP_INFO_SIZE = 40;
-constexpr int TGA_HEADER = 18;
-
-void Put16(u8* p, u32 v) {
-    p[0] = u8(v);
-    p[1] = u8(v >> 8);
-}
-void Put32(u8* p, u32 v) {
-    Put16(p, v & 0xFFFF);
-    Put16(p + 2, v >> 16);
-}
 } // namespace
 
 bool WriteBMP24(const char* path, int width, int height, const u8* rgb) {
     u32 pad = (4 - (3 * u32(width)) % 4) % 4;
     u32 rowSize = 3 * u32(width) + pad;
     u32 imageSize = rowSize * u32(height);
-    u8 header[BMP_HEADERS] = {'B', 'M'};
-    Put32(header + 2, BMP_HEADERS + imageSize);
-    Put32(header + 10, BMP_HEADERS);
-    Put32(header + 14, BMP_INFO_SIZE);
-    Put32(header + 18, u32(width));
-    Put32(header + 22, u32(height));
-    Put16(header + 26, 1);
-    Put16(header + 28, 24);
-    Put32(header + 34, imageSize);
+    std::vector<u8> header = {'B', 'M'};
+    ByteWriter(&header).U32(BMP_HEADERS + imageSize).U32(0).U32(BMP_HEADERS).U32(BMP_INFO_SIZE);
+    ByteWriter(&header).U32(u32(width)).U32(u32(height)).U16(1).U16(24).U32(0).U32(imageSize);
+    header.resize(BMP_HEADERS); // resolution and palette size left 0
     FILE* f = fopen(path, "wb");
     if (!f) return false;
-    bool ok = fwrite(header, 1, sizeof header, f) == sizeof header;
+    bool ok = fwrite(header.data(), 1, BMP_HEADERS, f) == BMP_HEADERS;
     u8* row = static_cast<u8*>(calloc(rowSize, 1));
     for (int y = 0; ok && row && y < height; y++) {
         const u8* src = rgb + size_t(y) * width * 3;
@@ -56,13 +42,12 @@ bool WriteBMP24(const char* path, int width, int height, const u8* rgb) {
 }
 
 bool WriteTGA24(const char* path, int width, int height, const u8* rgb) {
-    u8 header[TGA_HEADER] = {0, 0, 2};
-    Put16(header + 12, u32(width));
-    Put16(header + 14, u32(height));
-    header[16] = 24;
+    // Type 2, uncompressed true colour, with no id, colour map or origin.
+    std::vector<u8> header = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    ByteWriter(&header).U16(u32(width)).U16(u32(height)).U8(24).U8(0);
     FILE* f = fopen(path, "wb");
     if (!f) return false;
-    bool ok = fwrite(header, 1, sizeof header, f) == sizeof header;
+    bool ok = fwrite(header.data(), 1, header.size(), f) == header.size();
     size_t count = size_t(width) * height;
     u8* bgr = static_cast<u8*>(malloc(count * 3 + 1));
     if (bgr) {

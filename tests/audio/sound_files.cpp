@@ -8,6 +8,8 @@
 #include <random>
 #include <vorbis/vorbisenc.h>
 
+#include "engine/byte_writer.h"
+
 namespace sound {
 
 namespace {
@@ -16,11 +18,15 @@ constexpr double TWO_PI = 6.283185307179586;
 } // namespace
 
 std::string U16(uint16_t v) {
-    return std::string{char(v & 0xFF), char(v >> 8)};
+    std::vector<u8> field;
+    ByteWriter(&field).U16(v);
+    return std::string(field.begin(), field.end());
 }
 
 std::string U32(uint32_t v) {
-    return U16(uint16_t(v)) + U16(uint16_t(v >> 16));
+    std::vector<u8> field;
+    ByteWriter(&field).U32(v);
+    return std::string(field.begin(), field.end());
 }
 
 std::string Chunk(const char* id, const std::string& body) {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <vector>
 
+#include "engine/byte_writer.h"
 #include "tools/assettool/atomic_file.h"
 #include "tools/assettool/dsx_encoder.h"
 #include "tools/assettool/png_io.h"
@@ -39,10 +40,8 @@ bool WriteArtTGA(const std::string& path, const ArtImage& image, bool alpha, std
     const int bytes = alpha ? 4 : 3;
     std::vector<u8> out(TGA_HEADER_SIZE, 0);
     out[2] = TGA_TRUE_COLOUR;
-    out[12] = u8(image.width);
-    out[13] = u8(image.width >> 8);
-    out[14] = u8(image.height);
-    out[15] = u8(image.height >> 8);
+    ByteWriter(&out).PutU16(12, u32(image.width));
+    ByteWriter(&out).PutU16(14, u32(image.height));
     out[16] = u8(bytes * 8);
     out[17] = TGA_TOP_DOWN | (alpha ? TGA_ALPHA_BITS : 0);
     out.reserve(out.size() + size_t(image.width) * image.height * bytes);

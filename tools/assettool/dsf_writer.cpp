@@ -1,7 +1,7 @@
 // DSF output: shelf packing of glyph cells onto pages, then header, glyph table and pages.
 #include "tools/assettool/dsf_writer.h"
 
-#include <cstring>
+#include "engine/byte_writer.h"
 
 namespace {
 
@@ -26,22 +26,6 @@ u32 PowerOfTwoAtLeast(u32 v) {
     u32 p = 1;
     while (p < v) p <<= 1;
     return p;
-}
-
-void Put16(std::vector<u8>* out, u32 v) {
-    out->push_back(u8(v));
-    out->push_back(u8(v >> 8));
-}
-
-void Put32(std::vector<u8>* out, u32 v) {
-    Put16(out, v);
-    Put16(out, v >> 16);
-}
-
-void PutF32(std::vector<u8>* out, f32 v) {
-    u32 bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    Put32(out, bits);
 }
 
 bool Pack(const RenderedFont& font, std::vector<Placement>* places, std::vector<PageSize>* pages,
@@ -93,8 +77,7 @@ void WritePage(const RenderedFont& font, const std::vector<Placement>& places, u
                 texels[size_t(places[i].y + row) * w + places[i].x + col] =
                     g.alpha[size_t(row) * g.width + col];
     }
-    Put16(out, w);
-    Put16(out, h);
+    ByteWriter(out).U16(w).U16(h);
     out->insert(out->end(), texels.begin(), texels.end());
 }
 
@@ -113,23 +96,13 @@ bool WriteDSF(const RenderedFont& font, std::vector<u8>* out, std::string* error
     std::vector<Placement> places;
     std::vector<PageSize> pages;
     if (!Pack(font, &places, &pages, error)) return false;
-    out->insert(out->end(), {'d', 's', 'f', 0});
-    PutF32(out, DSF_WRITE_VERSION);
-    out->insert(out->end(), {u8(pages.size()), 0, 0, 0});
-    Put32(out, u32(font.glyphs.size()));
-    Put16(out, font.lineHeight);
-    Put16(out, 0);
-    PutF32(out, font.scale);
-    out->insert(out->end(), {u8(HasAsciiTable(font) ? 1 : 0), 0, 0, 0});
+    ByteWriter w(out);
+    w.Raw("dsf\0", 4).F32(DSF_WRITE_VERSION).U32(u32(pages.size())).U32(u32(font.glyphs.size()));
+    w.U16(font.lineHeight).U16(0).F32(font.scale).U32(HasAsciiTable(font) ? 1 : 0);
     for (size_t i = 0; i < font.glyphs.size(); ++i) {
         const RenderedGlyph& g = font.glyphs[i];
-        Put32(out, u32(g.codePoint));
-        out->insert(out->end(), {u8(places[i].page), 0});
-        Put16(out, places[i].x);
-        Put16(out, places[i].y);
-        Put16(out, u16(g.advance));
-        Put16(out, g.width);
-        Put16(out, 0);
+        w.U32(u32(g.codePoint)).U8(places[i].page).U8(0).U16(places[i].x).U16(places[i].y);
+        w.U16(u16(g.advance)).U16(g.width).U16(0);
     }
     for (u32 p = 0; p < pages.size(); ++p) WritePage(font, places, p, pages[p], out);
     return out->size() > DSF_HEADER_BYTES;

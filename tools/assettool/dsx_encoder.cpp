@@ -3,10 +3,10 @@
 #include "tools/assettool/dsx_encoder.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <unordered_map>
 
+#include "engine/byte_writer.h"
 #include "tools/assettool/dsx_format.h"
 #include "tools/assettool/dsx_regions.h"
 
@@ -20,14 +20,12 @@ constexpr size_t MIN_SPLIT_AREA = 8;
 // Rounds of choosing the global palette from what the previous plan's local palettes list.
 constexpr int PALETTE_DEMAND_ROUNDS = 2;
 
-// Appends little-endian fields and MSB-first packed indexes.
-class ByteWriter {
+// Little-endian fields, colours and MSB-first packed indexes.
+class PlanWriter : public ByteWriter {
   public:
-    explicit ByteWriter(std::vector<u8>* out) : out_(out) {}
-    void Byte(u32 v) { out_->push_back(u8(v)); }
-    void U16(u32 v) { Byte(v), Byte(v >> 8); }
+    explicit PlanWriter(std::vector<u8>* out) : ByteWriter(out) {}
     void Colour(u32 c, u32 channels) {
-        for (u32 i = 0; i < channels; ++i) Byte(c >> (8 * i));
+        for (u32 i = 0; i < channels; ++i) U8(c >> (8 * i));
     }
     void Bits(u32 value, u32 bits) {
         pending_ = pending_ << bits | value;
@@ -37,13 +35,12 @@ class ByteWriter {
     // Packing restarts on a new byte after every index run.
     void FlushBits() {
         if (pendingBits_ == 0) return;
-        Byte(pending_ << (8 - pendingBits_));
+        U8(pending_ << (8 - pendingBits_));
         pending_ = 0;
         pendingBits_ = 0;
     }
 
   private:
-    std::vector<u8>* out_;
     u32 pending_ = 0;
     u32 pendingBits_ = 0;
 };
@@ -76,7 +73,7 @@ class Encoder {
     void Write(DsxEncodeResult* out) {
         out->bytes.clear();
         out->paletteEntries = palette_.size();
-        ByteWriter w(&out->bytes);
+        PlanWriter w(&out->bytes);
         WriteHeader(&w);
         size_t next = 0;
         Emit({0, 0, model_.Width(), model_.Height()}, &next, &w, out);
@@ -117,24 +114,17 @@ class Encoder {
         return splitCost;
     }
 
-    void WriteHeader(ByteWriter* w) const {
-        for (u8 m : DSX_MAGIC) w->Byte(m);
-        w->Byte(0);
-        u32 version;
-        std::memcpy(&version, &DSX_VERSION, sizeof version);
-        for (int i = 0; i < 4; ++i) w->Byte(version >> (8 * i));
-        w->U16(model_.Width());
-        w->U16(model_.Height());
-        w->Byte(model_.Channels() == 3 ? DSX_BITS_RGB : DSX_BITS_RGBA);
-        w->Byte(0);
-        w->U16(u32(palette_.size()));
+    void WriteHeader(PlanWriter* w) const {
+        w->Raw(DSX_MAGIC, DSX_MAGIC_BYTES).U8(0).F32(DSX_VERSION).U16(model_.Width());
+        w->U16(model_.Height()).U8(model_.Channels() == 3 ? DSX_BITS_RGB : DSX_BITS_RGBA);
+        w->U8(0).U16(u32(palette_.size()));
         for (u32 c : palette_) w->Colour(c, model_.Channels());
     }
 
-    void Emit(const DsxRegion& r, size_t* next, ByteWriter* w, DsxEncodeResult* out) {
+    void Emit(const DsxRegion& r, size_t* next, PlanWriter* w, DsxEncodeResult* out) {
         const PlanEntry& entry = plan_[(*next)++];
         out->regionsByCoding[entry.coding]++;
-        w->Byte(entry.coding);
+        w->U8(entry.coding);
         if (entry.coding == DSX_SPLIT) {
             DsxRegion a, b;
             SplitDsxRegion(r, &a, &b);
@@ -160,11 +150,11 @@ class Encoder {
         for (u32 c : model_.Stats(r).colours) (*demand)[c] += model_.Channels() - 1;
     }
 
-    void EmitLeaf(const DsxRegion& r, DsxOpcode coding, ByteWriter* w);
-    void EmitPacked(const DsxRegion& r, const std::vector<u32>& local, ByteWriter* w);
-    void EmitPerChannel(const DsxRegion& r, ByteWriter* w);
+    void EmitLeaf(const DsxRegion& r, DsxOpcode coding, PlanWriter* w);
+    void EmitPacked(const DsxRegion& r, const std::vector<u32>& local, PlanWriter* w);
+    void EmitPerChannel(const DsxRegion& r, PlanWriter* w);
     void EmitRuns(const DsxRegion& r, DsxOpcode coding, const std::vector<u32>& local,
-                  ByteWriter* w);
+                  PlanWriter* w);
 
     RegionModel model_;
     std::vector<u32> palette_;
@@ -172,52 +162,52 @@ class Encoder {
     std::vector<PlanEntry> plan_;
 };
 
-void Encoder::EmitLeaf(const DsxRegion& r, DsxOpcode coding, ByteWriter* w) {
+void Encoder::EmitLeaf(const DsxRegion& r, DsxOpcode coding, PlanWriter* w) {
     u32 channels = model_.Channels();
     RegionStats stats = model_.Stats(r);
     const std::vector<u32>& colours = stats.colours;
     switch (coding) {
     case DSX_SOLID: w->Colour(model_.At(r.x, r.y), channels); break;
     case DSX_RAW: model_.ForEach(r, [&](u32 c) { w->Colour(c, channels); }); break;
-    case DSX_GREY: model_.ForEach(r, [&](u32 c) { w->Byte(c); }); break;
+    case DSX_GREY: model_.ForEach(r, [&](u32 c) { w->U8(c); }); break;
     case DSX_GREY_PALETTE:
-        w->Byte(u32(colours.size() - 1));
-        for (u32 c : colours) w->Byte(c);
+        w->U8(u32(colours.size() - 1));
+        for (u32 c : colours) w->U8(c);
         EmitPacked(r, colours, w);
         break;
     case DSX_LOCAL_PALETTE:
-        w->Byte(u32(colours.size() - 1));
+        w->U8(u32(colours.size() - 1));
         for (u32 c : colours) w->Colour(c, channels);
         EmitPacked(r, colours, w);
         break;
     case DSX_PER_CHANNEL: EmitPerChannel(r, w); break;
-    case DSX_GLOBAL_INDEXES: model_.ForEach(r, [&](u32 c) { w->Byte(globalIndex_[c]); }); break;
+    case DSX_GLOBAL_INDEXES: model_.ForEach(r, [&](u32 c) { w->U8(globalIndex_[c]); }); break;
     case DSX_GLOBAL_SUBSET:
-        w->Byte(u32(colours.size() - 1));
-        for (u32 c : colours) w->Byte(globalIndex_[c]);
+        w->U8(u32(colours.size() - 1));
+        for (u32 c : colours) w->U8(globalIndex_[c]);
         EmitPacked(r, colours, w);
         break;
     case DSX_RUNS_LOCAL:
-        w->Byte(u32(colours.size() - 1));
+        w->U8(u32(colours.size() - 1));
         for (u32 c : colours) w->Colour(c, channels);
         EmitRuns(r, coding, colours, w);
         break;
     case DSX_RUNS_GLOBAL_SUBSET:
-        w->Byte(u32(colours.size() - 1));
-        for (u32 c : colours) w->Byte(globalIndex_[c]);
+        w->U8(u32(colours.size() - 1));
+        for (u32 c : colours) w->U8(globalIndex_[c]);
         EmitRuns(r, coding, colours, w);
         break;
     default: EmitRuns(r, coding, colours, w); break;
     }
 }
 
-void Encoder::EmitPacked(const DsxRegion& r, const std::vector<u32>& local, ByteWriter* w) {
+void Encoder::EmitPacked(const DsxRegion& r, const std::vector<u32>& local, PlanWriter* w) {
     u32 bits = DsxIndexBits(u32(local.size()));
     model_.ForEach(r, [&](u32 c) { w->Bits(IndexOf(local, c), bits); });
     w->FlushBits();
 }
 
-void Encoder::EmitPerChannel(const DsxRegion& r, ByteWriter* w) {
+void Encoder::EmitPerChannel(const DsxRegion& r, PlanWriter* w) {
     for (u32 ch = 0; ch < model_.Channels(); ++ch) {
         std::vector<u32> values;
         model_.ForEach(r, [&](u32 c) { values.push_back((c >> (8 * ch)) & 0xFF); });
@@ -225,12 +215,12 @@ void Encoder::EmitPerChannel(const DsxRegion& r, ByteWriter* w) {
         std::sort(distinct.begin(), distinct.end());
         distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
         if (distinct.size() > DSX_CHANNEL_PALETTE_MAX) {
-            w->Byte(0xFF);
-            for (u32 v : values) w->Byte(v);
+            w->U8(0xFF);
+            for (u32 v : values) w->U8(v);
             continue;
         }
-        w->Byte(u32(distinct.size() - 1));
-        for (u32 v : distinct) w->Byte(v);
+        w->U8(u32(distinct.size() - 1));
+        for (u32 v : distinct) w->U8(v);
         if (distinct.size() == 1) continue;
         u32 bits = DsxIndexBits(u32(distinct.size()));
         for (u32 v : values) w->Bits(IndexOf(distinct, v), bits);
@@ -239,7 +229,7 @@ void Encoder::EmitPerChannel(const DsxRegion& r, ByteWriter* w) {
 }
 
 void Encoder::EmitRuns(const DsxRegion& r, DsxOpcode coding, const std::vector<u32>& local,
-                       ByteWriter* w) {
+                       PlanWriter* w) {
     u32 channels = model_.Channels();
     RunCosting costing = model_.RunCostingFor(coding, u32(local.size()));
     std::vector<Run> runs = model_.Runs(r);
@@ -247,7 +237,7 @@ void Encoder::EmitRuns(const DsxRegion& r, DsxOpcode coding, const std::vector<u
         if (coding == DSX_RUNS_RAW)
             w->Colour(c, channels);
         else if (coding == DSX_RUNS_GLOBAL)
-            w->Byte(globalIndex_[c]);
+            w->U8(globalIndex_[c]);
         else
             w->Bits(IndexOf(local, c), costing.itemBits);
     };
@@ -255,18 +245,18 @@ void Encoder::EmitRuns(const DsxRegion& r, DsxOpcode coding, const std::vector<u
         if (coding == DSX_RUNS_RAW)
             w->Colour(c, channels);
         else if (coding == DSX_RUNS_GLOBAL)
-            w->Byte(globalIndex_[c]);
+            w->U8(globalIndex_[c]);
         else
-            w->Byte(IndexOf(local, c));
+            w->U8(IndexOf(local, c));
     };
     u32 threshold = BestRunThreshold(runs, costing);
     VisitPackets(runs, threshold, [&](const Packet& p) {
         if (p.isRun) {
-            w->Byte(DSX_RUN_BASE - p.count);
+            w->U8(DSX_RUN_BASE - p.count);
             runColour(p.colour);
             return;
         }
-        w->Byte(p.count);
+        w->U8(p.count);
         for (u32 i = 0; i < p.count; ++i) item(p.items[i]);
         if (coding != DSX_RUNS_RAW && coding != DSX_RUNS_GLOBAL) w->FlushBits();
     });

@@ -1,6 +1,7 @@
 // Reading and writing LOC files and their readable source form.
 #include "tools/assettool/loc_format.h"
 
+#include "engine/byte_writer.h"
 #include "tools/assettool/text_escape.h"
 
 namespace {
@@ -10,11 +11,6 @@ constexpr size_t MAX_INDEX_DIGITS = 5;
 
 i16 ReadI16(const u8* p) {
     return i16(u16(p[0] | p[1] << 8));
-}
-
-void AppendI16(std::vector<u8>* out, size_t value) {
-    out->push_back(u8(value));
-    out->push_back(u8(value >> 8));
 }
 
 bool IsBlank(char c) {
@@ -106,14 +102,14 @@ bool WriteLocBinary(const LocEntries& entries, std::vector<u8>* out, std::string
         *error = "more than " + std::to_string(LOC_MAX_ENTRIES) + " entries";
         return false;
     }
-    AppendI16(out, entries.size());
+    ByteWriter(out).U16(u32(entries.size()));
     for (size_t n = 0; n < entries.size(); ++n) {
         if (entries[n].size() > LOC_MAX_BYTES) {
             *error = "entry " + std::to_string(n) + " is longer than " +
                      std::to_string(LOC_MAX_BYTES) + " bytes";
             return false;
         }
-        AppendI16(out, entries[n].size());
+        ByteWriter(out).U16(u32(entries[n].size()));
         out->insert(out->end(), entries[n].begin(), entries[n].end());
     }
     return true;

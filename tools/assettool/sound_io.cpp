@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
+#include "engine/byte_writer.h"
 #include "tools/assettool/art_output.h"
 #include "tools/assettool/atomic_file.h"
 
@@ -15,17 +15,10 @@ namespace {
 
 constexpr int WAV_HEADER_SIZE = 44;
 constexpr int BITS_PER_SAMPLE = 16;
+constexpr u32 WAV_PCM = 1; // format tag
 constexpr f64 PCM_SCALE = 32767.0;
 constexpr int VORBIS_BLOCK = 1024; // frames handed to the encoder at a time
 constexpr u32 OGG_SERIAL = 0x56414C52;
-
-void PutU32(std::vector<u8>& out, size_t at, u32 v) {
-    for (int i = 0; i < 4; ++i) out[at + i] = u8(v >> (8 * i));
-}
-void PutU16(std::vector<u8>& out, size_t at, u16 v) {
-    out[at] = u8(v);
-    out[at + 1] = u8(v >> 8);
-}
 
 i16 ToPcm(f32 x) {
     return i16(std::lround(std::clamp(f64(x), -1.0, 1.0) * PCM_SCALE));
@@ -56,25 +49,13 @@ void Drain(vorbis_dsp_state* dsp, vorbis_block* block, ogg_stream_state* stream,
 bool EncodeWav(const AudioClip& clip, std::vector<u8>* out) {
     const u32 dataBytes = u32(clip.samples.size() * 2);
     const u16 blockAlign = u16(clip.channels * BITS_PER_SAMPLE / 8);
-    out->assign(WAV_HEADER_SIZE, 0);
-    std::memcpy(&(*out)[0], "RIFF", 4);
-    PutU32(*out, 4, 36 + dataBytes);
-    std::memcpy(&(*out)[8], "WAVEfmt ", 8);
-    PutU32(*out, 16, 16);
-    PutU16(*out, 20, 1); // PCM
-    PutU16(*out, 22, u16(clip.channels));
-    PutU32(*out, 24, u32(clip.rate));
-    PutU32(*out, 28, u32(clip.rate) * blockAlign);
-    PutU16(*out, 32, blockAlign);
-    PutU16(*out, 34, BITS_PER_SAMPLE);
-    std::memcpy(&(*out)[36], "data", 4);
-    PutU32(*out, 40, dataBytes);
+    out->clear();
     out->reserve(WAV_HEADER_SIZE + dataBytes);
-    for (f32 x : clip.samples) {
-        const u16 v = u16(ToPcm(x));
-        out->push_back(u8(v));
-        out->push_back(u8(v >> 8));
-    }
+    ByteWriter w(out);
+    w.Raw("RIFF", 4).U32(WAV_HEADER_SIZE - 8 + dataBytes).Raw("WAVEfmt ", 8).U32(16);
+    w.U16(WAV_PCM).U16(u32(clip.channels)).U32(u32(clip.rate)).U32(u32(clip.rate) * blockAlign);
+    w.U16(blockAlign).U16(BITS_PER_SAMPLE).Raw("data", 4).U32(dataBytes);
+    for (f32 x : clip.samples) w.U16(u16(ToPcm(x)));
     return true;
 }
 
