@@ -1,6 +1,5 @@
-// The built program folder's texts, fonts and key bindings: every file the game loads exists
-// and parses, every language holds every entry the game reads, every character of every text
-// has a glyph in every font, and the default bindings cover the game's actions.
+// The built texts, fonts and key bindings: every language holds every entry the game reads,
+// every drawn character has a glyph in every font, texts fit, and the bindings cover the actions.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -20,7 +19,7 @@
 
 namespace {
 
-const std::string DIST = VAELOR_DIST_DIR;
+const std::string DIST = ASSET_DIST_DIR;
 const char* const LANGUAGES[] = {"eng", "cro", "cz", "pl", "de", "it", "spa", "fin"};
 const char* const LOC_FILES[] = {"menu", "game", "keyboard"};
 const int FONT_SIZES[] = {12, 15, 17, 19, 24, 30, 34, 38, 48};
@@ -35,7 +34,7 @@ constexpr size_t KEY_NAME_MAX_BYTES = 31;
 constexpr size_t QUICK_HELP_ENTRY = 47;
 constexpr size_t QUICK_HELP_ROWS = 23;
 
-// game.loc entries the game uses as printf formats, with their conversions in order.
+// game.loc entries used as printf formats, with their conversions in order.
 const std::map<size_t, std::string> GAME_FORMATS = {{31, "s"}, {32, "sss"}, {48, "s"}, {51, "f"}};
 
 std::vector<u8> ReadBytes(const std::string& path) {
@@ -45,14 +44,11 @@ std::vector<u8> ReadBytes(const std::string& path) {
     return data;
 }
 
-// Texts/LANG/FILE.loc of the program folder.
 LocEntries LoadLoc(const std::string& lang, const std::string& file) {
-    const std::string path = DIST + "/Texts/" + lang + "/" + file + ".loc";
-    std::vector<u8> data = ReadBytes(path);
+    std::vector<u8> data = ReadBytes(DIST + "/Texts/" + lang + "/" + file + ".loc");
     std::string error;
     LocEntries entries;
-    EXPECT_TRUE(ParseLocBinary(data.data(), data.size(), &entries, &error))
-        << path << ": " << error;
+    EXPECT_TRUE(ParseLocBinary(data.data(), data.size(), &entries, &error)) << file << error;
     return entries;
 }
 
@@ -90,8 +86,7 @@ FontPtr LoadDistFont(int size) {
     return font;
 }
 
-// Width of the widest line as the game measures it, in texels: the pre-game menu (800 x 600)
-// draws the fonts at their own size.
+// Width of the widest line in texels: the pre-game menu (800 x 600) draws fonts at their size.
 int TexelWidth(const Font& font, const std::string& text) {
     return int(std::lround(TextWidthFont(text.c_str(), &font) / font.scale));
 }
@@ -162,9 +157,8 @@ TEST_F(TextsContent, EveryDrawnCharacterHasAGlyphInEveryFont) {
     }
 }
 
-// Widths of the menu controls a text is shown in (the pre-game menu is drawn at 800 x 600,
-// where the fonts are used at their own size): labels 200, radio buttons 200 less the button,
-// the colour-depth buttons up to the frame's edge, the notice 500, the bottom line 740.
+// Menu control widths: labels 200, radio buttons 200 less the button, the colour-depth buttons
+// to the frame's edge, the notice 500, the bottom line 740.
 TEST_F(TextsContent, MenuTextsFitTheirControls) {
     const std::map<size_t, int> limits = {{0, 200}, {1, 180},  {2, 180}, {4, 175},
                                           {5, 175}, {6, 200},  {7, 200}, {8, 200},
@@ -237,12 +231,9 @@ TEST_F(TextsContent, DefaultBindingsCoverTheGameActionsWithoutClashes) {
         }
     }
     // The help texts name T, R and E for the three chats.
-    EXPECT_EQ(table[70].keys[0], 'T');
-    EXPECT_EQ(table[71].keys[0], 'R');
-    EXPECT_EQ(table[72].keys[0], 'E');
-}
-
-TEST_F(TextsContent, EnglishKeyNamesAreUnambiguousForTheBindingSource) {
+    for (auto [action, key] : {std::pair{70, 'T'}, {71, 'R'}, {72, 'E'}})
+        EXPECT_EQ(table[action].keys[0], key) << action;
+    // The English key names are unambiguous, so the binding source reads back.
     LocEntries keys = LoadLoc("eng", "keyboard");
     KeyNames names(keys);
     for (size_t code = 0; code < KEY_NAMES; ++code)

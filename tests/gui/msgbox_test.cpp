@@ -1,5 +1,5 @@
-// Message boxes driven by the engine's own frames: a timer that runs one scripted step per
-// frame clicks and types through the window procedure while MsgBox waits.
+// Message boxes driven by the engine's own frames: a timer runs one scripted step per frame,
+// clicking and typing through the window procedure while MsgBox waits.
 #include <deque>
 #include <functional>
 #include <string>
@@ -26,10 +26,6 @@ void RunScript() {
     step();
 }
 
-// Where a one-button box put itself and its label.
-struct BoxLayout {
-    f32 x, w, h, labelW, labelH;
-};
 } // namespace
 
 class MsgBoxTest : public GUITest {
@@ -63,14 +59,12 @@ class MsgBoxTest : public GUITest {
             PushKey(VK_RETURN);
         });
     }
-    static f32 Prop(const std::string& name, const char* property) {
-        return Get<f32>(name.c_str(), property);
-    }
-    static BoxLayout Measure(const std::string& text) {
-        BoxLayout b{};
+    // The dialog's x, w and h and the label's w and h while a one-button box shows text.
+    static std::vector<f32> Measure(const std::string& text) {
+        std::vector<f32> b;
         Inspect([&] {
-            b = {Prop(DIALOG, "x"), Prop(DIALOG, "w"), Prop(DIALOG, "h"), Prop(LABEL, "w"),
-                 Prop(LABEL, "h")};
+            for (const char* p : {"x", "w", "h"}) b.push_back(Get<f32>(DIALOG, p));
+            for (const char* p : {"w", "h"}) b.push_back(Get<f32>(LABEL, p));
         });
         MsgBox(text.c_str(), "C", "Ok");
         return b;
@@ -120,21 +114,22 @@ TEST_F(MsgBoxTest, InputOutsideTheBoxReachesNothingBehindIt) {
 }
 
 TEST_F(MsgBoxTest, TheBoxFitsItsTextBetweenAQuarterAndThreeQuartersOfTheScreen) {
-    BoxLayout hi = Measure("Hi");
-    EXPECT_EQ(hi.w, 200.0f + 8.0f); // content 800/4, plus the left margin
-    EXPECT_EQ(hi.x, 400.0f - 104.0f);
-    BoxLayout word = Measure(std::string(100, 'w')); // 800 wide as one word
-    EXPECT_EQ(word.w, 600.0f + 8.0f);
-    EXPECT_EQ(word.labelH, f32(int(6 + 2 * TEST_LINE_HEIGHT + 15))); // wrapped to two lines
-    // The widest line (320, between the two limits) fits the label unwrapped.
-    BoxLayout line = Measure(std::string(40, 'm'));
-    EXPECT_GE(line.labelW, 320.0f);
-    EXPECT_EQ(line.w, 8.0f + 320.0f + 9.0f);
-    EXPECT_EQ(line.labelH, f32(int(6 + TEST_LINE_HEIGHT + 15))); // one line
+    enum { X, W, H, LABEL_W, LABEL_H };
+    std::vector<f32> hi = Measure("Hi");
+    EXPECT_EQ(hi[W], 200.0f + 8.0f); // content 800/4, plus the left margin
+    EXPECT_EQ(hi[X], 400.0f - 104.0f);
+    std::vector<f32> word = Measure(std::string(100, 'w')); // 800 wide as one word
+    EXPECT_EQ(word[W], 600.0f + 8.0f);
+    EXPECT_EQ(word[LABEL_H], f32(int(6 + 2 * TEST_LINE_HEIGHT + 15))); // wrapped to two lines
+    // The widest line (320, between the two limits) fits the label unwrapped, on one line.
+    std::vector<f32> line = Measure(std::string(40, 'm'));
+    EXPECT_GE(line[LABEL_W], 320.0f);
+    EXPECT_EQ(line[W], 8.0f + 320.0f + 9.0f);
+    EXPECT_EQ(line[LABEL_H], f32(int(6 + TEST_LINE_HEIGHT + 15)));
     // A very long message is capped at three quarters of the height below the title.
     std::string lines;
     for (int i = 0; i < 100; i++) lines += "line\n";
-    EXPECT_EQ(Measure(lines).h, 6 + 6 + 6 + TEST_LINE_HEIGHT + 450.0f);
+    EXPECT_EQ(Measure(lines)[H], 6 + 6 + 6 + TEST_LINE_HEIGHT + 450.0f);
 }
 
 TEST_F(MsgBoxTest, LongLabelsAreCutAndButtonsPastThe32ndLeftOut) {
