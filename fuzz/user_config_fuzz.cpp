@@ -63,6 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const u8* data, size_t size) {
     std::vector<u8> file(data, data + size);
     size_t records = ParseUserConfig(file.data(), file.size());
     if (records != (size < FILE_BYTES ? size / sizeof(KeyBinding) : BINDING_COUNT)) abort();
+    // Only a whole table whose counts all fit is told undamaged.
+    bool whole = size == FILE_BYTES;
+    for (size_t n = 0; whole && n < BINDING_COUNT; n++) whole = data[n * 4 + 3] <= MAX_KEYS;
+    if (whole != (UserConfigDamage() == nullptr)) abort();
 
     // Bytes after the table choose the held keys; none and all are tried as well.
     const u8 all[] = {0xFF};

@@ -2,12 +2,14 @@
 // spelled out in the HUD's tooltips.
 #include "game/shell/bindings.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "engine/input.h"
 #include "engine/log.h"
+#include "engine/strings.h"
 #include "game/shell/startup.h"
 #include "game/shell/text_cut.h"
 #include "gui/gui.h"
@@ -19,7 +21,24 @@ namespace {
 constexpr const char* USER_CONFIG_PATH = "Users/default.cdu";
 constexpr size_t RECORD_BYTES = 4;
 constexpr u8 MAX_CHORD_KEYS = 3;
+constexpr size_t TABLE_BYTES = BINDING_COUNT * RECORD_BYTES;
+constexpr size_t REASON_BYTES = 64;
 static_assert(sizeof(KeyBinding) == RECORD_BYTES, "a binding is stored as four bytes");
+
+// What was wrong with the last binding file read; empty when it was a whole, valid table.
+struct UserConfigRecord {
+    char damage[REASON_BYTES] = "";
+};
+UserConfigRecord g_userConfig;
+
+// Records why the file is damaged; the first fault found is the one told.
+__attribute__((format(printf, 1, 2))) void Damaged(const char* format, ...) {
+    if (g_userConfig.damage[0]) return;
+    va_list args;
+    va_start(args, format);
+    vsnprintf(g_userConfig.damage, REASON_BYTES, format, args);
+    va_end(args);
+}
 
 // A stored count above three would read past the chord's keys.
 u8 ChordLength(const KeyBinding& binding) {
@@ -44,23 +63,40 @@ void LoadUserConfig() {
     LogWrite("Loading user configuration");
     FILE* file = fopen(USER_CONFIG_PATH, "rb");
     if (!file) {
+        g_userConfig = UserConfigRecord{};
+        Damaged("file missing");
         LogWrite("Failed to open user config file");
+        LogWrite(StrFormat("User config file '%s': %s", USER_CONFIG_PATH, UserConfigDamage()));
         MsgBox("Failed to open user config file", "Message", "Ok");
         exit(EXIT_MISSING_DATA);
     }
-    u8 bytes[BINDING_COUNT * RECORD_BYTES];
+    u8 bytes[TABLE_BYTES + 1]; // one byte more tells an overlong file
     size_t got = fread(bytes, 1, sizeof bytes, file);
     fclose(file);
     ParseUserConfig(bytes, got);
     LogWrite("User configuration loaded");
+    if (UserConfigDamage())
+        LogWrite(StrFormat("User config file '%s': %s", USER_CONFIG_PATH, UserConfigDamage()));
 }
 
 size_t ParseUserConfig(const u8* data, size_t size) {
-    if (!data) return 0;
+    g_userConfig = UserConfigRecord{};
+    if (!data) size = 0;
     // A short file fills the whole records it holds; a long one gives only the table's worth.
     size_t records = size / RECORD_BYTES < BINDING_COUNT ? size / RECORD_BYTES : BINDING_COUNT;
     if (records > 0) memcpy(keyBindings, data, records * RECORD_BYTES);
+    for (size_t n = 0; n < records; n++)
+        if (keyBindings[n].count > MAX_CHORD_KEYS)
+            Damaged("action %zu has %u keys, at most 3 fit", n, unsigned(keyBindings[n].count));
+    if (size > TABLE_BYTES) Damaged("file runs past the %d records", BINDING_COUNT);
+    if (size < TABLE_BYTES && size % RECORD_BYTES) Damaged("file ends inside record %zu", records);
+    if (size < TABLE_BYTES)
+        Damaged("file ends after %zu of the %d records", records, BINDING_COUNT);
     return records;
+}
+
+const char* UserConfigDamage() {
+    return g_userConfig.damage[0] ? g_userConfig.damage : nullptr;
 }
 
 bool IsActionDown(u32 action) {

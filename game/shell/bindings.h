@@ -35,6 +35,9 @@ void LoadUserConfig();
 // Takes every whole four-byte record of a binding file's bytes, at most BINDING_COUNT; the
 // bindings past them keep what they had. Returns the records taken.
 size_t ParseUserConfig(const u8* data, size_t size);
+// Why the last binding file read was not exactly a table of valid records ("file ends inside
+// record 2"), or nullptr when it was. A damaged file is still used as far as it goes.
+const char* UserConfigDamage();
 bool IsActionDown(u32 action);
 // Appends the binding's key names joined by " + " (and a line break when asked) to buffer, a
 // 0-terminated string of capacity bytes.

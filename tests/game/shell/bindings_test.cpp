@@ -24,6 +24,21 @@ TEST_F(BindingsTest, AShortFileFillsOnlyTheWholeRecordsItHolds) {
     EXPECT_EQ(keyBindings[0].count, 1);
     EXPECT_EQ(keyBindings[1].keys[0], 9) << "a half record must not be read";
     EXPECT_EQ(keyBindings[2].count, 2);
+    EXPECT_STREQ(UserConfigDamage(), "file ends inside record 1");
+}
+
+TEST_F(BindingsTest, OnlyAWholeTableOfValidRecordsIsUndamaged) {
+    const struct {
+        size_t bytes;
+        const char* damage;
+    } cases[] = {{BINDING_COUNT * sizeof(KeyBinding), nullptr},
+                 {BINDING_COUNT * sizeof(KeyBinding) + 1, "file runs past the 128 records"},
+                 {8, "file ends after 2 of the 128 records"}};
+    std::vector<u8> table(BINDING_COUNT * sizeof(KeyBinding) + 1, 1);
+    for (const auto& c : cases) {
+        ParseUserConfig(table.data(), c.bytes);
+        EXPECT_STREQ(UserConfigDamage(), c.damage) << c.bytes;
+    }
 }
 
 TEST_F(BindingsTest, AMissingFileEndsTheProgramWithAFailureStatus) {
@@ -37,6 +52,7 @@ TEST_F(BindingsTest, AChordIsDownOnlyWhileAllItsKeysAre) {
     table[ACTION_CONSOLE] = {{0, 0, 0}, 0};
     WriteBindings(table, BINDING_COUNT * sizeof(KeyBinding));
     LoadUserConfig();
+    EXPECT_STREQ(UserConfigDamage(), "action 1 has 200 keys, at most 3 fit");
     EXPECT_TRUE(IsActionDown(ACTION_CONSOLE)) << "no keys: always held";
     EXPECT_FALSE(IsActionDown(ACTION_FASTER));
     Press('W');
