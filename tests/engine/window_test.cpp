@@ -66,17 +66,6 @@ TEST_F(WindowTest, DestroyGLForgetsTheContextAndAMissingOneEndsTheProcess) {
     EXPECT_EXIT(InitGL(0), testing::ExitedWithCode(EXIT_NO_GL_CONTEXT), "");
 }
 
-TEST_F(WindowTest, DisplayModeRefusalIsReported) {
-    fake::SetDisplayModeAccepted(false);
-    EXPECT_FALSE(SetDisplayMode(1024, 768, 32, 0));
-    fake::SetDisplayModeAccepted(true);
-    EXPECT_TRUE(SetDisplayMode(1024, 768, 32, 75));
-    EXPECT_EQ(GetDisplayBits(), 32);
-    EXPECT_EQ(GetClientHeight(), 768);
-    RestoreDisplayMode();
-    EXPECT_EQ(GetDisplayBits(), 0);
-}
-
 // Minimising a window keeps the context and pauses; restoring is no resize.
 TEST_F(WindowTest, MinimisingAWindowKeepsTheContextAndPauses) {
     CreateMainWindow(800, 600, 0);
@@ -95,8 +84,12 @@ TEST_F(WindowTest, MinimisingAWindowKeepsTheContextAndPauses) {
     EXPECT_EQ(fake::Window().minimizeRequests, 0);
 }
 
-TEST_F(WindowTest, MinimisingFullScreenRebuildsTheContext) {
+TEST_F(WindowTest, DisplayModesAndMinimisingFullScreenRebuildsTheContext) {
+    fake::SetDisplayModeAccepted(false);
+    EXPECT_FALSE(SetDisplayMode(1024, 768, 32, 0));
+    fake::SetDisplayModeAccepted(true);
     ASSERT_TRUE(SetDisplayMode(1024, 768, 32, 60));
+    EXPECT_EQ(GetClientHeight(), 768);
     CreateMainWindow(1024, 768, WINDOW_FULLSCREEN);
     InitGL(0);
     Send(SysMessage{SYSMSG_KILLFOCUS, 0, 0});
@@ -115,4 +108,6 @@ TEST_F(WindowTest, MinimisingFullScreenRebuildsTheContext) {
     EXPECT_LT(down, restore);
     EXPECT_LT(set, up);
     EXPECT_EQ(Calls(), (Lines{"minimize", "restore"}));
+    RestoreDisplayMode();
+    EXPECT_EQ(GetDisplayBits(), 0);
 }
