@@ -1,7 +1,8 @@
-// DSF parsing and font loading without a window: header rules, page widening, and every kind
-// of damaged file refused without leaving anything allocated.
+// DSF parsing and font loading without a window: header fields, page widening, damaged files.
 #include <gtest/gtest.h>
-#include <limits>
+#include <array>
+#include <cmath>
+#include <tuple>
 
 #include "engine/engine.h"
 #include "graphics/dsf.h"
@@ -18,10 +19,7 @@ bool Parses(const std::vector<u8>& bytes, DsfInfo* info = nullptr) {
 TestFont OnePageFont(i16 width, i16 height) {
     TestFont font;
     font.glyphs = {{'A'}};
-    TestPage page;
-    page.width = width;
-    page.height = height;
-    font.pages.push_back(page);
+    font.pages = {{width, height, {}, {}}};
     return font;
 }
 
@@ -35,11 +33,9 @@ TEST(DsfParse, HeaderFieldsAndGlyphsAreDecodedLittleEndian) {
     std::vector<u8> bytes = BuildDSF(font);
     DsfInfo info;
     ASSERT_TRUE(Parses(bytes, &info));
-    EXPECT_EQ(info.pageCount, 1);
-    EXPECT_EQ(info.glyphCount, 97u);
-    EXPECT_EQ(info.lineHeight, 23);
+    EXPECT_EQ(std::tie(info.pageCount, info.glyphCount, info.lineHeight, info.asciiDirect),
+              std::make_tuple(1, 97u, 23, 1));
     EXPECT_FLOAT_EQ(info.scale, 0.5f);
-    EXPECT_EQ(info.asciiDirect, 1);
     std::vector<Glyph> glyphs(97);
     ReadDSFGlyphs(bytes.data(), info, glyphs.data());
     const Glyph& g = glyphs[96];
@@ -56,86 +52,64 @@ TEST(DsfParse, PageIsWidenedToPowersOfTwoWithOneExtraRow) {
     page.extraRow.assign(128, 0);
     page.extraRow[127] = 33; // the extra row is a full texture row
     std::vector<u8> bytes = BuildDSF(font);
-    // Header, one glyph, the page header, 20 rows of 100 and one row of 128.
-    ASSERT_EQ(bytes.size(), DSF_HEADER_SIZE + DSF_GLYPH_SIZE + 4 + 20 * 100 + 128);
-
     DsfInfo info;
     ASSERT_TRUE(Parses(bytes, &info));
     const DsfPageInfo& p = info.pages[0];
-    EXPECT_EQ(p.textureWidth, 128);
-    EXPECT_EQ(p.textureHeight, 32);
-    EXPECT_TRUE(p.extraRow);
+    EXPECT_EQ(std::tie(p.textureWidth, p.textureHeight, p.extraRow),
+              std::make_tuple(128, 32, true));
 
     std::vector<u8> texels(128 * 32 * 2, 0x5A);
     ExpandDSFPage(bytes.data(), p, texels.data());
     auto alpha = [&](int x, int y) { return texels[(size_t(y) * 128 + x) * 2 + 1]; };
     EXPECT_EQ(texels[0], 255); // luminance
-    EXPECT_EQ(alpha(0, 0), 11);
-    EXPECT_EQ(alpha(99, 19), 22);
-    EXPECT_EQ(alpha(100, 19), 0); // widened columns are transparent
-    EXPECT_EQ(alpha(127, 20), 33);
-    EXPECT_EQ(alpha(5, 31), 0);
-
+    // The last stored pixel, a widened column, the extra row and a widened row.
+    EXPECT_EQ(
+        (std::array{alpha(0, 0), alpha(99, 19), alpha(100, 19), alpha(127, 20), alpha(5, 31)}),
+        (std::array<u8, 5>{11, 22, 0, 33, 0}));
     bytes.pop_back(); // one byte of the extra row missing
     EXPECT_FALSE(Parses(bytes));
 }
 
 TEST(DsfParse, DamagedFilesAreRefused) {
-    struct Case {
-        const char* what;
-        const char* reason;
-        void (*damage)(TestFont&);
-    };
-    const Case cases[] = {
-        {"version above 0.9", "version above 0.9", [](TestFont& f) { f.version = 1.0f; }},
-        {"version not a number", "version above 0.9",
-         [](TestFont& f) { f.version = std::numeric_limits<f32>::quiet_NaN(); }},
-        {"another magic", "not a DSF file", [](TestFont& f) { f.magic = "dsx"; }},
-        {"page over 65536 texels", "page over 65536 texels",
+    using Damage = void (*)(TestFont&);
+    const std::pair<const char*, Damage> cases[] = {
+        {"version above 0.9", [](TestFont& f) { f.version = 1.0f; }},
+        {"version above 0.9", [](TestFont& f) { f.version = std::nanf(""); }},
+        {"not a DSF file", [](TestFont& f) { f.magic = "dsx"; }},
+        {"page over 65536 texels",
          [](TestFont& f) { f.pages[0].width = 257, f.pages[0].height = 256; }},
-        {"negative page width", "negative page width or height",
-         [](TestFont& f) { f.pages[0].width = -4; }},
-        {"page index past the page count", "glyph on a page past the page count",
-         [](TestFont& f) { f.glyphs[40].page = 1; }},
-        {"negative glyph width", "negative glyph width",
-         [](TestFont& f) { f.glyphs[3].width = -1; }},
-        {"zero line height", "line height 0 or negative", [](TestFont& f) { f.lineHeight = 0; }},
-        {"zero scale", "scale not above 0 and at most 64", [](TestFont& f) { f.scale = 0; }},
-        {"infinite scale", "scale not above 0 and at most 64",
-         [](TestFont& f) { f.scale = std::numeric_limits<f32>::infinity(); }},
-        {"glyph table past the end", "file ends inside the glyph table",
-         [](TestFont& f) { f.glyphCountOverride = 1000; }},
-        {"huge glyph count", "more than 65536 glyphs",
-         [](TestFont& f) { f.glyphCountOverride = 0xFFFFFFF0; }},
-        {"glyph count over the limit", "more than 65536 glyphs",
-         [](TestFont& f) { f.glyphCountOverride = DSF_MAX_GLYPHS + 1; }},
-        {"pages past the end", "file ends inside a page header",
-         [](TestFont& f) { f.pageCountOverride = 2; }},
+        {"negative page width or height", [](TestFont& f) { f.pages[0].width = -4; }},
+        {"glyph on a page past the page count", [](TestFont& f) { f.glyphs[40].page = 1; }},
+        {"negative glyph width", [](TestFont& f) { f.glyphs[3].width = -1; }},
+        {"line height 0 or negative", [](TestFont& f) { f.lineHeight = 0; }},
+        {"scale not above 0 and at most 64", [](TestFont& f) { f.scale = 0; }},
+        {"scale not above 0 and at most 64", [](TestFont& f) { f.scale = INFINITY; }},
+        {"file ends inside the glyph table", [](TestFont& f) { f.glyphCountOverride = 1000; }},
+        {"more than 65536 glyphs", [](TestFont& f) { f.glyphCountOverride = 0xFFFFFFF0; }},
+        {"more than 65536 glyphs", [](TestFont& f) { f.glyphCountOverride = DSF_MAX_GLYPHS + 1; }},
+        {"file ends inside a page header", [](TestFont& f) { f.pageCountOverride = 2; }},
     };
-    for (const Case& c : cases) {
+    for (int i = 0; const auto& [reason, damage] : cases) {
         TestFont font = AsciiTestFont();
-        c.damage(font);
-        EXPECT_FALSE(Parses(BuildDSF(font))) << c.what;
-        EXPECT_STREQ(DsfFailureReason(), c.reason) << c.what;
+        damage(font);
+        EXPECT_FALSE(Parses(BuildDSF(font))) << "case " << i;
+        EXPECT_STREQ(DsfFailureReason(), reason) << "case " << i++;
     }
 }
 
 TEST(DsfParse, EveryTruncationIsRefused) {
     std::vector<u8> bytes = BuildDSF(AsciiTestFont({0xE9, 0x160}));
     ASSERT_TRUE(Parses(bytes));
-    for (size_t size = 0; size < bytes.size(); size++) {
-        std::vector<u8> cut(bytes.begin(), bytes.begin() + size);
-        EXPECT_FALSE(Parses(cut)) << size;
-    }
+    for (size_t size = 0; size < bytes.size(); size++)
+        EXPECT_FALSE(Parses(std::vector<u8>(bytes.begin(), bytes.begin() + size))) << size;
 }
 
 TEST(DsfParse, BoundaryFilesAreAccepted) {
     TestFont font = AsciiTestFont();
     font.version = 0.9f;
     EXPECT_TRUE(Parses(BuildDSF(font)));
-    EXPECT_TRUE(Parses(BuildDSF(OnePageFont(256, 256))));
-    EXPECT_TRUE(Parses(BuildDSF(OnePageFont(1024, 64))));
-    EXPECT_TRUE(Parses(BuildDSF(OnePageFont(0, 0)))); // a 1 x 1 texture from the extra row
+    for (auto [w, h] : {std::pair<i16, i16>{256, 256}, {1024, 64}, {0, 0}}) // 0 x 0: the extra row
+        EXPECT_TRUE(Parses(BuildDSF(OnePageFont(w, h)))) << w << "x" << h;
 }
 
 using FontLoadTest = FontFixture;
@@ -151,7 +125,6 @@ TEST_F(FontLoadTest, LoadedFontHoldsTheFileAndFreeingReleasesEverything) {
     EXPECT_EQ(fromFile->pages[0].width, 128);
     EXPECT_EQ(fromFile->glyphs[33].advance, 12);
     EXPECT_EQ(fromFile->glyphs[96].codePoint, 0xE9);
-
     SetFont(fromFile);
     FreeFont(fromFile);
     EXPECT_EQ(GetFont(), nullptr); // no dangling current font

@@ -1,5 +1,4 @@
-// Glyph lookup, UTF-8 decoding, widths, line fitting, wrapped heights and end positions, on a
-// font whose glyphs all advance 10 units and whose lines are 16 units high.
+// Glyph lookup, UTF-8, widths, line fitting and wrapped heights; glyphs advance 10, lines 16.
 #include <cstring>
 #include <memory>
 #include <tuple>
@@ -49,9 +48,8 @@ TEST_F(GlyphLookup, AdvanceUsesTheScaleAndTheLineHeightForMissingGlyphs) {
     EXPECT_FLOAT_EQ(GlyphAdvance('A', nullptr), 0);
 }
 
-// Invalid sequences consume what the lead byte announced (a stray continuation byte comes back
-// sign-extended); truncated ones stop at the terminator or the byte count. An available count
-// of -1 decodes with DecodeUTF8.
+// Invalid sequences step over what the lead byte announced (a stray continuation byte comes back
+// sign-extended), truncated ones to the terminator or the count (-1: DecodeUTF8).
 TEST(Utf8, DecodesAndStepsOverWhatTheLeadByteAnnounced) {
     const std::tuple<const char*, int, i32, int> cases[] = {{"A", -1, 'A', 1},
                                                             {"\xC3\xA9", -1, 0xE9, 2},
@@ -82,9 +80,8 @@ TEST(Utf8, DecodesAndStepsOverWhatTheLeadByteAnnounced) {
 
 using TextWidths = FontFixture;
 
-// Glyphs advance 10 and a missing one a line height, 16; a sequence or a tag cut by the count
-// and a "<color 1000>", which is no tag, are measured as characters; the terminator ends the
-// text. A count of -1 measures with TextWidth as well as TextWidthN.
+// A missing glyph advances a line height; cut sequences or tags and "<color 1000>" (no tag) are
+// measured as characters; the terminator ends the text. A count of -1 also uses TextWidth.
 TEST_F(TextWidths, WidestLineCountsAndTagsTakeNoRoom) {
     const std::tuple<const char*, int, f32> cases[] = {
         {"ab\nabcd", -1, 40},          {"abcd\nab", -1, 40},      {"", -1, 0},
@@ -108,9 +105,8 @@ TEST_F(TextWidths, WidestLineCountsAndTagsTakeNoRoom) {
 
 using LineFitting = FontFixture;
 
-// A line breaks after its last break character, else at the character that does not fit; a
-// newline ends it and is consumed; however narrow, a line takes one character, so wrapping
-// always moves on. A count of -1 lets the whole text be consumed.
+// A line breaks after its last break character, else where it is full; a newline ends it and is
+// consumed; a line always takes one character; a count of -1 allows the whole text.
 TEST_F(LineFitting, BreaksCutsNewlinesAndByteLimits) {
     const std::tuple<const char*, f32, int, int, int, f32> cases[] = {
         {"abc def", 45, -1, 4, 4, 40},

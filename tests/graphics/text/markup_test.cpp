@@ -1,5 +1,4 @@
-// The colour-tag grammar: the five tag forms in order, the colour names, the alpha rule, the
-// engine switch, byte counts and the 32-bit-entry forms.
+// The colour-tag grammar: tag forms, colour names, the alpha rule, the switch, byte counts.
 #include <gtest/gtest.h>
 #include <array>
 #include <string>
@@ -30,10 +29,6 @@ void ExpectColor(const Parsed& p, int r, int g, int b, int a, const std::string&
     for (int i = 0; i < 4; i++) EXPECT_NEAR(p.color[i] * 255, want[i], 0.01) << text << " " << i;
 }
 
-std::vector<i32> Entries(const std::string& text) {
-    return std::vector<i32>(text.begin(), text.end());
-}
-
 class MarkupTest : public ::testing::Test {
   protected:
     void SetUp() override { EngineEnable(ENGINE_TEXT_MARKUP); }
@@ -50,8 +45,8 @@ TEST_F(MarkupTest, ClosingTagsReturnToTheDefaultColour) {
     }
 }
 
-// Component tags: two components leave blue 0; hexadecimal and octal numbers; the low 8 bits
-// of large or negative ones. Packed tags are AABBGGRR, the later digits in either case.
+// Component tags: missing ones are 0, hex and octal numbers, the low 8 bits of large or negative
+// ones. Packed tags are AABBGGRR, the later digits in either case.
 TEST_F(MarkupTest, ComponentAndPackedTags) {
     const std::string chat = StrFormat("<c %.8X>", MakeRGBA(10, 20, 30, 255));
     const std::tuple<std::string, std::array<int, 4>> cases[] = {
@@ -102,7 +97,8 @@ TEST_F(MarkupTest, LengthFollowsTheEngineSwitch) {
     EXPECT_EQ(MarkupTagLength(nullptr), 0);
     EngineDisable(ENGINE_TEXT_MARKUP);
     EXPECT_EQ(MarkupTagLength("<c red>x"), 0);
-    EXPECT_EQ(MarkupTagLength32(Entries("<c red>").data(), 7), 0);
+    const std::vector<i32> entries = {'<', 'c', ' ', 'r', 'e', 'd', '>'};
+    EXPECT_EQ(MarkupTagLength32(entries.data(), 7), 0);
     f32 color[4];
     EXPECT_EQ(ParseMarkupTag("<c red>", -1, DEFAULT_COLOR, color), 7); // the grammar itself
     EngineSetf(ENGINE_TEXT_MARKUP, 1.0f);
@@ -110,10 +106,9 @@ TEST_F(MarkupTest, LengthFollowsTheEngineSwitch) {
 }
 
 TEST_F(MarkupTest, TagsMustLieWithinTheByteCount) {
-    EXPECT_EQ(MarkupTagLengthN("<c red>", 6), 0);
-    EXPECT_EQ(MarkupTagLengthN("<c red>", 7), 7);
-    EXPECT_EQ(MarkupTagLengthN("<c red>", 0), 0);
-    EXPECT_EQ(MarkupTagLengthN("<c FF0000FF>", 11), 0);
-    EXPECT_EQ(MarkupTagLengthN("<color 1,2>", 10), 0);
-    EXPECT_EQ(MarkupTagLengthN("<c re\0d>", 9), 0); // a terminator ends the text
+    const std::tuple<const char*, int, int> cases[] = {
+        {"<c red>", 6, 0},       {"<c red>", 7, 7},      {"<c red>", 0, 0},
+        {"<c FF0000FF>", 11, 0}, {"<color 1,2>", 10, 0}, {"<c re\0d>", 9, 0}}; // \0 ends the text
+    for (auto [text, count, length] : cases)
+        EXPECT_EQ(MarkupTagLengthN(text, count), length) << text;
 }

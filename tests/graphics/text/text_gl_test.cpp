@@ -1,7 +1,5 @@
-// Text drawn into the real GL window and read back: colours and tags, pixel snapping,
-// alignment, the missing-glyph cross, wrapped boxes with scrolling, clipping and box mode,
-// and font pages that survive the loss of the GL context.
-#include <GL/gl.h>
+// Text drawn into the real GL window and read back: colours and tags, alignment, the missing
+// glyph cross, wrapped boxes with scrolling and clipping, and the colour stack.
 #include <gmock/gmock.h>
 
 #include <array>
@@ -10,8 +8,6 @@
 #include "engine/utils.h"
 #include "engine/window.h"
 #include "graphics/color.h"
-#include "graphics/dsf.h"
-#include "graphics/texture.h"
 #include "tests/graphics/gl_fixture.h"
 #include "tests/graphics/text/font_fixture.h"
 
@@ -19,8 +15,7 @@ namespace {
 
 constexpr RGBA BLACK{0, 0, 0, 255}, RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255},
     BLUE{0, 0, 255, 255}, WHITE{255, 255, 255, 255};
-constexpr int TOLERANCE = 2;
-constexpr int GLYPH_LIT = 100;
+constexpr int TOLERANCE = 2, GLYPH_LIT = 100;
 // The half glyph 'H' is transparent in its top 8 rows and opaque in the bottom 8.
 constexpr int HALF_BLOCK_X = 16;
 
@@ -55,7 +50,6 @@ class TextGL : public FontFixture {
         GLTestClear(0, 0, 0);
         glColor4f(1, 1, 1, 1);
     }
-    // Glyph pixels are the ones with some channel above GLYPH_LIT.
     static bool Lit(int x, int y) { return ::Lit(x, y, GLYPH_LIT); }
     static void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark) {
         ::ExpectLit(lit, dark, GLYPH_LIT);
@@ -93,7 +87,6 @@ TEST_F(TextGL, ColourTagsChangeTheColourMidLineUnlessMarkupIsOff) {
     ExpectColour(BLUE, {{103, 108}});
     ExpectColour(WHITE, {{103, 158}});
     ExpectCurrentColour({0, 1, 0, 1}); // the caller's colour is back
-
     EngineDisable(ENGINE_TEXT_MARKUP);
     EXPECT_EQ(DrawText(100, 200, "<c red>", ALIGN_LEFT), 70);
     ExpectColour(GREEN, {{163, 208}});
@@ -112,11 +105,7 @@ TEST_F(TextGL, RightAndCentredLinesEndAtOrAroundX) {
 
 TEST_F(TextGL, MissingGlyphIsALineHighCross) {
     EXPECT_EQ(DrawText(100, 100, "\xE2\x82\xAC", ALIGN_LEFT), 16);
-    // A code point above the table, then a glyph after the cross.
-    DrawText(100, 200,
-             "\xC5\xA1"
-             "A",
-             ALIGN_LEFT);
+    DrawText(100, 200, "\xC5\xA1" /* past the table */ "A", ALIGN_LEFT);
     auto litNear = [](Point p) {
         for (int dy = -1; dy <= 1; dy++)
             for (int dx = -1; dx <= 1; dx++)
@@ -131,14 +120,7 @@ TEST_F(TextGL, MissingGlyphIsALineHighCross) {
     ExpectColour(WHITE, {{118, 208}});
 }
 
-TEST_F(TextGL, NoFontDrawsNothing) {
-    SetFont(nullptr);
-    EXPECT_EQ(DrawText(100, 100, "AB", ALIGN_LEFT), 0);
-    EXPECT_EQ(DrawTextBox(100, 100, 200, 0, "AB", 0, ALIGN_LEFT, -1, 0), 0);
-    EXPECT_FALSE(Lit(103, 108));
-}
-
-TEST_F(TextGL, BoxWrapsScrollsAndClipsCutLines) {
+TEST_F(TextGL, BoxWrapsScrollsAndClipsCutLinesAndNoFontDrawsNothing) {
     // Lines at 192, 208, 224; the band is 200..220.
     EXPECT_EQ(DrawTextBox(100, 200, 1000, 20, "A\nB\nC", 8, ALIGN_LEFT, -1, 0), 20);
     ExpectLit({{103, 200}, {103, 219}}, {{103, 199}, {103, 220}, {103, 230}});
@@ -147,6 +129,11 @@ TEST_F(TextGL, BoxWrapsScrollsAndClipsCutLines) {
     EXPECT_EQ(DrawTextBox(300, 300, 35, 0, "AB CD", 0, ALIGN_LEFT, -1, 0), 32);
     EXPECT_EQ(Row(305, 298, 332), "..########..########..............");
     EXPECT_EQ(Row(321, 298, 322), "..########..########....");
+    GLTestClear(0, 0, 0);
+    SetFont(nullptr);
+    EXPECT_EQ(DrawText(100, 100, "AB", ALIGN_LEFT), 0);
+    EXPECT_EQ(DrawTextBox(100, 100, 200, 0, "AB", 0, ALIGN_LEFT, -1, 0), 0);
+    EXPECT_EQ(LitPixelCount(), 0);
 }
 
 TEST(ColorStack, PushPopRestoresAndAnEmptyPopIsHarmless) {
@@ -159,7 +146,6 @@ TEST(ColorStack, PushPopRestoresAndAnEmptyPopIsHarmless) {
     ExpectCurrentColour({0.25f, 0.5f, 0.75f, 1});
     PopColor(); // empty: nothing changes
     ExpectCurrentColour({0.25f, 0.5f, 0.75f, 1});
-
     // Pushes past the stack's depth stay paired with their pops.
     for (int i = 0; i < COLOR_STACK_DEPTH + 5; i++) PushColor();
     glColor4f(0, 0, 0, 1);
