@@ -1,5 +1,5 @@
-// The control model without a window: the sorted control table and tab stops, creation rules,
-// properties and events, destruction order, and every GUIError a public call can leave.
+// The control model without a window: creation rules, properties and events, destruction
+// order, and every GUIError a public call can leave.
 #include <cstring>
 
 #include "gui/classes.h"
@@ -14,25 +14,6 @@ class ModelTest : public GUITest {
         MakeSheet("S");
     }
 };
-
-TEST_F(ModelTest, ControlsAreKeptInNameOrderWithCreationIndexAsTabStop) {
-    Button("b", 10, 10);
-    Button("a", 10, 40);
-    CreateControl("Label", "c", "S", 10, 70, 50, 20);
-    ASSERT_EQ(ControlCount(), 4);
-    EXPECT_STREQ(ControlAtIndex(0)->name, "S");
-    EXPECT_STREQ(ControlAtIndex(1)->name, "a");
-    EXPECT_STREQ(ControlAtIndex(2)->name, "b");
-    EXPECT_EQ(Get<u16>("b", "TabStop"), 1); // the sheet was created first, with index 0
-    EXPECT_EQ(Get<u16>("a", "TabStop"), 2);
-    EXPECT_EQ(Get<u16>("c", "TabStop"), NO_TAB_STOP);
-    EXPECT_EQ(Get<u16>("S", "TabStop"), NO_TAB_STOP);
-    // Children keep creation order, which is the drawing order.
-    Control* sheet = FindControl("S");
-    ASSERT_EQ(ControlChildCount(sheet), 3);
-    EXPECT_STREQ(sheet->children[0]->name, "b");
-    EXPECT_STREQ(sheet->children[2]->name, "c");
-}
 
 TEST_F(ModelTest, GeometryVisibilityAndTheirHandlers) {
     CreateControl("Button", "zero", "S", 30, 40, 0, 20); // no size: the position stays at 0
