@@ -1,5 +1,4 @@
-// The chat panel: the message list's order and timing, line cuts, and the chat box driven by
-// keys through the window procedure.
+// The chat panel: the list's order and timing, line cuts, and the chat box driven by keys.
 #include <gtest/gtest.h>
 #include <string>
 

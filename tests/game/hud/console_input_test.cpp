@@ -1,5 +1,4 @@
-// The consoles' input: what lies under the pointer at the region boundaries, the speed lever's
-// press and drag, buttons acting on release, the keyboard shortcuts and the tooltip texts.
+// The consoles' input: hit tests, the speed lever, buttons, shortcuts and tooltips.
 #include <gtest/gtest.h>
 #include <string>
 

@@ -15,45 +15,35 @@
 namespace {
 constexpr u8 UNPRESSED_KEY = 200; // no test presses it
 constexpr int TEXT_COUNT = 60;
+constexpr int KEY_CODES = 256;
 constexpr f64 PI = 3.14159265358979323846;
 
-struct Texts {
-    std::vector<std::string> strings;
-    std::vector<char*> entries;
+// The in-flight texts as "text N" and key names as "K<code>", so a text's source can be told.
+struct Names {
+    std::vector<std::string> texts, keys;
+    std::vector<char*> textEntries;
+    std::vector<const char*> keyEntries;
 };
-Texts texts;
+Names names;
 
-void UseTestTexts() {
-    texts.strings.clear();
-    for (int i = 0; i < TEXT_COUNT; ++i) texts.strings.push_back("text " + std::to_string(i));
-    texts.strings[31] = "%s send";
-    texts.strings[32] = "%s send %s/%s choose";
-    texts.entries.clear();
-    for (std::string& s : texts.strings) texts.entries.push_back(s.data());
-    texts.entries.push_back(nullptr);
-    gameText.entries = texts.entries.data();
+void UseTestNames() {
+    names = Names{};
+    for (int i = 0; i < TEXT_COUNT; ++i) names.texts.push_back("text " + std::to_string(i));
+    names.texts[31] = "%s send";
+    names.texts[32] = "%s send %s/%s choose";
+    for (std::string& s : names.texts) names.textEntries.push_back(s.data());
+    names.textEntries.push_back(nullptr);
+    gameText.entries = names.textEntries.data();
     gameText.count = TEXT_COUNT;
-}
-
-std::vector<std::string> keyNames;
-std::vector<const char*> keyNamePointers;
-
-// Key names "K<code>" for every code, so a tooltip's keys can be recognised.
-void UseTestKeyNames() {
-    keyNames.assign(256, "");
-    keyNamePointers.assign(256, nullptr);
-    for (int i = 0; i < 256; ++i) {
-        keyNames[size_t(i)] = "K" + std::to_string(i);
-        keyNamePointers[size_t(i)] = keyNames[size_t(i)].c_str();
-    }
-    SetKeyNames(keyNamePointers.data());
+    for (int i = 0; i < KEY_CODES; ++i) names.keys.push_back("K" + std::to_string(i));
+    for (const std::string& s : names.keys) names.keyEntries.push_back(s.c_str());
+    SetKeyNames(names.keyEntries.data());
 }
 } // namespace
 
 void HudTest::SetUp() {
     font = StartWindowlessGUI();
-    UseTestTexts();
-    UseTestKeyNames();
+    UseTestNames();
     for (KeyBinding& binding : keyBindings) binding = KeyBinding{{UNPRESSED_KEY, 0, 0}, 1};
     ResetSimulation();
     chat = ChatState{};
@@ -73,8 +63,7 @@ void HudTest::DialPointFromRight(f32 degrees, f32 radius, f32* x, f32* y) {
 }
 
 void HudTest::DialPointFromLeft(f32 degrees, f32 radius, f32* x, f32* y) {
-    *x = f32(698.72 - std::cos(degrees * PI / 180.0) * radius);
-    *y = f32(498.72 - std::sin(degrees * PI / 180.0) * radius);
+    DialPointFromRight(degrees + 180.0f, radius, x, y);
 }
 
 void HudTest::Bind(u32 action, u8 key) {

@@ -1,5 +1,4 @@
-// The camera and the scene's arithmetic: the visible rectangle and where the ship lands on the
-// screen, the look-ahead and zoom easing, zoom steps, the level colours and the cloak shimmer.
+// The camera's view, look-ahead, zoom easing and steps, and the meters' level colours.
 #include <cmath>
 #include <vector>
 
@@ -13,15 +12,12 @@ namespace {
 
 using CameraTest = SceneGLTest;
 
-TEST_F(CameraTest, ViewIsZoomHighAndCentredOnTheShipWithTheCursorCentred) {
-    CameraRectangle r = CameraRect();
+TEST_F(CameraTest, ViewCentresOnTheShipAndEasesTowardTheCursorArrivingAfterALongFrame) {
+    CameraRectangle r = CameraRect(); // the cursor at the centre: no look-ahead
     EXPECT_NEAR(r.width, 1333.33f, 0.01f);
     EXPECT_FLOAT_EQ(r.height, 1000.0f);
     EXPECT_NEAR(r.left + r.width / 2, world.playerShip->x, 1e-3);
     EXPECT_NEAR(r.top + r.height / 2, world.playerShip->y, 1e-3);
-}
-
-TEST_F(CameraTest, LookAheadEasesTowardTheCursorAndArrivesAfterALongFrame) {
     SetMousePos(800, 300); // 400 pixels right: 500 world units at zoom 1000
     UpdateViewOffset(0.1f);
     EXPECT_NEAR(scene.viewOffsetX, 200.0f, 0.01f); // 4 x 0.1 of the way
@@ -37,11 +33,9 @@ TEST_F(CameraTest, ZoomEasesAt1500PerSecondWithoutOvershoot) {
     struct Case {
         f32 from, to, dt;
         std::vector<f32> expected;
-    } cases[] = {
-        {1000, 1500, 0.1f, {1150, 1300, 1450, 1500, 1500}},
-        {2000, 500, 0.5f, {1250, 500, 500}},
-        {800, 790, 0.25f, {790, 790}},
-    };
+    } cases[] = {{1000, 1500, 0.1f, {1150, 1300, 1450, 1500, 1500}},
+                 {2000, 500, 0.5f, {1250, 500, 500}},
+                 {800, 790, 0.25f, {790, 790}}};
     for (const Case& c : cases) {
         systems.zoom = c.from;
         systems.zoomTarget = c.to;
@@ -73,16 +67,14 @@ TEST(LevelColourTest, FourRangesFromGreyThroughRedYellowGreenToWhite) {
     struct Case {
         f32 level, alpha;
         LevelRGBA want;
-    } cases[] = {
-        {1.5f, 0.6f, {0.5f, 1, 0.5f, 0.85f}},
-        {1.5f, 0.4f, {0.5f, 1, 0.5f, 0.4f}},
-        {1.0f, 0.8f, {0, 1, 0, 0.8f}},
-        {0.75f, 0.8f, {0.5f, 1, 0, 0.8f}},
-        {0.5f, 1.0f, {1, 1, 0, 1}},
-        {0.25f, 0.7f, {1, 0.5f, 0, 0.7f}},
-        {0.0f, 0.5f, {200 / 255.f, 200 / 255.f, 200 / 255.f, 127 / 255.f}},
-        {-1.0f, 1.0f, {200 / 255.f, 200 / 255.f, 200 / 255.f, 1}},
-    };
+    } cases[] = {{1.5f, 0.6f, {0.5f, 1, 0.5f, 0.85f}},
+                 {1.5f, 0.4f, {0.5f, 1, 0.5f, 0.4f}},
+                 {1.0f, 0.8f, {0, 1, 0, 0.8f}},
+                 {0.75f, 0.8f, {0.5f, 1, 0, 0.8f}},
+                 {0.5f, 1.0f, {1, 1, 0, 1}},
+                 {0.25f, 0.7f, {1, 0.5f, 0, 0.7f}},
+                 {0.0f, 0.5f, {200 / 255.f, 200 / 255.f, 200 / 255.f, 127 / 255.f}},
+                 {-1.0f, 1.0f, {200 / 255.f, 200 / 255.f, 200 / 255.f, 1}}};
     for (const Case& c : cases) {
         LevelRGBA got = LevelColour(c.level, c.alpha);
         SCOPED_TRACE(testing::Message() << "level " << c.level << " alpha " << c.alpha);

@@ -1,5 +1,4 @@
-// Shared set-up for the in-flight drawing tests: a fresh battle with white sprites and a white
-// console sheet (so drawn colours are the tints themselves), black frames and scene rendering.
+// A fresh battle drawn with white sprites and sheets, so drawn colours are the tints.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// The scene drawn and read back: the star field at warp, the shield facings and the firing arcs
-// while SPACE is held.
+// The scene read back: warp streaks, shield facings, firing arcs while SPACE is held.
 #include <algorithm>
 #include <vector>
 

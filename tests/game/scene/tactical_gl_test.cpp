@@ -1,5 +1,4 @@
-// The tactical weapon display drawn and read back: coverage bands at the bow, loaded and empty
-// rack pips, and the cloak icon of a class without cloak.
+// The tactical weapon display read back: coverage bands at the bow and rack pips.
 #include <cmath>
 
 #include "game/sim/objects.h"

@@ -1,5 +1,4 @@
-// LOC files: what loads and what is refused, table bounds, the fatal exit, and key names from
-// a short keyboard file.
+// LOC files: what loads and what is refused, the fatal exit, a short keyboard file.
 #include <gtest/gtest.h>
 
 #include "engine/input.h"

@@ -1,5 +1,4 @@
-// The game's data files made in the test's folder: LOC texts with numbered entries, a key
-// binding table, the font sizes, and a fixture that resets the shell's state around a test.
+// The shell's data files made in the test's folder, and a fixture resetting the shell's state.
 #pragma once
 
 #include <gtest/gtest.h>

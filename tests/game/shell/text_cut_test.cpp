@@ -1,5 +1,4 @@
-// Texts from files and typing cut to the buffers they go into: only between characters, and
-// nothing added after a cut, so a cut text is always the start of the whole one.
+// Texts cut to their buffers only between characters, and nothing added after a cut.
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,5 +1,4 @@
-// Flight under each input with each class's figures, the throttle lever, warp and cloak with
-// their refusals.
+// Flight with each class's figures, the throttle lever, warp and cloak with their refusals.
 #include <cmath>
 
 #include "game/shell/bindings.h"

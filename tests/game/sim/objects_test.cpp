@@ -1,5 +1,4 @@
-// The object table: update order, removal at the end of a lifetime, heading wrap, the table's
-// bound, and the frame callbacks' repeat timers and warp keys.
+// The object table's order, removal, heading wrap and bound, and the warp keys.
 #include <vector>
 
 #include "engine/input.h"

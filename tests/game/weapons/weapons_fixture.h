@@ -1,6 +1,4 @@
-// A fresh battle for weapon tests: all keys up, the console key bound to
-// a key that stays up, and helpers that aim the cursor at a point relative to the ship and
-// press or release mouse buttons through the window procedure.
+// A fresh battle for weapon tests, aiming the cursor relative to the ship.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -30,7 +28,7 @@ class WeaponsTest : public ::testing::Test {
         ShipRef().shipClass = &world.shipClasses[index];
         BuildArcTable();
     }
-    // The cursor over the world point (dx, dy) from the ship, with the view centred on it.
+    // The cursor over the world point (dx, dy) from the ship at the view's centre.
     void Aim(f32 dx, f32 dy) {
         f32 perUnit = 600.0f / systems.zoom;
         SetMousePos(400.0f + dx * perUnit, 300.0f + dy * perUnit);

@@ -1,4 +1,4 @@
-// Aiming, firing, salvos, beams and the arc table, stepped the way the game's frame steps them.
+// Aiming, firing and salvos stepped as the game's frame steps them; the torpedo animation.
 #include <cmath>
 #include <vector>
 
@@ -121,4 +121,19 @@ TEST_F(WeaponsTest, AFullObjectTableTakesNothingAndSpendsNothing) {
     world.objectCount = 1; // only the ship was ever stored
     EXPECT_EQ(systems.weaponCharge[0], 1.0f);
     EXPECT_EQ(systems.weaponCharge[2], 1.0f);
+}
+
+TEST_F(WeaponsTest, TorpedoAnimationRunsNineFramesACycleWhateverTheStep) {
+    PulseTorpedo torpedo;
+    EXPECT_EQ(torpedo.Frame(), 0u);
+    torpedo.Update(0.1f); // half a cycle
+    EXPECT_EQ(torpedo.Frame(), 4u);
+    for (f32 dt : {0.0f, 0.001f, 0.0199f, 0.02f, 0.0333f, 0.2f, 0.5f, 1.0f, 3.7f}) {
+        for (int i = 0; i < 200; ++i) {
+            torpedo.Update(dt);
+            ASSERT_GE(torpedo.phase, 0.0f) << dt;
+            ASSERT_LT(torpedo.phase, 1.0f) << dt;
+            ASSERT_LE(torpedo.Frame(), 8u) << dt;
+        }
+    }
 }
