@@ -27,7 +27,7 @@ TEST_F(DispatchTest, WithoutAnActiveSheetNothingIsReached) {
     EXPECT_TRUE(GUIShowsScene());
 }
 
-TEST_F(DispatchTest, APressFocusesAndAReleaseOverTheSameControlClicks) {
+TEST_F(DispatchTest, APressFocusesAReleaseOverTheSameControlClicksAndCaptureTakesTheMouse) {
     Control* a = Button("a", 10, 10);
     Button("b", 10, 50);
     SetEventFn("a", "GetFocus", Say<"a get">);
@@ -44,6 +44,17 @@ TEST_F(DispatchTest, APressFocusesAndAReleaseOverTheSameControlClicks) {
     EXPECT_EQ(TakeEvents(), (Lines{"down 231", "click 231"}));
     ClickAt(20, 60);
     EXPECT_EQ(TakeEvents(), (Lines{"a lose", "b get"}));
+    // Capture takes the mouse while the pointer is inside the captor, and ends outside it.
+    SetEventFn("b", "MouseDown", SayKey<"b down">);
+    SetEventFn(
+        "a", "MouseMove", +[](f32, f32) { EventLog::Add("a move"); });
+    SetCaptureControl(a);
+    ClickAt(15, 15);
+    EXPECT_EQ(TakeEvents(), (Lines{"a move", "down 230", "click 230"}));
+    EXPECT_EQ(GetCaptureControl(), a);
+    ClickAt(20, 60);
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    EXPECT_EQ(TakeEvents(), (Lines{"b down 230"}));
 }
 
 TEST_F(DispatchTest, TabWalksTheTabStopsOfTheNearestScopeAndWraps) {
@@ -66,23 +77,6 @@ TEST_F(DispatchTest, TabWalksTheTabStopsOfTheNearestScopeAndWraps) {
     ASSERT_EQ(GetFocusControl(), b2);
     Key(VK_TAB); // the hidden button is passed over; round to the smallest stop
     EXPECT_EQ(GetFocusControl(), b0);
-}
-
-TEST_F(DispatchTest, CaptureTakesTheMouseWhileThePointerIsInsideIt) {
-    Control* a = Button("a", 10, 10);
-    Button("b", 10, 50);
-    SetEventFn("a", "MouseDown", SayKey<"a down">);
-    SetEventFn("b", "MouseDown", SayKey<"b down">);
-    SetEventFn(
-        "a", "MouseMove", +[](f32, f32) { EventLog::Add("a move"); });
-    SetCaptureControl(a);
-    ClickAt(15, 15);
-    EXPECT_EQ(TakeEvents(), (Lines{"a move", "a down 230"}));
-    EXPECT_EQ(GetCaptureControl(), a);
-    ClickAt(20, 60); // outside: the capture ends and "b" gets the press
-    EXPECT_EQ(GetCaptureControl(), nullptr);
-    EXPECT_EQ(TakeEvents(), (Lines{"b down 230"}));
-    EXPECT_EQ(GetFocusControl(), FindControl("b"));
 }
 
 TEST_F(DispatchTest, TheWheelScrollsTheControlUnderTheMouseWithoutFocusOrClick) {
@@ -150,19 +144,7 @@ TEST_F(DispatchTest, TooltipsRiseAfterTheMouseRestsStayOnTheScreenAndSkipHiddenC
     EXPECT_EQ(GetToolTip().fade, 0.0f);
 }
 
-TEST_F(DispatchTest, EnterOrSpaceOnAFocusedButtonClicksWithTheLeftButtonCode) {
-    Button("b", 10, 10);
-    SetEventFn("b", "Click", SayKey<"click">);
-    SetEventFn("b", "KeyUp", SayKey<"keyup">);
-    ClickAt(20, 20);
-    TakeEvents();
-    Key(VK_RETURN);
-    Key(VK_SPACE);
-    Key('Q');
-    EXPECT_EQ(TakeEvents(), (Lines{"click 230", "keyup 13", "click 230", "keyup 32", "keyup 81"}));
-}
-
-TEST_F(DispatchTest, CheckBoxesToggleOnClickAndSpace) {
+TEST_F(DispatchTest, CheckBoxesToggleAndButtonsClickOnClickAndKeys) {
     CreateControl("CheckBox", "c", "S", 10, 10, 100, 20);
     SetEventFn("c", "Toggle", Say<"toggle">);
     SetEventFn("c", "Click", SayKey<"click">);
@@ -173,6 +155,15 @@ TEST_F(DispatchTest, CheckBoxesToggleOnClickAndSpace) {
     RightClickAt(15, 15);
     EXPECT_EQ(Get<u8>("c", "Checked"), 0); // only the left button toggles
     EXPECT_EQ(TakeEvents(), (Lines{"click 230", "toggle", "toggle", "click 32", "click 231"}));
+    // Enter or Space on a focused button clicks with the left button's code.
+    Button("b", 10, 40);
+    SetEventFn("b", "Click", SayKey<"click">);
+    SetEventFn("b", "KeyUp", SayKey<"keyup">);
+    ASSERT_TRUE(FocusControl("b"));
+    Key(VK_RETURN);
+    Key(VK_SPACE);
+    Key('Q');
+    EXPECT_EQ(TakeEvents(), (Lines{"click 230", "keyup 13", "click 230", "keyup 32", "keyup 81"}));
 }
 
 TEST_F(DispatchTest, RadioButtonsOfOneParentExcludeEachOtherAndKeepTheirSize) {

@@ -116,16 +116,14 @@ TEST_F(TextBoxTest, ShiftArrowsMoveTheSelectionsFreeEndAndControlKeysUseIt) {
     EXPECT_EQ(Caret(), 13);
 }
 
-TEST_F(TextBoxTest, HugePastesStopAtTheSizeLimit) {
+TEST_F(TextBoxTest, HugePastesStopAtTheLimitAndCaretPropertiesStayInside) {
     fake::Clipboard() = std::string(1 << 20, 'x');
     Ctrl('V');
     EXPECT_EQ(GetProperty("t", "Text", nullptr), 65536);
     Type("y"); // full: nothing more goes in
     EXPECT_EQ(GetProperty("t", "Text", nullptr), 65536);
     DrawGUI();
-}
-
-TEST_F(TextBoxTest, CaretAndSelectionPropertiesAreKeptInsideTheText) {
+    // Caret and selection properties are kept inside the text and on character boundaries.
     SetProperty("t", "Text", "\xC3\xA9t\xC3\xA9");
     SetPropertyValue("t", "cPos", u32(-50));
     SetPropertyValue("t", "nSel", 1000);
@@ -139,7 +137,7 @@ TEST_F(TextBoxTest, CaretAndSelectionPropertiesAreKeptInsideTheText) {
     DrawGUI();
 }
 
-TEST_F(TextBoxTest, MouseClickPlacesTheCaretAndDragSelects) {
+TEST_F(TextBoxTest, MouseClickPlacesTheCaretDragAndDoubleClickSelect) {
     SetProperty("t", "Text", "abcdefgh");
     ClickGlyph(3, 3); // left half of "d": before it
     EXPECT_EQ(Caret(), 3);
@@ -150,9 +148,8 @@ TEST_F(TextBoxTest, MouseClickPlacesTheCaretAndDragSelects) {
     DragGlyphs(1, 5);
     EXPECT_EQ(Caret(), 1);
     EXPECT_EQ(Selection(), 4);
-}
-
-TEST_F(TextBoxTest, DoubleClickSelectsTheWordAroundTheCaret) {
+    // A double click selects the word around the caret.
+    fake::AdvanceTime(500);
     SetProperty("t", "Text", "fire at-will now");
     ClickGlyph(9, 0); // inside "will", after "at-"
     fake::AdvanceTime(100);
