@@ -9,19 +9,19 @@
 #include "tests/support/fake_platform.h"
 
 TEST(MusicGate, FollowsTheActiveSheetsControlCount) {
-    // Controls on the active sheet (-1: no sheet at all), and whether music may play.
     const std::pair<int, bool> cases[] = {{-1, false}, {0, true}, {1, false}, {2, true}, {5, true}};
     for (auto [controls, allowed] : cases) {
         fake::Reset();
         InitGUI();
-        if (controls >= 0) {
+        if (controls >= 0) { // -1: no sheet at all
             ASSERT_NE(CreateControl("Sheet", "Menu", nullptr, 0, 0, 0, 0), nullptr);
             ASSERT_TRUE(SetActiveSheet("Menu"));
         }
-        for (int i = 0; i < controls; i++)
-            ASSERT_NE(CreateControl("Button", ("B" + std::to_string(i)).c_str(), "Menu", 10,
-                                    10 + 30 * i, 60, 20),
+        for (int i = 0; i < controls; i++) {
+            const std::string name = "B" + std::to_string(i);
+            ASSERT_NE(CreateControl("Button", name.c_str(), "Menu", 10, 10 + 30 * i, 60, 20),
                       nullptr);
+        }
         SetMusicAllowed(!allowed);
         UpdateMusicGate();
         EXPECT_EQ(MusicAllowed(), allowed) << controls << " controls";
