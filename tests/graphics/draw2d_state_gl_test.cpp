@@ -1,5 +1,7 @@
-// Panel drawing state by pixels: clip planes on each side, outlined polygons, current-colour
-// point lists, a repeated texture and the saved-state scope.
+// Panel drawing state by pixels: clip planes, outlined polygons, a repeated texture, the
+// saved-state scope.
+#include <array>
+
 #include "graphics/color.h"
 #include "graphics/draw2d.h"
 #include "graphics/draw2d_game.h"
@@ -8,8 +10,7 @@
 
 namespace {
 using DrawStateTest = GraphicsGLTest;
-const RGBA RED{255, 0, 0, 255};
-const RGBA GREEN{0, 255, 0, 255};
+const RGBA RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255};
 } // namespace
 
 TEST_F(DrawStateTest, EachClipPlaneKeepsOneSideOfItsEdge) {
@@ -38,16 +39,13 @@ TEST_F(DrawStateTest, EachClipPlaneKeepsOneSideOfItsEdge) {
     }
 }
 
-TEST_F(DrawStateTest, OutlinedPolygonsShowOnlyTheirEdges) {
+TEST_F(DrawStateTest, OutlinedPolygonsAndARepeatedTexture) {
     glSetOutlinePolygons(true);
-    glFillRect(100.5f, 100.5f, 60, 60);
+    glFillRect(100.5f, 300.5f, 60, 60);
     glSetOutlinePolygons(false);
-    ExpectLit({{100, 130}, {130, 100}}, {{130, 130}});
-    glFillRect(300, 100, 60, 60);
-    ExpectLit({{330, 130}});
-}
-
-TEST_F(DrawStateTest, ARepeatedTextureTilesAcrossTheRectangle) {
+    ExpectLit({{100, 330}, {130, 300}}, {{130, 330}});
+    glFillRect(300, 300, 60, 60);
+    ExpectLit({{330, 330}});
     TestImage halves = SolidImage(2, 2, {255, 0, 0, 255});
     halves.pixels[1] = halves.pixels[3] = TestPixel{0, 255, 0, 255};
     Texture* texture = LoadTexture("halves.tga", halves, GL_NEAREST);
@@ -60,25 +58,26 @@ TEST_F(DrawStateTest, ARepeatedTextureTilesAcrossTheRectangle) {
 }
 
 TEST_F(DrawStateTest, SavedStateComesBackAndTheDefaultIsWhiteTexturedThinLines) {
+    auto state = [] {
+        GLfloat width = 0, colour[4];
+        glGetFloatv(GL_LINE_WIDTH, &width);
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        return std::array<f32, 4>{width, colour[1], f32(glIsEnabled(GL_TEXTURE_2D)),
+                                  f32(glIsEnabled(GL_LINE_SMOOTH))};
+    };
     glSetLineWidth(1.0f);
+    glSetLineSmoothing(true);
     {
         SavedDrawState saved;
         glSetTexturing(false);
         glSetLineSmoothing(false);
         glSetLineWidth(4.0f);
     }
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FLOAT_EQ(width, 1.0f);
+    EXPECT_EQ(state(), (std::array<f32, 4>{1, 1, 1, 1}));
     glSetTexturing(false);
+    glSetLineSmoothing(false);
     glSetLineWidth(3.0f);
     SetColor(0xFF0000FFu);
     glDefaultDrawState();
-    GLfloat colour[4];
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D) && glIsEnabled(GL_LINE_SMOOTH));
-    EXPECT_FLOAT_EQ(width, 1.0f);
-    EXPECT_EQ(colour[1], 1.0f);
+    EXPECT_EQ(state(), (std::array<f32, 4>{1, 1, 1, 1}));
 }

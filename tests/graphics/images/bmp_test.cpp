@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "tests/graphics/bytes.h"
 #include "tests/graphics/images/image_bytes.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "tests/graphics/bytes.h"
 #include "tests/graphics/images/image_bytes.h"
 
 namespace {

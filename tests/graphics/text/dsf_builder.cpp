@@ -1,12 +1,11 @@
 // DSF files for tests, written little-endian field by field.
 #include "tests/graphics/text/dsf_builder.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
 constexpr i32 ASCII_FIRST = 32, ASCII_END = 128;
-constexpr i16 BLOCK_WIDTH = 8;
+constexpr i16 BLOCK_WIDTH = 8, PAGE_WIDTH = 128, PAGE_HEIGHT = 16;
 constexpr u8 OPAQUE = 255;
 
 int Pow2(int n) {
@@ -48,12 +47,8 @@ TestFont AsciiTestFont(std::vector<i32> extraCodePoints) {
     for (i32 c = ASCII_FIRST; c < ASCII_END; c++) font.glyphs.push_back({c});
     font.glyphs[0].width = 0; // the space shows nothing
     for (i32 c : extraCodePoints) font.glyphs.push_back({c});
-    TestPage page;
-    page.width = 128;
-    page.height = 16;
-    page.alpha.assign(size_t(page.width) * page.height, 0);
-    for (int y = 0; y < page.height; y++)
-        memset(&page.alpha[size_t(y) * page.width], OPAQUE, BLOCK_WIDTH);
+    TestPage page{PAGE_WIDTH, PAGE_HEIGHT, std::vector<u8>(PAGE_WIDTH * PAGE_HEIGHT), {}};
+    for (int y = 0; y < PAGE_HEIGHT; y++) memset(&page.alpha[y * PAGE_WIDTH], OPAQUE, BLOCK_WIDTH);
     font.pages.push_back(page);
     return font;
 }

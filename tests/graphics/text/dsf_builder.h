@@ -1,5 +1,4 @@
-// Builds DSF font files in memory for the font tests: a header, a glyph list and pages of
-// alpha bytes, with every count overridable so damaged files are easy to make.
+// DSF font files built in memory: header, glyphs and alpha pages, every count overridable.
 #pragma once
 
 #include <string>
@@ -36,7 +35,6 @@ struct TestFont {
 
 std::vector<u8> BuildDSF(const TestFont& font);
 
-// An ASCII-direct font: code points 32..127 plus extra code points (sorted), every glyph
-// 8 wide (the space 0) with advance 10 on page 0, a 128 x 16 page whose 8 x 16 block at
-// (0, 0) is opaque.
+// ASCII-direct: code points 32..127 and the (sorted) extras, 8 wide (the space 0), advance 10,
+// on a 128 x 16 page whose 8 x 16 block at (0, 0) is opaque.
 TestFont AsciiTestFont(std::vector<i32> extraCodePoints = {});

@@ -27,7 +27,7 @@ class FontFixture : public ::testing::Test {
         EngineEnable(ENGINE_TEXT_MARKUP);
     }
     virtual TestFont Source() const { return AsciiTestFont(TestFontExtras()); }
-    // Loads a font and frees it after the test; nullptr when it is refused.
+    // Loads a font to be freed after the test; nullptr when it is refused.
     Font* Load(const TestFont& source) {
         std::string path = dir.File("font" + std::to_string(loaded.size()) + ".dsf");
         if (!WriteBytes(path, BuildDSF(source))) return nullptr;

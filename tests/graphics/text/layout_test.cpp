@@ -51,6 +51,7 @@ TEST_F(GlyphLookup, AdvanceUsesTheScaleAndTheLineHeightForMissingGlyphs) {
 // Invalid sequences step over what the lead byte announced (a stray continuation byte comes back
 // sign-extended), truncated ones to the terminator or the count (-1: DecodeUTF8).
 TEST(Utf8, DecodesAndStepsOverWhatTheLeadByteAnnounced) {
+    // Text, available bytes, code point, step.
     const std::tuple<const char*, int, i32, int> cases[] = {{"A", -1, 'A', 1},
                                                             {"\xC3\xA9", -1, 0xE9, 2},
                                                             {"\xE2\x82\xAC", -1, 0x20AC, 3},
