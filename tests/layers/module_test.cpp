@@ -1,7 +1,7 @@
 // Layer modules around the game's slots in frames and input, start-up, shutdown, limits, errors.
 #include "engine/engine.h"
 #include "engine/module.h"
-#include "engine/utils.h"
+#include "engine/report.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {
@@ -34,8 +34,7 @@ class ModuleTest : public EngineFixture {
         EngineFixture::SetUp();
         seen.clear();
         sceneShown = true;
-        ASSERT_TRUE(RegisterEngineModule(&moduleA));
-        ASSERT_TRUE(RegisterEngineModule(&moduleB));
+        for (const EngineModule* m : {&moduleA, &moduleB}) ASSERT_TRUE(RegisterEngineModule(m));
         SetCallbackFn<void(f32)>(CB_UPDATE, [](f32) { seen.push_back("slot update"); });
         SetCallbackFn<void()>(CB_RENDER, [] { seen.push_back("slot render"); });
         SetCallbackFn<void(u32)>(CB_KEY_DOWN, [](u32) { seen.push_back("slot down"); });
