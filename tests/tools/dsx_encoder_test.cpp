@@ -47,7 +47,7 @@ size_t RawBytes(const Picture& p) {
 
 } // namespace
 
-TEST(DsxEncoder, EverySizeAndKindDecodesToTheSamePixels) {
+TEST(DsxEncoder, EverySizeAndKindDecodesToTheSamePixelsAndEmptyOnesAreRefused) {
     const u32 sizes[][2] = {{1, 1},   {1, 17},  {17, 1},  {3, 5},   {5, 3},  {2, 2},
                             {257, 3}, {3, 257}, {31, 47}, {64, 64}, {1, 300}};
     for (const auto& [w, h] : sizes) {
@@ -60,6 +60,14 @@ TEST(DsxEncoder, EverySizeAndKindDecodesToTheSamePixels) {
     for (const Picture& large :
          {MakeNoisyPhoto(320, 200, 3, 1), MakeNoisyPhoto(200, 320, 4, 2), MakeFlatArt(300, 260)})
         RoundTrip(large);
+    // Pictures without pixels, or with a short buffer, are refused.
+    DsxEncodeResult result;
+    std::string error;
+    EXPECT_FALSE(EncodeDSX(Picture(), &result, &error));
+    EXPECT_FALSE(error.empty());
+    Picture wrongBuffer = MakeFill(4, 4, 3, 0);
+    wrongBuffer.pixels.pop_back();
+    EXPECT_FALSE(EncodeDSX(wrongBuffer, &result, &error));
 }
 
 TEST(DsxEncoder, CodingsPayOffOnTheirKindOfPicture) {
@@ -88,16 +96,6 @@ TEST(DsxEncoder, CodingsPayOffOnTheirKindOfPicture) {
             px[0] = u8(colour * 37), px[1] = u8(colour / 2), px[2] = u8(colour);
         }
     EXPECT_EQ(RoundTrip(shared).paletteEntries, DSX_PALETTE_MAX_ENTRIES);
-}
-
-TEST(DsxEncoder, RefusesPicturesWithoutPixels) {
-    DsxEncodeResult result;
-    std::string error;
-    EXPECT_FALSE(EncodeDSX(Picture(), &result, &error));
-    EXPECT_FALSE(error.empty());
-    Picture wrongBuffer = MakeFill(4, 4, 3, 0);
-    wrongBuffer.pixels.pop_back();
-    EXPECT_FALSE(EncodeDSX(wrongBuffer, &result, &error));
 }
 
 TEST(DsxInspect, RefusesEveryTruncationAndBrokenStream) {
