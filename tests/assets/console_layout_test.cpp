@@ -1,5 +1,5 @@
-// The console layout tables: outlines that fan correctly on their sheets and keep clear of the
-// icon regions; and the built sheets hold art in every region and under every outline drawn.
+// The console layout tables: outlines fan correctly on their sheets and keep clear of the icon
+// regions, and the built sheets hold art in every region and under every outline drawn.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -131,15 +131,12 @@ TEST(ConsoleLayout, IconRegionsKeepClearOfSampledShapes) {
         for (const ArtRect& r : sheet.icons)
             for (const Poly& s : sheet.shapes) {
                 // The four corners, a pixel in, and the middle.
-                const f32 left = r.x + 1, top = r.y + 1, right = r.x + r.w - 1,
-                          bottom = r.y + r.h - 1;
-                for (ArtPoint q : {ArtPoint{left, top},
-                                   {right, top},
-                                   {left, bottom},
-                                   {right, bottom},
-                                   {f32(r.x + r.w / 2.0), f32(r.y + r.h / 2.0)}})
+                const f32 l = r.x + 1, t = r.y + 1, rt = r.x + r.w - 1, b = r.y + r.h - 1;
+                const ArtPoint probes[] = {
+                    {l, t}, {rt, t}, {l, b}, {rt, b}, {(l + rt) / 2, (t + b) / 2}};
+                for (ArtPoint q : probes)
                     EXPECT_FALSE(Inside(s, q))
-                        << "icon at " << r.x << "," << r.y << " lies under a shape";
+                        << "icon at " << r.x << "," << r.y << " under a shape";
             }
     }
 }
@@ -152,8 +149,7 @@ double Coverage(const LoadedImage& img, const ArtRect& r) {
     return double(covered) / (r.w * r.h);
 }
 
-// Every region of a built sheet holds art, and so do the middle of every shape and the fan's
-// probes.
+// Every region of a built sheet holds art, and so do every shape's middle and the fan's probes.
 TEST(ConsoleLayout, BuiltSheetsHoldArtInEveryRegionAndUnderEveryOutline) {
     for (const Sheet& sheet : {NavSheet(), TacticalSheet(), PowerSheet()}) {
         SCOPED_TRACE(sheet.file);

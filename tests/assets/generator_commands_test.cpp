@@ -51,7 +51,7 @@ TEST(GeneratorCommands, EveryPictureIsRepeatableAndEveryNameUnique) {
 }
 
 // A 440 Hz tone written as Ogg Vorbis decodes back to the same length and pitch.
-TEST(GeneratorCommands, OggWriterRoundTripsATone) {
+TEST(GeneratorCommands, AudioWritersKeepLengthPitchAndLevels) {
     AudioClip clip;
     clip.rate = 22050;
     clip.channels = 1;
@@ -78,10 +78,8 @@ TEST(GeneratorCommands, OggWriterRoundTripsATone) {
     int crossings = 0;
     for (size_t i = 1; i < pcm.size(); ++i) crossings += (pcm[i - 1] < 0) != (pcm[i] < 0);
     EXPECT_NEAR(crossings, 880, 10);
-}
 
-TEST(GeneratorCommands, WavWriterStoresSamplesAsSigned16Bit) {
-    AudioClip clip;
+    // WAV stores signed 16-bit samples, clipping out-of-range values rather than wrapping them.
     clip.rate = 8000;
     clip.channels = 2;
     clip.samples = {0.0f, 1.0f, -1.0f, 0.5f, 2.0f, -3.0f};
@@ -90,7 +88,6 @@ TEST(GeneratorCommands, WavWriterStoresSamplesAsSigned16Bit) {
     ASSERT_EQ(bytes.size(), 44u + 12u);
     std::vector<int16_t> samples(clip.samples.size());
     std::memcpy(samples.data(), &bytes[44], 12);
-    // Out-of-range values are clipped, not wrapped.
     EXPECT_EQ(samples, (std::vector<int16_t>{0, 32767, -32767, 16384, 32767, -32767}));
 }
 

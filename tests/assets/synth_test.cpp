@@ -75,22 +75,20 @@ TEST(Synth, LevelToolsNormaliseAndSilenceTheEdges) {
     EXPECT_FLOAT_EQ(quiet[0], 0.0f);
 }
 
-TEST(ArtOutput, CanvasGivesStraightAlpha) {
+TEST(ArtOutput, CanvasGivesStraightAlphaAndTgaFilesDecodeBackExactly) {
     Canvas canvas(4, 4);
     cairo_set_source_rgba(canvas.cr(), 1.0, 0.5, 0.0, 0.5);
     cairo_paint(canvas.cr());
-    const ArtImage img = canvas.Image();
+    ArtImage img = canvas.Image();
     ASSERT_EQ(img.rgba.size(), 64u);
     EXPECT_EQ(img.rgba[0], 255);
     EXPECT_NEAR(img.rgba[1], 128, 1);
     EXPECT_EQ(img.rgba[2], 0);
     EXPECT_NEAR(img.rgba[3], 128, 1);
-}
-
-TEST(ArtOutput, TgaFilesDecodeBackExactly) {
-    ArtImage img;
+    // TGA files the engine's decoder reads back exactly, row 0 on top.
     img.width = 3;
     img.height = 2;
+    img.rgba.clear();
     for (int i = 0; i < 6; ++i)
         img.rgba.insert(img.rgba.end(), {u8(i * 40), u8(200 - i), u8(i), u8(255 - i * 30)});
     TempDir dir;
@@ -102,7 +100,7 @@ TEST(ArtOutput, TgaFilesDecodeBackExactly) {
     ASSERT_TRUE(DecodeTGA(bytes.data(), bytes.size(), &out));
     EXPECT_EQ(out.width, 3);
     EXPECT_EQ(out.height, 2);
-    EXPECT_EQ(0, std::memcmp(out.pixels, img.rgba.data(), img.rgba.size())); // row 0 stays on top
+    EXPECT_EQ(0, std::memcmp(out.pixels, img.rgba.data(), img.rgba.size()));
     FreeImageData(&out);
 
     ASSERT_TRUE(SaveArtImage(dir.File("b.TGA"), img, &error)) << error; // extension in any case
