@@ -65,11 +65,3 @@ void HudTest::DialPointFromRight(f32 degrees, f32 radius, f32* x, f32* y) {
 void HudTest::DialPointFromLeft(f32 degrees, f32 radius, f32* x, f32* y) {
     DialPointFromRight(degrees + 180.0f, radius, x, y);
 }
-
-void HudTest::Bind(u32 action, u8 key) {
-    keyBindings[action] = KeyBinding{{key, 0, 0}, 1};
-}
-
-std::string HudTest::Line(int slot) {
-    return chat.lines[slot].text;
-}

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "engine/input.h"
+#include "game/shell/bindings.h"
+#include "game/shell/chat.h"
 #include "tests/gui/gui_start.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/test_dir.h"
@@ -26,9 +28,9 @@ class HudTest : public ::testing::Test {
     // clockwise, or from the left horizontal growing upward: the dial's two conventions.
     static void DialPointFromRight(f32 degrees, f32 radius, f32* x, f32* y);
     static void DialPointFromLeft(f32 degrees, f32 radius, f32* x, f32* y);
-    static void Bind(u32 action, u8 key);
+    static void Bind(u32 action, u8 key) { keyBindings[action] = KeyBinding{{key, 0, 0}, 1}; }
     // The chat line in a slot, top first.
-    static std::string Line(int slot);
+    static std::string Line(int slot) { return chat.lines[slot].text; }
 
     TempDir dir;
     Font* font = nullptr;

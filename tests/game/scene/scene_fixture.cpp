@@ -61,10 +61,6 @@ void SceneGLTest::RenderScene(bool stars) {
     DrawObjects();
 }
 
-void SceneGLTest::HoldKey(u32 key, bool down) {
-    WndProc(SysMessage{down ? u32(SYSMSG_KEYDOWN) : u32(SYSMSG_KEYUP), key, 0});
-}
-
 bool LitAt(int x, int y, int threshold) {
     RGBA p = GLTestPixel(x, y);
     return p.r > threshold || p.g > threshold || p.b > threshold;

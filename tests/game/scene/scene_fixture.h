@@ -15,7 +15,6 @@ class SceneGLTest : public ::testing::Test {
   public:
     // Clears to black and draws the star field and the objects in the camera transform.
     static void RenderScene(bool stars);
-    static void HoldKey(u32 key, bool down);
 
   protected:
     void SetUp() override;

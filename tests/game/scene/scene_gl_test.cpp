@@ -60,7 +60,7 @@ TEST_F(SceneTest, ShieldFacingsAreDrawnOnlyWhereTheirLevelIsAboveZero) {
 // Tessaly's bow lancer strip covers ahead (green); its stern launcher covers behind (blue).
 TEST_F(SceneTest, FiringArcsShowOnlyWhileSpaceIsHeld) {
     for (bool held : {false, true, false}) {
-        HoldKey(VK_SPACE, held);
+        WndProc(SysMessage{held ? u32(SYSMSG_KEYDOWN) : u32(SYSMSG_KEYUP), VK_SPACE, 0});
         RenderScene(false);
         RGBA ahead = GLTestPixel(300, 180), behind = GLTestPixel(400, 400);
         if (held) {

@@ -1,9 +1,7 @@
 // Flight with each class's figures, the throttle lever, warp and cloak with their refusals.
 #include <cmath>
 
-#include "game/shell/bindings.h"
 #include "game/shell/consoles.h"
-#include "game/sim/flight.h"
 #include "game/sim/power.h"
 #include "tests/game/sim/sim_fixture.h"
 

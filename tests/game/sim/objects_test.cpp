@@ -1,12 +1,9 @@
 // The object table's order, removal, heading wrap and bound, and the warp keys.
 #include <vector>
 
-#include "engine/input.h"
-#include "game/shell/bindings.h"
 #include "game/sim/callbacks.h"
 #include "game/sim/power.h"
 #include "tests/game/sim/sim_fixture.h"
-#include "tests/support/fake_platform.h"
 
 namespace {
 std::vector<int> updated;
@@ -94,7 +91,7 @@ TEST_F(SimTest, WarpKeysStepByTheSafeFactorAndCreditLowering) {
         Hold(c.action, 'W');
         GameKeyDown('W');
         EXPECT_NEAR(ship().warpTarget, c.expected, 1e-5f) << c.target;
-        Release('W');
+        WndProc(fake::KeyUp('W'));
     }
     SetUp();
     ship().warpFactor = ship().warpTarget = 2.0f;

@@ -1,8 +1,6 @@
 // Power sharing, overload, and the shield facings' balance, regeneration and reinforcing.
 #include <cmath>
 
-#include "engine/input.h"
-#include "game/sim/flight.h"
 #include "game/sim/power.h"
 #include "tests/game/sim/sim_fixture.h"
 
