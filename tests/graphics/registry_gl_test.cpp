@@ -3,29 +3,13 @@
 #include <vector>
 
 #include "engine/window.h"
+#include "graphics/font.h"
 #include "tests/graphics/gl_fixture.h"
+#include "tests/graphics/text/dsf_builder.h"
 
 namespace {
 
 using RegistryTest = GraphicsGLTest;
-
-constexpr int PAGE_SIZE = 8;
-
-// A font page made the way the font loader makes one: luminance-alpha, registered by owner.
-Texture* MakePage() {
-    auto* page = new Texture{PAGE_SIZE, PAGE_SIZE, 0};
-    std::vector<u8> texels(PAGE_SIZE * PAGE_SIZE * 2);
-    for (size_t i = 0; i < texels.size(); i++) texels[i] = u8(i * 7);
-    glGenTextures(1, &page->name);
-    glBindTexture(GL_TEXTURE_2D, page->name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, PAGE_SIZE, PAGE_SIZE, 0, GL_LUMINANCE_ALPHA,
-                 GL_UNSIGNED_BYTE, texels.data());
-    RegisterTexture(&page->name, PAGE_SIZE, PAGE_SIZE, GL_LINEAR, GL_LUMINANCE_ALPHA, false);
-    return page;
-}
 
 std::vector<std::vector<u8>> SnapshotRegistry() {
     std::vector<std::vector<u8>> all;
@@ -47,7 +31,10 @@ TEST_F(RegistryTest, EverythingSurvivesARebuiltContext) {
     Texture* packed = LoadTexture("dxt.tga", SolidImage(16, 16, {255, 0, 0, 255}, true),
                                   TEXTURE_COMPRESS_DXT5 << TEXTURE_COMPRESS_SHIFT | GL_NEAREST);
     ASSERT_NE(packed, nullptr);
-    Texture* page = MakePage();
+    ASSERT_TRUE(WriteBytes("font.dsf", BuildDSF(AsciiTestFont())));
+    Font* font = LoadFont("font.dsf"); // its page is luminance-alpha
+    ASSERT_NE(font, nullptr);
+    const u32* page = &font->pages[0].name;
     std::vector<std::vector<u8>> before = SnapshotRegistry();
 
     glPixelStorei(GL_PACK_ALIGNMENT, 8);
@@ -68,19 +55,18 @@ TEST_F(RegistryTest, EverythingSurvivesARebuiltContext) {
     }
     EXPECT_EQ(TextureLevelParameter(sprite->name, 1, GL_TEXTURE_WIDTH), 16);
     EXPECT_EQ(TextureParameter(sprite->name, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
-    EXPECT_EQ(TextureParameter(page->name, GL_TEXTURE_WRAP_S), GL_CLAMP);
-    EXPECT_EQ(TextureParameter(page->name, GL_TEXTURE_WRAP_T), GL_CLAMP);
+    EXPECT_EQ(TextureParameter(*page, GL_TEXTURE_WRAP_S), GL_CLAMP);
+    EXPECT_EQ(TextureParameter(*page, GL_TEXTURE_WRAP_T), GL_CLAMP);
     EXPECT_EQ(TextureLevelParameter(packed->name, 0, GL_TEXTURE_COMPRESSED), GL_FALSE);
     // Unregistering by the new name removes just that entry.
-    UnregisterTexture(page->name);
+    UnregisterTexture(*page);
     ASSERT_EQ(RegisteredTextureCount(), before.size() - 1);
     for (u32 i = 0; i < RegisteredTextureCount(); i++) {
         RegisteredTextureInfo info{};
         ASSERT_TRUE(GetRegisteredTexture(i, &info));
-        EXPECT_NE(info.owner, &page->name);
+        EXPECT_NE(info.owner, page);
     }
-    glDeleteTextures(1, &page->name);
-    delete page;
+    FreeFont(font);
 }
 
 } // namespace

@@ -105,23 +105,6 @@ TEST(DsxRuns, ControlBytesLiteralsAndRunsRunOnAcrossRows) {
                   {RED, RED, BLUE, RED, RED, BLUE});
 }
 
-TEST(DsxSplit, WiderRegionsSplitLeftRightOthersTopBottom) {
-    const struct {
-        u16 width, height;
-        u32 firstWidth, firstHeight;
-    } cases[] = {{5, 3, 3, 3}, {3, 5, 3, 3}, {4, 4, 4, 2}, {2, 1, 1, 1}, {1, 2, 1, 1}};
-    for (const auto& c : cases) {
-        std::vector<ByteVector> pixels;
-        for (u32 y = 0; y < c.height; y++)
-            for (u32 x = 0; x < c.width; x++)
-                pixels.push_back(x < c.firstWidth && y < c.firstHeight ? RED : BLUE);
-        std::string what = std::to_string(c.width) + "x" + std::to_string(c.height);
-        ExpectPicture(what.c_str(), DecodeDSX,
-                      DsxFile(c.width, c.height, RGB_BITS).U8(0).U8(1).Raw(RED).U8(1).Raw(BLUE),
-                      c.width, c.height, pixels);
-    }
-}
-
 // 6 x 4 in four quarters of four codings (runs, local palette, per channel, subset runs): every
 // prefix is refused.
 TEST(DsxRejects, TruncatedStreamsAtEveryLength) {
