@@ -1,6 +1,5 @@
-// Shared set-up for the windowless GUI tests: the scripted platform, engine input and loop
-// state at their start values, a fresh GUI with the in-memory test font, helpers that feed
-// input through the engine's window procedure, and handlers that log what they saw.
+// Shared set-up for the windowless GUI tests: a fresh GUI on the scripted platform, input fed
+// through the engine's window procedure, and handlers that log what they saw.
 #pragma once
 
 #include <algorithm>
@@ -83,17 +82,15 @@ class GUITest : public ::testing::Test {
         Send(fake::KeyDown(vk, 0, IsExtendedKey(vk)));
         Send(fake::KeyUp(vk, 0, IsExtendedKey(vk)));
     }
-    void Ctrl(u32 vk) {
-        Send(fake::KeyDown(VK_CONTROL));
-        Key(vk);
-        Send(fake::KeyUp(VK_CONTROL));
-    }
     static constexpr u32 LEFT_SHIFT_SCAN = 0x2A;
-    void Shift(u32 vk) {
-        Send(fake::KeyDown(VK_SHIFT, LEFT_SHIFT_SCAN));
+    // A key pressed while a modifier is held.
+    void With(u32 modifier, u32 vk, u32 scan = 0) {
+        Send(fake::KeyDown(modifier, scan));
         Key(vk);
-        Send(fake::KeyUp(VK_SHIFT, LEFT_SHIFT_SCAN));
+        Send(fake::KeyUp(modifier, scan));
     }
+    void Ctrl(u32 vk) { With(VK_CONTROL, vk); }
+    void Shift(u32 vk) { With(VK_SHIFT, vk, LEFT_SHIFT_SCAN); }
     void Type(const std::string& text) { TypeText(text); }
     Control* MakeSheet(const char* name = "Sheet1") {
         Control* sheet = CreateControl("Sheet", name, nullptr, 0, 0, 0, 0);

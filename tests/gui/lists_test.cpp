@@ -35,7 +35,7 @@ class ListTest : public GUITest {
     int RowY(int i, f32 top = 100) { return int(top + ITEM_H * f32(i) + ITEM_H / 2); }
 };
 
-TEST_F(ListTest, ClicksSelectAnItemWhenEverythingFits) {
+TEST_F(ListTest, ClicksSelectAnItemAndSelectingScrollsItIntoView) {
     Control* list = List(3, 100);
     ClickAt(240, RowY(2)); // the right edge: no scroll bar takes the click
     EXPECT_EQ(GetSelected(list), 2);
@@ -45,10 +45,8 @@ TEST_F(ListTest, ClicksSelectAnItemWhenEverythingFits) {
     ClickAt(120, 190);                     // below the last item: nothing
     EXPECT_EQ(GetSelected(list), 0);
     EXPECT_EQ(TakeEvents(), (Lines{"select 2", "select 0"}));
-}
-
-TEST_F(ListTest, SelectingScrollsTheItemIntoView) {
-    Control* list = List(20, 100);
+    // Selecting scrolls the item into view.
+    for (int i = 3; i < 20; i++) AddItem(list, "more", 0);
     SetSelected(list, 19); // the last item: to the bottom edge
     EXPECT_EQ(Get<f32>("list", "cBlock"), 20 * ITEM_H + 2 - 100);
     SetSelected(list, 3);
