@@ -55,6 +55,7 @@ TEST_F(ChatTest, LongLinesAreCutOnACharacterBoundary) {
         {std::string(700, 'a'), 599},
         {std::string(598, 'a') + e, 598}, // the 599th byte would split the character
         {std::string(597, 'a') + e + "b", 599},
+        {std::string(700, '\x80'), 599}, // stray bytes: cut at the limit, not emptied
     };
     for (const Case& c : cases) {
         AddChatLine(c.text.c_str(), nullptr);

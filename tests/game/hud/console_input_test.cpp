@@ -165,13 +165,10 @@ TEST_F(ConsoleTest, SpeedKeysMoveTheLeverOnlyWhileTheGameHasTheKeyboard) {
     EXPECT_EQ(hud.speedLever, 0.0f);
 }
 
-TEST_F(ConsoleTest, SignalRunsOutAndTacticalStartFillsEveryCharge) {
+TEST_F(ConsoleTest, SignalRunsOutAfterThreeSeconds) {
     hud.signalTimer = SIGNAL_SECONDS;
     UpdateNavConsole(2.9f);
     EXPECT_GT(hud.signalTimer, 0.0f);
     UpdateNavConsole(0.2f);
     EXPECT_EQ(hud.signalTimer, -1.0f);
-    systems.weaponCharge[63] = 0.0f;
-    tacInit();
-    for (f32 charge : systems.weaponCharge) EXPECT_EQ(charge, 10.0f);
 }

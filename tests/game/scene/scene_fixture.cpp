@@ -16,14 +16,13 @@
 namespace {
 constexpr u16 SPRITE_PIXELS = 64;
 constexpr u16 SHEET_PIXELS = 512;
-} // namespace
 
-Texture* UniformTexture(u16 size, u8 grey, u8 alpha) {
-    static std::map<u32, Texture> made; // kept for the run: the context outlives every test
-    Texture& texture = made[u32(size) << 16 | u32(grey) << 8 | alpha];
+// A white square texture, made once per size: the context outlives every test.
+Texture* WhiteTexture(u16 size) {
+    static std::map<u16, Texture> made;
+    Texture& texture = made[size];
     if (texture.name) return &texture;
-    std::vector<u8> pixels(size_t(size) * size * 4, grey);
-    for (size_t i = 3; i < pixels.size(); i += 4) pixels[i] = alpha;
+    std::vector<u8> pixels(size_t(size) * size * 4, 255);
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -35,6 +34,7 @@ Texture* UniformTexture(u16 size, u8 grey, u8 alpha) {
     texture = Texture{size, size, name};
     return &texture;
 }
+} // namespace
 
 void SceneGLTest::SetUp() {
     GLTestEnsureContext();
@@ -43,8 +43,8 @@ void SceneGLTest::SetUp() {
     keyBindings[ACTION_CONSOLE] = KeyBinding{{u8(CONSOLE_KEY)}, 1};
     SetMousePos(400, 300);
     for (int i = 0; i < SHIP_CLASS_COUNT; i++)
-        world.shipClasses[i].sprite = UniformTexture(SPRITE_PIXELS, 255, 255);
-    hud.tacticalTexture = UniformTexture(SHEET_PIXELS, 255, 255);
+        world.shipClasses[i].sprite = WhiteTexture(SPRITE_PIXELS);
+    hud.tacticalTexture = WhiteTexture(SHEET_PIXELS);
     GLTestClear(0, 0, 0);
 }
 
@@ -53,11 +53,10 @@ void SceneGLTest::TearDown() {
     hud.tacticalTexture = nullptr;
 }
 
-void SceneGLTest::RenderScene(bool stars) {
+void SceneGLTest::RenderScene() {
     GLTestClear(0, 0, 0);
     Transform2D frame;
     ApplyCamera();
-    if (stars) DrawStars();
     DrawObjects();
 }
 

@@ -1,4 +1,4 @@
-// The camera's view, look-ahead, zoom easing and steps, and the meters' level colours.
+// The camera's view and zoom, firing arcs while SPACE is held, shield facings, level colours.
 #include <cmath>
 #include <vector>
 
@@ -10,9 +10,9 @@
 
 namespace {
 
-using CameraTest = SceneGLTest;
+using SceneTest = SceneGLTest;
 
-TEST_F(CameraTest, ViewCentresOnTheShipAndEasesTowardTheCursorArrivingAfterALongFrame) {
+TEST_F(SceneTest, ViewCentresOnTheShipAndEasesTowardTheCursorArrivingAfterALongFrame) {
     CameraRectangle r = CameraRect(); // the cursor at the centre: no look-ahead
     EXPECT_NEAR(r.width, 1333.33f, 0.01f);
     EXPECT_FLOAT_EQ(r.height, 1000.0f);
@@ -24,12 +24,12 @@ TEST_F(CameraTest, ViewCentresOnTheShipAndEasesTowardTheCursorArrivingAfterALong
     for (int i = 0; i < 3; i++) UpdateViewOffset(1.0f);
     EXPECT_NEAR(scene.viewOffsetX, 500.0f, 0.01f); // a long frame lands, never swings past
     EXPECT_NEAR(scene.viewOffsetY, 0.0f, 0.01f);
-    RenderScene(false);
+    RenderScene();
     EXPECT_TRUE(LitAt(100, 300)); // the ship 500 units (300 pixels) left of the centre
     EXPECT_FALSE(LitAt(400, 300));
 }
 
-TEST_F(CameraTest, ZoomEasesAt1500PerSecondWithoutOvershoot) {
+TEST_F(SceneTest, ZoomEasesAt1500PerSecondWithoutOvershoot) {
     struct Case {
         f32 from, to, dt;
         std::vector<f32> expected;
@@ -46,7 +46,7 @@ TEST_F(CameraTest, ZoomEasesAt1500PerSecondWithoutOvershoot) {
     }
 }
 
-TEST_F(CameraTest, ZoomStepsStayWithin500And3000) {
+TEST_F(SceneTest, ZoomStepsStayWithin500And3000) {
     struct Case {
         f32 start, delta;
         bool smooth;
@@ -60,6 +60,36 @@ TEST_F(CameraTest, ZoomStepsStayWithin500And3000) {
         ZoomStep(c.delta, c.smooth);
         EXPECT_FLOAT_EQ(systems.zoomTarget, c.target) << c.start << " + " << c.delta;
         EXPECT_FLOAT_EQ(systems.zoom, c.zoom) << c.start << " + " << c.delta;
+    }
+}
+
+// Tessaly's bow lancer strip covers ahead (green); its stern launcher covers behind (blue).
+TEST_F(SceneTest, FiringArcsShowOnlyWhileSpaceIsHeld) {
+    for (bool held : {false, true, false}) {
+        WndProc(SysMessage{held ? u32(SYSMSG_KEYDOWN) : u32(SYSMSG_KEYUP), VK_SPACE, 0});
+        RenderScene();
+        RGBA ahead = GLTestPixel(300, 180), behind = GLTestPixel(400, 400);
+        if (held) {
+            EXPECT_GT(ahead.g, 40);
+            EXPECT_GT(behind.b, 40);
+            EXPECT_GT(behind.b, behind.g);
+        } else {
+            EXPECT_EQ(ahead, (RGBA{0, 0, 0, 255}));
+            EXPECT_EQ(behind, (RGBA{0, 0, 0, 255}));
+        }
+    }
+}
+
+// Tessaly's shield ellipse is 70 x 80 around (0, 4), at zoom 1000 0.6 pixels a unit: the bands
+// front, right, back and left of the centre.
+TEST_F(SceneTest, ShieldFacingsAreDrawnOnlyWhereTheirLevelIsAboveZero) {
+    const int at[4][2] = {{400, 300 - 46}, {400 + 42, 302}, {400, 300 + 50}, {400 - 42, 302}};
+    const f32 cases[][4] = {{1, 0, 0, 0}, {0, 0.3f, 2, 0}, {0, 0, 0, 0.6f}};
+    for (const auto& levels : cases) {
+        for (int f = 0; f < 4; f++) world.playerShip->shieldDisplay[f] = levels[f];
+        RenderScene();
+        for (int f = 0; f < 4; f++)
+            EXPECT_EQ(LitAt(at[f][0], at[f][1]), levels[f] > 0) << "facing " << f;
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include "engine/input.h"
 #include "game/shell/bindings.h"
-#include "game/shell/chat.h"
 #include "game/shell/chat_format.h"
 #include "game/shell/loc.h"
 #include "tests/game/shell/windowless.h"
@@ -58,12 +57,6 @@ TEST_F(TextCutTest, LocalisedFormatsAreCutBetweenCharactersAndStopThere) {
         FormatLoc(out, c.capacity, c.format, c.args[0], c.args[1], c.args[2]);
         EXPECT_STREQ(out, c.expected) << c.capacity << " " << c.format;
     }
-}
-
-TEST_F(TextCutTest, ALongLineOfStrayBytesIsCutAtItsLimitNotEmptied) {
-    AddChatLine(std::string(700, '\x80').c_str(), nullptr);
-    EXPECT_EQ(strlen(chat.lines[0].text), size_t(CHAT_LINE_BYTES - 1));
-    chat = ChatState{};
 }
 
 } // namespace
