@@ -8,16 +8,12 @@
 #include "tests/graphics/text/dsf_builder.h"
 #include "tests/support/test_dir.h"
 
-// Extra glyphs beyond ASCII in the test font; U+20AC (euro) and anything above U+0160 have none.
-inline std::vector<i32> TestFontExtras() {
-    return {0xE9, 0xF6, 0x160};
-}
-
 class FontFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         EngineEnable(ENGINE_TEXT_MARKUP);
-        font = Load(Source());
+        // Glyphs beyond ASCII: U+00E9, U+00F6, U+0160; the euro and anything above have none.
+        font = Load(AsciiTestFont({0xE9, 0xF6, 0x160}));
         ASSERT_NE(font, nullptr);
         previous = SetFont(font);
     }
@@ -26,7 +22,6 @@ class FontFixture : public ::testing::Test {
         for (Font* f : loaded) FreeFont(f);
         EngineEnable(ENGINE_TEXT_MARKUP);
     }
-    virtual TestFont Source() const { return AsciiTestFont(TestFontExtras()); }
     // Loads a font to be freed after the test; nullptr when it is refused.
     Font* Load(const TestFont& source) {
         std::string path = dir.File("font" + std::to_string(loaded.size()) + ".dsf");

@@ -25,10 +25,10 @@ Fitted Fit(const char* text, f32 width, const Font* font, int count = -1) {
 }
 } // namespace
 
-using GlyphLookup = FontFixture;
+using TextLayout = FontFixture;
 
 // Entries 0..95 are ASCII, then U+00E9, U+00F6, U+0160; a stray byte 0xC3 arrives as -61.
-TEST_F(GlyphLookup, AsciiIsDirectAndTheRestIsSearched) {
+TEST_F(TextLayout, AsciiIsDirectAndTheRestIsSearched) {
     const std::pair<i32, int> cases[] = {{'A', 33},   {' ', 0},    {127, 95},  {0xE9, 96},
                                          {0x160, 98}, {0x161, -1}, {0xE0, -1}, {'\t', -1},
                                          {-1, -1},    {-61, -1}};
@@ -36,7 +36,7 @@ TEST_F(GlyphLookup, AsciiIsDirectAndTheRestIsSearched) {
     EXPECT_EQ(FindGlyph('A', nullptr), -1);
 }
 
-TEST_F(GlyphLookup, AdvanceUsesTheScaleAndTheLineHeightForMissingGlyphs) {
+TEST_F(TextLayout, AdvanceUsesTheScaleAndTheLineHeightForMissingGlyphs) {
     TestFont halfSize = AsciiTestFont();
     halfSize.scale = 0.5f;
     halfSize.glyphs['W' - 32].advance = 14;
@@ -79,11 +79,9 @@ TEST(Utf8, DecodesAndStepsOverWhatTheLeadByteAnnounced) {
     EXPECT_EQ(step, 1);
 }
 
-using TextWidths = FontFixture;
-
 // A missing glyph advances a line height; cut sequences or tags and "<color 1000>" (no tag) are
 // measured as characters; the terminator ends the text. A count of -1 also uses TextWidth.
-TEST_F(TextWidths, WidestLineCountsAndTagsTakeNoRoom) {
+TEST_F(TextLayout, WidestLineCountsAndTagsTakeNoRoom) {
     const std::tuple<const char*, int, f32> cases[] = {
         {"ab\nabcd", -1, 40},          {"abcd\nab", -1, 40},      {"", -1, 0},
         {"\xC3\xA9t\xC3\xA9", -1, 30}, {"a\xE2\x82\xAC", -1, 26}, {"abcdef", 3, 30},
@@ -104,23 +102,22 @@ TEST_F(TextWidths, WidestLineCountsAndTagsTakeNoRoom) {
     EXPECT_FLOAT_EQ(TextWidth("abc"), 0);
 }
 
-using LineFitting = FontFixture;
-
-// A line breaks after its last break character, else where it is full; a newline ends it and is
-// consumed; a line always takes one character; a count of -1 allows the whole text.
-TEST_F(LineFitting, BreaksCutsNewlinesAndByteLimits) {
+// A line breaks after its last break character ('/' is none), else where it is full (exactly
+// full fits); a newline ends it and is consumed; a line always takes one character; a count of
+// -1 allows the whole text, a cut sequence ends it.
+TEST_F(TextLayout, BreaksCutsNewlinesAndByteLimits) {
     const std::tuple<const char*, f32, int, int, int, f32> cases[] = {
         {"abc def", 45, -1, 4, 4, 40},
-        {"ab/cdef", 45, -1, 4, 4, 40}, // '/' is no break
+        {"ab/cdef", 45, -1, 4, 4, 40},
         {"abcdefgh", 35, -1, 3, 3, 30},
-        {"abc", 30, -1, 3, 3, 30}, // exactly full fits
+        {"abc", 30, -1, 3, 3, 30},
         {"ab\ncd", 1000, -1, 3, 2, 20},
         {"\n", 1000, -1, 1, 0, 0},
         {"abcdef", 1000, 2, 2, 2, 20},
         {"abcdef", 1000, 0, 0, 0, 0},
-        {"abc", 5, -1, 1, 1, ADVANCE},
-        {"abc", -3, -1, 1, 1, ADVANCE},
-        {"\xC3\xA9\xC3\xA9", 1000, 3, 3, 2, ADVANCE + LINE}}; // ends on a cut sequence
+        {"abc", 5, -1, 1, 1, 10},
+        {"abc", -3, -1, 1, 1, 10},
+        {"\xC3\xA9\xC3\xA9", 1000, 3, 3, 2, 26}};
     for (auto [text, width, count, consumed, entries, lineWidth] : cases) {
         SCOPED_TRACE(testing::PrintToString(text) + " in " + std::to_string(width));
         Fitted f = Fit(text, width, font, count);
@@ -141,15 +138,14 @@ TEST_F(LineFitting, BreaksCutsNewlinesAndByteLimits) {
     EXPECT_EQ(width, 0);
 }
 
-TEST_F(LineFitting, TagsAreCarriedThroughTheBufferAndMissingGlyphsAreMinusOne) {
+TEST_F(TextLayout, TagsAreCarriedThroughTheBufferAndMissingGlyphsAreMinusOne) {
     Fitted f = Fit("<c red>a\xE2\x82\xAC cd", 40, font);
-    std::vector<i32> expected = {'<', 'c', ' ', 'r', 'e', 'd', '>', 'a' - 32, -1, 0};
     EXPECT_EQ(f.consumed, 7 + 1 + 3 + 1);
-    EXPECT_EQ(f.buffer, expected);
+    EXPECT_EQ(f.buffer, (std::vector<i32>{'<', 'c', ' ', 'r', 'e', 'd', '>', 'a' - 32, -1, 0}));
     EXPECT_FLOAT_EQ(f.width, ADVANCE + LINE + ADVANCE);
 }
 
-TEST_F(LineFitting, NeverWritesMoreEntriesThanTheBytesItMayConsume) {
+TEST_F(TextLayout, NeverWritesMoreEntriesThanTheBytesItMayConsume) {
     const char* texts[] = {"<c red><c blue></c>", "\xE2\x82\xAC\xC3\x28\n\xF0", "a b c d e f g",
                            "<color 1,2,3>xy\xC3", "<<<<c red>>>"};
     constexpr i32 GUARD = 0x5EA1;
@@ -167,17 +163,15 @@ TEST_F(LineFitting, NeverWritesMoreEntriesThanTheBytesItMayConsume) {
     }
 }
 
-using WrappedText = FontFixture;
-
-// "a\nb\nc\nd" is 64 high; a negative scroll counts as 0, a visible height of 0 is unlimited.
-TEST_F(WrappedText, HeightCountsLinesLimitedByScrollAndVisibleHeight) {
+// "a\nb\nc\nd" is 64 high; a negative scroll counts as 0, a visible height of 0 is unlimited;
+// a count cutting after a newline leaves the empty line after it.
+TEST_F(TextLayout, HeightCountsLinesLimitedByScrollAndVisibleHeight) {
     const std::tuple<f32, f32, const char*, f32, int, int> cases[] = {
-        {45, 0, "abc def", 0, -1, 32},        {1000, 0, "ab\n", 0, -1, 32},
-        {1000, 0, "\n", 0, -1, 32},           {1000, 0, "", 0, -1, 0},
-        {1000, 0, "ab\ncd\nef", 0, 3, 32}, // "ab\n" and the line after it
-        {1000, 20, "a\nb\nc\nd", 0, -1, 20},  {1000, 0, "a\nb\nc\nd", 10, -1, 54},
-        {1000, 0, "a\nb\nc\nd", -10, -1, 64}, {1000, 0, "a\nb\nc\nd", 100, -1, 0},
-        {1000, 40, "a\nb\nc\nd", 30, -1, 34}};
+        {45, 0, "abc def", 0, -1, 32},       {1000, 0, "ab\n", 0, -1, 32},
+        {1000, 0, "\n", 0, -1, 32},          {1000, 0, "", 0, -1, 0},
+        {1000, 0, "ab\ncd\nef", 0, 3, 32},   {1000, 20, "a\nb\nc\nd", 0, -1, 20},
+        {1000, 0, "a\nb\nc\nd", 10, -1, 54}, {1000, 0, "a\nb\nc\nd", -10, -1, 64},
+        {1000, 0, "a\nb\nc\nd", 100, -1, 0}, {1000, 40, "a\nb\nc\nd", 30, -1, 34}};
     for (auto [wrap, visible, text, scroll, count, height] : cases)
         EXPECT_EQ(TextHeight(wrap, visible, text, scroll, count), height)
             << text << " scroll " << scroll << " visible " << visible;

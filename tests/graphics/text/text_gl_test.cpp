@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 
 #include <array>
-#include <cstring>
 
 #include "engine/utils.h"
 #include "engine/window.h"
@@ -16,17 +15,6 @@ namespace {
 constexpr RGBA BLACK{0, 0, 0, 255}, RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255},
     BLUE{0, 0, 255, 255}, WHITE{255, 255, 255, 255};
 constexpr int TOLERANCE = 2, GLYPH_LIT = 100;
-// The half glyph 'H' is transparent in its top 8 rows and opaque in the bottom 8.
-constexpr int HALF_BLOCK_X = 16;
-
-TestFont GLTestFont() {
-    TestFont font = AsciiTestFont(TestFontExtras());
-    TestGlyph& half = font.glyphs['H' - 32];
-    half.x = HALF_BLOCK_X;
-    TestPage& page = font.pages[0];
-    for (int y = 8; y < 16; y++) memset(&page.alpha[size_t(y) * page.width + HALF_BLOCK_X], 255, 8);
-    return font;
-}
 
 // The current GL colour is this one (within float rounding).
 void ExpectCurrentColour(std::array<f32, 4> colour) {
@@ -40,10 +28,6 @@ class TextGL : public FontFixture {
     void SetUp() override {
         GLTestEnsureContext();
         FontFixture::SetUp();
-        ResetDrawing();
-    }
-    TestFont Source() const override { return GLTestFont(); }
-    static void ResetDrawing() {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glDisable(GL_LINE_SMOOTH);
