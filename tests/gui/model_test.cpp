@@ -101,20 +101,7 @@ TEST_F(ModelTest, AButtonsBackgroundFollowsItsStyleAndWideValuesAreRefused) {
     EXPECT_EQ(Get<u8>("line", "Invert"), 1);
 }
 
-TEST_F(ModelTest, EventsAreFoundByNameAndClassesWithoutEventsRefuseThem) {
-    CreateControl("Frame", "frame", "S", 0, 0, 10, 10);
-    CreateControl("ListBox", "list", "S", 0, 0, 10, 10);
-    EXPECT_TRUE(SetEventFn("list", "Select", SayKey<"select">));
-    EXPECT_TRUE(SetEventFn("list", "Action", SayKey<"action">));
-    EXPECT_TRUE(SetEventFn("list", "Scroll", Say<"scroll">));
-    EXPECT_EQ(FindControl("list")->GetEvent("Scroll"), ToHandler(Say<"scroll">));
-    EXPECT_TRUE(SetEvent("list", "Scroll", nullptr)); // unbinding
-    EXPECT_EQ(FindControl("list")->GetEvent("Scroll"), nullptr);
-    EXPECT_EQ(ErrorOf([] { return SetEventFn("frame", "Click", Say<"x">); }), GUI_ERROR_EVENT);
-    EXPECT_EQ(ErrorOf([] { return SetEventFn("list", "click", Say<"x">); }), GUI_ERROR_EVENT);
-}
-
-TEST_F(ModelTest, EveryPublicCallReportsItsErrorAndNamesAreCaseSensitive) {
+TEST_F(ModelTest, EveryPublicCallReportsItsErrorAndNamesAndEventsAreCaseSensitive) {
     auto create = [](const char* cls, const char* name, const char* parent = "S") {
         return [=] { return CreateControl(cls, name, parent, 0, 0, 1, 1); };
     };
@@ -151,9 +138,18 @@ TEST_F(ModelTest, EveryPublicCallReportsItsErrorAndNamesAreCaseSensitive) {
     EXPECT_NE(Button("OK", 0, 0), nullptr);
     EXPECT_EQ(ErrorOf([] { return SetPropertyValue("ok", "visible", 0); }), GUI_ERROR_PROPERTY);
     EXPECT_EQ(Get<u8>("ok", "Visible"), 1);
+    // Events are bound and unbound by exact name; classes without events refuse them.
+    CreateControl("Frame", "frame", "S", 0, 0, 10, 10);
+    CreateControl("ListBox", "list", "S", 0, 0, 10, 10);
+    EXPECT_TRUE(SetEventFn("list", "Scroll", Say<"scroll">));
+    EXPECT_EQ(FindControl("list")->GetEvent("Scroll"), ToHandler(Say<"scroll">));
+    EXPECT_TRUE(SetEvent("list", "Scroll", nullptr));
+    EXPECT_EQ(FindControl("list")->GetEvent("Scroll"), nullptr);
+    EXPECT_EQ(ErrorOf([] { return SetEventFn("frame", "Click", Say<"x">); }), GUI_ERROR_EVENT);
+    EXPECT_EQ(ErrorOf([] { return SetEventFn("list", "click", Say<"x">); }), GUI_ERROR_EVENT);
 }
 
-TEST_F(ModelTest, DestroyedControlsLeaveNoReferencesBehind) {
+TEST_F(ModelTest, DestroyedControlsLeaveNoReferencesBehindEvenFromTheirOwnHandler) {
     Control* b = Button("b", 10, 10);
     SetProperty("b", "ToolTipText", "tip");
     ASSERT_TRUE(FocusControl("b"));
@@ -179,9 +175,7 @@ TEST_F(ModelTest, DestroyedControlsLeaveNoReferencesBehind) {
     EXPECT_EQ(GetGUIOverlay(), nullptr);
     EXPECT_EQ(GetCaptureControl(), nullptr);
     DrawGUI(); // nothing left to draw the list of
-}
-
-TEST_F(ModelTest, AHandlerMayDestroyItsOwnControl) {
+    // A handler may destroy its own control.
     Button("self", 10, 10);
     SetEventFn(
         "self", "Click", +[](u32) { DestroyControl("self"); });

@@ -84,7 +84,7 @@ TEST_F(MsgBoxTest, ReturnsTheIndexOfTheButtonClickedOrPressedByKey) {
     EXPECT_EQ(MsgBox("Ready?", "Launch", "Go|Wait"), 1);
 }
 
-TEST_F(MsgBoxTest, WithoutASheetItOpensItsOwnAndRemovesItAgain) {
+TEST_F(MsgBoxTest, ItOpensItsOwnSheetOrKeepsTheGamesAndInputReachesNothingBehind) {
     bool sawSheet = false;
     Inspect([&] {
         Control* sheet = GetActiveSheet();
@@ -97,9 +97,7 @@ TEST_F(MsgBoxTest, WithoutASheetItOpensItsOwnAndRemovesItAgain) {
     EXPECT_TRUE(sawSheet);
     EXPECT_EQ(GetActiveSheet(), nullptr);
     EXPECT_FALSE(IsGUIFlagEnabled(GUI_SHOW_SCENE));
-}
-
-TEST_F(MsgBoxTest, InputOutsideTheBoxReachesNothingBehindIt) {
+    // Over the game's own sheet, input outside the box reaches nothing behind it.
     MakeSheet("Menu");
     CreateControl("Button", "start", "Menu", 10, 10, 100, 30);
     SetEventFn("start", "Click", SayKey<"clicked">);
