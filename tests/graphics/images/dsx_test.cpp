@@ -1,4 +1,4 @@
-// DSX decoding from crafted files: every coding, the split rule, runs, and damaged files.
+// DSX decoding from crafted files: every coding, runs across rows and regions, damaged files.
 #include <gtest/gtest.h>
 
 #include <cstring>
