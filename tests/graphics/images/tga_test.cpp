@@ -33,34 +33,30 @@ Bytes WithColourMap(Bytes file) {
 
 const auto Accepts = [](const ByteVector& bytes) { return Decoded(DecodeTGA, bytes).Ok(); };
 
-// Descriptors below 32 keep the bottom-up order (alpha bits do not matter); higher: top-down.
-TEST(TgaDecode, RowOrderFollowsTheDescriptor) {
-    for (int descriptor : {0x00, 0x08, 0x20, 0x40}) {
-        bool topDown = descriptor >= TOP_DOWN;
-        Bytes file = TgaFile(RAW_TRUECOLOUR, 3, 2, 24, u8(descriptor));
-        file.Raw(topDown ? TOP_ROW : BOTTOM_ROW).Raw(topDown ? BOTTOM_ROW : TOP_ROW);
-        ExpectPicture(std::to_string(descriptor).c_str(), DecodeTGA, file, 3, 2,
-                      {Rgb(3, 2, 1), Rgb(6, 5, 4), Rgb(9, 8, 7), Rgb(12, 11, 10), Rgb(15, 14, 13),
-                       Rgb(18, 17, 16)});
-    }
-}
-
-// Rows of every width up to 13 pixels: the pixels after a row's last whole group convert too.
-TEST(TgaDecode, EveryPixelOfRowsOfManyWidths) {
+// Rows of every width up to 13 pixels (the pixels after a row's last whole group convert too),
+// in either order: descriptors below 32 are bottom up (alpha bits do not matter).
+TEST(TgaDecode, EveryPixelOfRowsOfManyWidthsInEitherOrder) {
     for (u16 width = 1; width <= 13; width++) {
         for (u8 depth : {24, 32}) {
-            const u32 bytes = depth / 8;
-            Bytes file = TgaFile(RAW_TRUECOLOUR, width, 2, depth, TOP_DOWN);
-            std::vector<ByteVector> pixels;
-            for (u32 p = 0; p < 2u * width; p++) {
-                const u32 at = p * bytes;
-                ByteVector bgr = {u8(at * 7 + 1), u8(at * 7 + 8), u8(at * 7 + 15), u8(at * 7 + 22)};
-                file.Raw(ByteVector(bgr.begin(), bgr.begin() + bytes));
-                pixels.push_back({bgr[2], bgr[1], bgr[0]});
-                if (bytes == 4) pixels.back().push_back(bgr[3]);
+            for (u8 descriptor : {0x00, 0x08, 0x20, 0x40}) {
+                const u32 bytes = depth / 8;
+                ByteVector rows[2];
+                std::vector<ByteVector> pixels;
+                for (u32 p = 0; p < 2u * width; p++) {
+                    const u32 at = p * bytes;
+                    ByteVector bgr = {u8(at * 7 + 1), u8(at * 7 + 8), u8(at * 7 + 15),
+                                      u8(at * 7 + 22)};
+                    rows[p / width].insert(rows[p / width].end(), bgr.begin(), bgr.begin() + bytes);
+                    pixels.push_back({bgr[2], bgr[1], bgr[0]});
+                    if (bytes == 4) pixels.back().push_back(bgr[3]);
+                }
+                const bool topDown = descriptor >= TOP_DOWN;
+                Bytes file = TgaFile(RAW_TRUECOLOUR, width, 2, depth, descriptor);
+                file.Raw(rows[topDown ? 0 : 1]).Raw(rows[topDown ? 1 : 0]);
+                std::string what = std::to_string(width) + " wide, " + std::to_string(depth) +
+                                   " bits, descriptor " + std::to_string(descriptor);
+                ExpectPicture(what.c_str(), DecodeTGA, file, width, 2, pixels);
             }
-            std::string what = "width " + std::to_string(width) + " depth " + std::to_string(depth);
-            ExpectPicture(what.c_str(), DecodeTGA, file, width, 2, pixels);
         }
     }
 }

@@ -37,23 +37,17 @@ class MarkupTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(MarkupTest, ClosingTagsReturnToTheDefaultColour) {
-    for (std::string text : {"</c>", "<color default>"}) {
-        Parsed p = Parse(text + "rest");
-        EXPECT_EQ(p.length, int(text.size()));
-        for (int i = 0; i < 4; i++) EXPECT_FLOAT_EQ(p.color[i], DEFAULT_COLOR[i]);
-    }
-}
-
-// Component tags: missing ones are 0, hex and octal numbers, the low 8 bits of large or negative
-// ones. Packed tags are AABBGGRR, the later digits in either case.
+// Closing tags give the default colour. Component tags: missing ones are 0, hex and octal numbers,
+// the low 8 bits of large or negative ones. Packed tags are AABBGGRR, the later digits in either
+// case.
 TEST_F(MarkupTest, ComponentAndPackedTags) {
     const std::string chat = StrFormat("<c %.8X>", MakeRGBA(10, 20, 30, 255));
     const std::tuple<std::string, std::array<int, 4>> cases[] = {
         {"<color 255,128>", {255, 128, 0, 255}}, {"<color 0xF,010,255>", {15, 8, 255, 255}},
         {"<color 300>", {44, 0, 0, 255}},        {"<color -1>", {255, 0, 0, 255}},
         {"<c FF0000FF>", {255, 0, 0, 255}},      {"<c 80FF0011>", {0x11, 0, 0xFF, 0x80}},
-        {"<c 8000ff00>", {0, 0xFF, 0, 0x80}},    {chat, {10, 20, 30, 255}}};
+        {"<c 8000ff00>", {0, 0xFF, 0, 0x80}},    {chat, {10, 20, 30, 255}},
+        {"</c>", {51, 102, 153, 255}},           {"<color default>", {51, 102, 153, 255}}};
     for (const auto& [tag, colour] : cases) {
         Parsed p = Parse(tag + "x");
         EXPECT_EQ(p.length, int(tag.size())) << tag;
