@@ -1,5 +1,5 @@
-// Drawing read back from a real GL window under Xvfb: one control of every class, clipping by
-// the parents, the selection and caret of a text box, and a list's highlight.
+// Drawing read back from a real GL window under Xvfb: one control of every class (a list's rows
+// and highlight included), clipping by the parents, the selection and caret of a text box.
 #include <gtest/gtest.h>
 
 #include "engine/colors.h"
@@ -83,6 +83,10 @@ TEST_F(RenderTest, EveryClassDrawsItsBodyAndBorder) {
     Make("ComboBox", "combo", 330, 10, 120, 20, "Color", 220, 220, 255);
     Make("MCListBox", "mc", 330, 50, 150, 80, "ColumnBarColor", 255, 128, 128);
     Make("Dialog", "dialog", 500, 150, 200, 150, "BackgroundColor", 225, 225, 225);
+    Make("ListBox", "list", 640, 320, 150, 100, "Color", 255, 255, 255);
+    Color("list", "SelectorColor", 200, 0, 0);
+    for (const char* item : {"one", "two", "three"}) AddItem(FindControl("list"), item, 0);
+    SetSelected(FindControl("list"), 2);
     Draw();
 
     Expect(100, 15, {200, 50, 50, 255});       // button body, clear of its label and focus ring
@@ -104,6 +108,11 @@ TEST_F(RenderTest, EveryClassDrawsItsBodyAndBorder) {
     Expect(470, 55, {255, 128, 128, 255});     // the column bar
     Expect(600, 153, {0, 0, 160, 255});        // a dialog's title bar
     Expect(697, 297, {225, 225, 225, 255});    // and its body
+    // List rows are the line height plus 1 high: white, odd ones striped 5 % black, the selected
+    // one highlighted.
+    Expect(740, 321 + 8, {255, 255, 255, 255});
+    Expect(740, 321 + 17 + 8, {242, 242, 242, 255}, 4);
+    Expect(740, 321 + 34 + 8, {200, 0, 0, 255});
     Expect(600, 400, SHEET);
     // Outlines: darker than the body at the edge (smoothed lines straddle the pixel border).
     EXPECT_LT(GLTestPixel(10, 25).r, 150);  // the button's black outline
@@ -156,17 +165,4 @@ TEST_F(RenderTest, ATextBoxShowsItsSelectionAndCaret) {
     SetPropertyValue("t", "cPos", 0);
     Draw();
     Expect(302, 110, SHEET);
-}
-
-TEST_F(RenderTest, AListBoxHighlightsItsSelectionAndStripesOddRows) {
-    Make("ListBox", "l", 100, 100, 150, 100, "Color", 255, 255, 255);
-    Color("l", "SelectorColor", 200, 0, 0);
-    Control* list = FindControl("l");
-    for (const char* s : {"one", "two", "three"}) AddItem(list, s, 0);
-    SetSelected(list, 2);
-    Draw();
-    int row = 17; // item height: line height + 1
-    Expect(200, 101 + row / 2, {255, 255, 255, 255});
-    Expect(200, 101 + row + row / 2, {242, 242, 242, 255}, 4); // black at 5 % over white
-    Expect(200, 101 + 2 * row + row / 2, {200, 0, 0, 255});
 }

@@ -158,18 +158,11 @@ TEST_F(TextBoxTest, MouseClickPlacesTheCaretDragAndDoubleClickSelect) {
     EXPECT_EQ(Selection(), -4);
 }
 
-class MLTextBoxTest : public GUITest {
-  protected:
-    void SetUp() override {
-        GUITest::SetUp();
-        MakeSheet("S");
-        CreateControl("MLTextBox", "m", "S", 10, 10, 200, 100);
-        SetProperty("m", "Text", "");
-        ClickAt(20, 20);
-    }
-};
-
-TEST_F(MLTextBoxTest, EnterInsertsNewlinesAndSetTextKeepsThem) {
+// The multi-line box: Enter inserts newlines, Up and Down keep the column, long text scrolls.
+TEST_F(TextBoxTest, MultiLineBoxKeepsNewlinesMovesBetweenLinesAndScrolls) {
+    CreateControl("MLTextBox", "m", "S", 10, 40, 200, 100);
+    SetProperty("m", "Text", "");
+    ClickAt(20, 50);
     Type("ab");
     Key(VK_RETURN);
     Type("c");
@@ -178,9 +171,7 @@ TEST_F(MLTextBoxTest, EnterInsertsNewlinesAndSetTextKeepsThem) {
     EXPECT_EQ(Text("m"), "ab\nc\n");
     SetProperty("m", "Text", "one\r\ntwo\tthree");
     EXPECT_EQ(Text("m"), "one\ntwo three");
-}
 
-TEST_F(MLTextBoxTest, UpAndDownMoveBetweenLinesKeepingTheColumn) {
     SetProperty("m", "Text", "abcdef\nxy\nlong line");
     SetPropertyValue("m", "cPos", 4); // after "abcd"
     // "xy" is shorter: its end; then column 2 of "long line"; up stops at the first line.
@@ -189,9 +180,7 @@ TEST_F(MLTextBoxTest, UpAndDownMoveBetweenLinesKeepingTheColumn) {
         Key(key);
         EXPECT_EQ(Get<i32>("m", "cPos"), caret);
     }
-}
 
-TEST_F(MLTextBoxTest, LongTextWrapsScrollsAndFollowsTheCaret) {
     std::string text;
     for (int i = 0; i < 20; i++) text += "line " + std::to_string(i) + "\n";
     SetProperty("m", "Text", text.c_str());
@@ -201,7 +190,7 @@ TEST_F(MLTextBoxTest, LongTextWrapsScrollsAndFollowsTheCaret) {
     SetPropertyValue("m", "cPos", 0);
     Key(VK_RIGHT);
     EXPECT_EQ(Get<f32>("m", "cBlock"), 0.0f);
-    MouseTo(100, 50);
+    MouseTo(100, 80);
     Send(fake::Wheel(-120));
     EXPECT_EQ(Get<f32>("m", "cBlock"), 3 * lineH);
     DrawGUI();
