@@ -95,7 +95,7 @@ TEST_F(DispatchTest, TheWheelScrollsTheControlUnderTheMouseWithoutFocusOrClick) 
     EXPECT_EQ(GetSelected(list), -1);
 }
 
-TEST_F(DispatchTest, CharactersFollowOnlyTheKeyThatWentToTheSameControl) {
+TEST_F(DispatchTest, CharactersFollowOnlyTheirKeyAndEnterPressesTheDefaultButton) {
     CreateControl("TextBox", "t1", "S", 10, 10, 100, 20);
     CreateControl("TextBox", "t2", "S", 10, 40, 100, 20);
     SetProperty("t1", "Text", "");
@@ -110,6 +110,16 @@ TEST_F(DispatchTest, CharactersFollowOnlyTheKeyThatWentToTheSameControl) {
     EXPECT_EQ(GetProperty("t2", "Text", nullptr), 0); // "b" was dropped
     Type("c");
     EXPECT_EQ(Text("t2"), "c");
+    // Enter in a text box moves the focus to its default button on the press; the button
+    // clicks on the release.
+    Button("send", 10, 70);
+    SetProperty("t2", "DefaultButton", "send");
+    SetEventFn("send", "Click", SayKey<"click">);
+    Send(fake::KeyDown(VK_RETURN));
+    EXPECT_EQ(GetFocusControl(), FindControl("send"));
+    EXPECT_TRUE(TakeEvents().empty());
+    Send(fake::KeyUp(VK_RETURN));
+    EXPECT_EQ(TakeEvents(), (Lines{"click 230"}));
 }
 
 TEST_F(DispatchTest, TooltipsRiseAfterTheMouseRestsStayOnTheScreenAndSkipHiddenControls) {
@@ -212,19 +222,6 @@ TEST_F(DispatchTest, ADialogIsDraggedByItsTitleBar) {
     EXPECT_EQ(Get<f32>("d", "x"), 120.0f); // released: the drag is over
     Drag(200, 200, 210, 210);              // a press in the body does not drag
     EXPECT_EQ(Get<f32>("d", "x"), 120.0f);
-}
-
-TEST_F(DispatchTest, EnterInATextBoxPressesItsDefaultButton) {
-    CreateControl("TextBox", "t", "S", 10, 10, 100, 20);
-    Button("send", 10, 50);
-    SetProperty("t", "DefaultButton", "send");
-    SetEventFn("send", "Click", SayKey<"click">);
-    ClickAt(20, 20);
-    Send(fake::KeyDown(VK_RETURN));
-    EXPECT_EQ(GetFocusControl(), FindControl("send")); // focus moves on the press
-    EXPECT_TRUE(TakeEvents().empty());
-    Send(fake::KeyUp(VK_RETURN)); // and the button clicks on the release
-    EXPECT_EQ(TakeEvents(), (Lines{"click 230"}));
 }
 
 TEST_F(DispatchTest, ScrollBarArrowsRepeatWhileHeld) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The assettool command line: help, exit codes, one-line errors that name the file, no partial
-# outputs, and conversions that round-trip through the files a modder would handle.
+# The assettool command line: help, exit codes, one-line errors naming the file, no partial
+# outputs, and round trips through the files a modder would handle.
 set -u
 TOOL=$1
 WORK=$(mktemp -d)
@@ -39,10 +39,8 @@ expect_error 2 usage decode only-one-argument
 # A 3 x 2 TGA (uncompressed, 24 bits, top-down), converted to PNG, to DSX and back.
 printf '\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x03\x00\x02\x00\x18\x20' >pic.tga
 printf '\x00\x00\xff\x00\xff\x00\xff\x00\x00\xff\xff\xff\x00\x00\x00\x80\x80\x80' >>pic.tga
-"$TOOL" decode pic.tga pic.png || fail "decode of a TGA"
-"$TOOL" encode pic.png pic.dsx || fail "encode of a PNG"
-"$TOOL" decode pic.dsx back.png || fail "decode of our DSX"
-"$TOOL" encode back.png back.dsx || fail "encode of the decoded PNG"
+"$TOOL" decode pic.tga pic.png && "$TOOL" encode pic.png pic.dsx &&
+  "$TOOL" decode pic.dsx back.png && "$TOOL" encode back.png back.dsx || fail "conversions"
 cmp -s pic.dsx back.dsx || fail "PNG -> DSX -> PNG -> DSX changed the picture"
 "$TOOL" info pic.dsx >info.txt || fail "info of a DSX"
 grep -q "DSX 3 x 2, RGB" info.txt || fail "info: $(cat info.txt)"
@@ -70,8 +68,8 @@ expect_error 2 "usage" font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf 24 f
 
 # Texts and bindings round trip through their readable form.
 printf '# menu\n0 = Start\n1 = Two\\nlines\n2 =\n3 = \\x20space\n' >menu.txt
-"$TOOL" loc compile menu.txt menu.loc --entries 4 || fail "loc compile"
-"$TOOL" loc dump menu.loc >dump.txt || fail "loc dump"
+"$TOOL" loc compile menu.txt menu.loc --entries 4 && "$TOOL" loc dump menu.loc >dump.txt ||
+  fail "loc compile and dump"
 grep -v '^#' menu.txt | cmp -s - dump.txt || fail "loc text -> LOC -> text differs"
 expect_error 1 "menu.txt: has 4 entries, needs at least 19" loc compile menu.txt m.loc --entries 19
 expect_error 1 "entry 1 is 9 bytes" loc compile menu.txt m.loc --max-bytes 5
@@ -81,9 +79,9 @@ head -c 9 menu.loc >cut.loc
 expect_error 1 "cut.loc: truncated" loc dump cut.loc
 
 printf 'SpeedUp = Key 87\nConsoleMode = Key 243 + Key 65\n' >keys.txt
-"$TOOL" bindings compile keys.txt keys.cdu || fail "bindings compile"
+"$TOOL" bindings compile keys.txt keys.cdu && "$TOOL" bindings dump keys.cdu >bdump.txt ||
+  fail "bindings compile and dump"
 [ "$(stat -c %s keys.cdu)" -eq 512 ] || fail "binding table is not 512 bytes"
-"$TOOL" bindings dump keys.cdu >bdump.txt || fail "bindings dump"
 grep -q "^ConsoleMode *= Key 243 + Key 65$" bdump.txt || fail "bindings dump: $(cat bdump.txt)"
 "$TOOL" bindings compile bdump.txt again.cdu && cmp -s keys.cdu again.cdu ||
   fail "bindings text -> table -> text -> table differs"
