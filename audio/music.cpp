@@ -1,6 +1,7 @@
 // The music playlist over the folder scan and the stream slots.
 #include "audio/music.h"
 
+#include <AL/al.h>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,7 +21,8 @@ constexpr u32 EMPTY_SCAN_HOLD_MS = 2500;
 
 struct MusicState {
     u32 stream = NO_MUSIC;
-    bool allowed = false; // the game says when
+    u32 ending = NO_MUSIC; // the track before, playing its last decoded chunks
+    bool allowed = false;  // the game says when
     bool lastScanEmpty = false;
     u32 lastScanTime = 0;
     // The last scan's list; 16 KB, kept here rather than on the stack.
@@ -38,6 +40,15 @@ int ListMusic(char (*names)[MUSIC_NAME_SIZE]) {
     return count;
 }
 
+// A track that has played out is closed, so the playlist holds one stream (two while a track's
+// tail overlaps the next one's start) however long the game runs.
+void CloseEndedTrack() {
+    if (music.ending == NO_MUSIC || StreamQuery(music.ending, AL_SOURCE_STATE) == AL_PLAYING)
+        return;
+    CloseStream(music.ending);
+    music.ending = NO_MUSIC;
+}
+
 } // namespace
 
 void SetMusicAllowed(bool allowed) {
@@ -53,6 +64,7 @@ void MusicTick() {
 }
 
 void MusicAdvance() {
+    CloseEndedTrack();
     // A track still playing, or a failed open (65535), both leave the music as it is.
     if (music.stream != NO_MUSIC && StreamQuery(music.stream, STREAM_FINISHED) != 1) return;
     u32 now = Sys_Milliseconds();
@@ -62,6 +74,9 @@ void MusicAdvance() {
     music.lastScanTime = now;
     if (count == 0) return;
     int pick = rand() % count;
+    // A tail still playing from two tracks back is cut short rather than kept.
+    if (music.ending != NO_MUSIC) CloseStream(music.ending);
+    music.ending = music.stream;
     music.stream = OpenStream(StrFormat("%s/%s", MUSIC_FOLDER, music.names[pick]));
     PlayStream(music.stream);
 }
@@ -72,4 +87,5 @@ u32 MusicStream() {
 
 void ResetMusic() {
     music.stream = NO_MUSIC;
+    music.ending = NO_MUSIC;
 }

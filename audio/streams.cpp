@@ -297,6 +297,10 @@ u32 StreamSource(u32 handle) {
     return s ? s->source : INVALID_HANDLE;
 }
 
+void CloseStream(u32 handle) {
+    if (StreamSlot* s = SlotOf(handle)) CloseSlot(*s);
+}
+
 void UpdateStreams() {
     if (!IsALReady()) return;
     auto now = std::chrono::steady_clock::now();

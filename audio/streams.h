@@ -18,6 +18,8 @@ void PlayStream(u32 handle);
 u32 StreamQuery(u32 handle, u32 parameter);
 // The OpenAL source the stream plays on (for its gain), INVALID_HANDLE for a bad handle.
 u32 StreamSource(u32 handle);
+// Closes the stream: its source, buffers and decoder go and its slot is free again.
+void CloseStream(u32 handle);
 
 // Once per frame: refills the buffers a stream has used up, restarts a stream that ran dry,
 // releases the buffers of a stream that has played out, and deletes finished one-shot sounds.

@@ -5,7 +5,7 @@
 # resource line (GL textures, OpenAL sources, heap in use), which it writes every ten seconds
 # when VAELOR_RESOURCE_LOG is set. Then the game must still quit cleanly.
 #   soak_flight.sh [minutes]      (the game from $BUILD_DIR/dist, default build/dist, under its
-#                                  own X server)
+#                                  own X server; SOAK_LOG=file keeps the game's log)
 # The baseline is minute 1: by then every round's feature has been used at least twice, so
 # first-use allocations (sounds, textures, shaders, JIT code) are behind it.
 set -euo pipefail
@@ -19,7 +19,8 @@ export VAELOR_RESOURCE_LOG=1
 
 status_kb() { awk -v k="$1:" '$1 == k {print $2}' "/proc/$PLAY_PID/status"; }
 
-# The game's latest resource line, e.g. "12 textures, 3 sources, heap 9000 kB in use, ...".
+# The game's latest resource line: "N textures, N sources held, N one-shot, heap N kB in use,
+# N kB held".
 resources() {
   grep -a "Resources: " "$PLAY_DIR/vaelor.log" | tail -n1 | sed 's/.*Resources: //'
 }
@@ -30,20 +31,21 @@ sample() {
   fds=$(ls "/proc/$PLAY_PID/fd" | wc -l)
   echo "soak: minute $1: resident ${rss} kB (anon $(status_kb RssAnon), file" \
     "$(status_kb RssFile)), ${fds} open files; $(resources)"
-  SAMPLES+=("$1 $rss $fds $(resources | sed 's/ kB held//; s/[^0-9 ]//g')")
+  SAMPLES+=("$1 $rss $fds $(resources | tr -c '0-9\n' ' ')")
 }
 
 # Minute 1 against the last sample: resident growth within MAX_GROWTH_PERCENT, and the same
-# open files, textures and sources.
+# open files, textures and held sources (one-shot sounds come and go with the fighting).
 verdict() {
   printf '%s\n' "${SAMPLES[@]}" | awk -v max="$MAX_GROWTH_PERCENT" '
-    $1 == 1 { base = $0; rss = $2; fds = $3; tex = $4; src = $5 }
-    { last = $0; lrss = $2; lfds = $3; ltex = $4; lsrc = $5 }
+    $1 == 1 { rss = $2; fds = $3; tex = $4; src = $5; heap = $7 }
+    { lrss = $2; lfds = $3; ltex = $4; lsrc = $5; lheap = $7 }
     END {
       if (!rss) { print "soak: too short for a verdict"; exit 0 }
       growth = (lrss - rss) * 100 / rss
-      printf "soak: resident %+.2f %% from minute 1; open files %d -> %d; textures %d -> %d;" \
-        " sources %d -> %d\n", growth, fds, lfds, tex, ltex, src, lsrc
+      printf "soak: resident %+.2f %% from minute 1 (heap in use %d -> %d kB); open files" \
+        " %d -> %d; textures %d -> %d; held sources %d -> %d\n", growth, heap, lheap, fds, lfds,
+        tex, ltex, src, lsrc
       ok = growth <= max && fds == lfds && tex == ltex && src == lsrc
       print ok ? "soak: steady" : "soak: GROWING"
       exit ok ? 0 : 1
@@ -67,4 +69,6 @@ sample "$MINUTES"
 play_key Escape
 play_expect_exit 0
 echo "soak: quit cleanly"
+# SOAK_LOG keeps the game's log, with its resource line every ten seconds.
+[ -z "${SOAK_LOG:-}" ] || cp "$PLAY_DIR/vaelor.log" "$SOAK_LOG"
 verdict

@@ -35,9 +35,12 @@ HeapUse ReadHeap() {
 
 void LogResources() {
     HeapUse heap = ReadHeap();
-    LogWrite(StrFormat("Resources: %u textures, %u sources, heap %zu kB in use, %zu kB held",
-                       RegisteredTextureCount(), LiveSourceCount(), heap.inUse / BYTES_PER_KB,
-                       heap.held / BYTES_PER_KB));
+    // One-shot sounds come and go with the fighting; the sources held apart from them must not.
+    u32 oneShots = SoundPoolCount();
+    LogWrite(StrFormat("Resources: %u textures, %u sources held, %u one-shot, heap %zu kB in use, "
+                       "%zu kB held",
+                       RegisteredTextureCount(), LiveSourceCount() - oneShots, oneShots,
+                       heap.inUse / BYTES_PER_KB, heap.held / BYTES_PER_KB));
 }
 
 void StartResourceLog() {

@@ -6,5 +6,6 @@ constexpr const char* RESOURCE_LOG_VARIABLE = "VAELOR_RESOURCE_LOG";
 
 // Writes the first line and starts the timer when the variable asks for it; nothing otherwise.
 void StartResourceLog();
-// Writes one line now: "Resources: N textures, N sources, heap N kB in use, N kB held".
+// Writes one line now: "Resources: N textures, N sources held, N one-shot, heap N kB in use,
+// N kB held".
 void LogResources();

@@ -2,6 +2,7 @@
 // is freed, whether a one-shot sound, a stream's or one the caller keeps, and none outlives the
 // device.
 #include <AL/al.h>
+#include <filesystem>
 
 #include "audio/loop_source.h"
 #include "tests/audio/audio_fixture.h"
@@ -57,4 +58,19 @@ TEST_F(SourceCountTest, StreamsAndLoopsCountUntilClosedOrTheDeviceGoes) {
     DestroyAL();
     EXPECT_EQ(LiveSourceCount(), 0u);
     ASSERT_TRUE(InitAL(nullptr));
+}
+
+// Each track the playlist has moved past is closed once it has played out, so a game that runs
+// for hours holds one music stream (two while a tail overlaps the next track).
+TEST_F(SourceCountTest, PlaylistClosesTheTracksItMovedPast) {
+    std::filesystem::create_directories("Data/Music");
+    ASSERT_TRUE(WriteOgg("Data/Music/a.ogg", Sine(0.02, 22050, 1, 440, 0.4), {1, 22050, 0.1f}));
+    for (int track = 0; track < STREAM_SLOTS + 3; track++) {
+        MusicAdvance();
+        ASSERT_NE(MusicStream(), INVALID_HANDLE) << "track " << track;
+        EXPECT_LE(LiveSourceCount(), 2u) << "track " << track;
+        ASSERT_TRUE(
+            FramesUntil([] { return StreamQuery(MusicStream(), AL_SOURCE_STATE) != AL_PLAYING; }));
+    }
+    ResetMusic();
 }
