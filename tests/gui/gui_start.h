@@ -1,5 +1,4 @@
-// The windowless GUI as every GUI-driven test starts it (the toolkit's own tests and the game's
-// HUD tests alike), and typing fed through the engine's window procedure.
+// The windowless GUI as every GUI-driven test starts it (toolkit and HUD tests alike).
 #pragma once
 
 #include <string>
@@ -12,8 +11,7 @@
 #include "tests/gui/test_font.h"
 #include "tests/support/fake_platform.h"
 
-// The scripted platform and engine state at their start values, the virtual screen, and a
-// fresh GUI drawing with the in-memory test font, which the caller frees with FreeTestFont.
+// Fresh platform, engine and GUI state drawing with the test font (freed with FreeTestFont).
 inline Font* StartWindowlessGUI() {
     fake::Reset();
     ResetLoopState();
