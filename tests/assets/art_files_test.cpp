@@ -1,5 +1,4 @@
-// Every picture the game loads is in the program folder, decodes with the engine's decoders at
-// the size the game draws it from, and holds art where the game samples it.
+// Every picture the game loads decodes at its size and holds art where the game samples it.
 #include <gtest/gtest.h>
 
 #include <cstring>

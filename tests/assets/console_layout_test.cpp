@@ -1,5 +1,4 @@
-// The console layout tables: outlines fan correctly on their sheets and keep clear of the icon
-// regions, and the built sheets hold art in every region and under every outline drawn.
+// The console layout tables against their sheets, and the built sheets against the tables.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -51,8 +50,7 @@ Poly Outline(const ButtonArt& b, int state) {
     return Poly(b.points + state * n, b.points + (state + 1) * n);
 }
 
-// A console sheet: the shapes drawn from it (buttons in their normal state, the power frame),
-// its big fan with the points of it that must hold art, and the regions sampled as pictures.
+// A sheet's drawn shapes, its big fan with the points that must hold art, and its icon regions.
 struct Sheet {
     const char* file = nullptr;
     std::vector<Poly> shapes = {};

@@ -1,5 +1,4 @@
-// The asset tool's generator commands: clean failures that leave no file behind, repeatable
-// pictures, and audio that survives the WAV and Ogg writers.
+// The generator commands: clean failures, repeatable pictures, and the audio writers.
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 

@@ -1,5 +1,4 @@
-// Every sound the game loads reads with the engine's own WAV and Ogg readers at the expected
-// rate and length and is not silent; the music folder holds two or more minute-long Ogg tracks.
+// Every sound the game loads reads with the engine's readers at its rate and length.
 #include <gtest/gtest.h>
 
 #include <cmath>

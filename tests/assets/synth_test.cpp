@@ -1,5 +1,4 @@
-// The synthesis kit and the picture writers behind the generators: envelopes, noise, filters,
-// delay and level tools; straight alpha out of Cairo; TGA files the engine's decoder reads back.
+// The synthesis kit and the picture writers behind the generators.
 #include <gtest/gtest.h>
 
 #include <cmath>

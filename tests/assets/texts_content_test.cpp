@@ -1,5 +1,4 @@
-// The built texts, fonts and key bindings: every language holds every entry the game reads,
-// every drawn character has a glyph in every font, texts fit, and the bindings cover the actions.
+// The built texts, fonts and key bindings against what the game reads and draws.
 #include <algorithm>
 #include <cmath>
 #include <cstring>

@@ -1,5 +1,4 @@
-// Input dispatch through the engine's window procedure: focus, Tab, capture, clicks, the wheel,
-// characters, tooltips, and buttons, check boxes, radio buttons and dialogs under mouse and keys.
+// Input dispatch: focus, Tab, capture, clicks, the wheel, characters, tooltips and controls.
 #include "gui/lists.h"
 #include "tests/gui/gui_fixture.h"
 

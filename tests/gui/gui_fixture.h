@@ -1,5 +1,4 @@
-// Shared set-up for the windowless GUI tests: a fresh GUI on the scripted platform, input fed
-// through the engine's window procedure, and handlers that log what they saw.
+// Shared set-up for the windowless GUI tests and handlers that log what they saw.
 #pragma once
 
 #include <algorithm>

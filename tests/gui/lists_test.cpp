@@ -1,5 +1,4 @@
-// List controls: selection by mouse, keys and letters, multi-select ranges, scrolling the
-// current item into view, the built-in scroll bar, MCListBox's header and the ComboBox drop.
+// List controls: selection by mouse, keys and letters, ranges, scrolling and the combo drop.
 #include <string>
 
 #include "gui/lists.h"

@@ -1,5 +1,4 @@
-// The control model without a window: creation rules, properties and events, destruction
-// order, and every GUIError a public call can leave.
+// The control model: creation rules, properties, events, destruction and GUIError.
 #include <cstring>
 
 #include "gui/classes.h"

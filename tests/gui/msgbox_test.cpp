@@ -1,5 +1,4 @@
-// Message boxes driven by the engine's own frames: a timer runs one scripted step per frame,
-// clicking and typing through the window procedure while MsgBox waits.
+// Message boxes driven by a timer that runs one scripted step per engine frame.
 #include <deque>
 #include <functional>
 #include <string>

@@ -1,5 +1,4 @@
-// Drawing read back from a real GL window under Xvfb: one control of every class (a list's rows
-// and highlight included), clipping by the parents, the selection and caret of a text box.
+// Drawing read back from a real GL window under Xvfb.
 #include <gtest/gtest.h>
 
 #include "engine/colors.h"

@@ -1,5 +1,4 @@
-// Text entry: formats, the length limit, UTF-8 editing, selection by keys and mouse, the
-// clipboard, hostile input, and the multi-line box's newlines, caret moves and scrolling.
+// Text entry: formats, limits, UTF-8 editing, selection, the clipboard and hostile input.
 #include <string>
 
 #include "tests/gui/gui_fixture.h"

@@ -41,8 +41,7 @@ TEST(BindingNames, ActionsAndKeysByName) {
     EXPECT_EQ(keys.Name(100), "Key 100");
 }
 
-// Key names holding a plus ("Num +", "+") read as keys, not separators; unlisted actions stay
-// unbound.
+// Key names holding a plus ("Num +", "+") are keys, not separators; unlisted actions stay unbound.
 TEST(BindingsText, ParsesChordsAndLeavesTheRestUnbound) {
     BindingTable table;
     std::string error;
@@ -74,8 +73,7 @@ TEST(BindingsText, ErrorsNameTheLine) {
     }
 }
 
-// Text -> table -> binary -> table -> text is exact, chords of key names holding a plus included:
-// those must read back as the same keys, in readable or numeric form.
+// Text -> table -> binary -> table -> text is exact, chords of key names holding a plus included.
 TEST(BindingsText, TextToBinaryToTextIsExact) {
     BindingTable table;
     std::string error;

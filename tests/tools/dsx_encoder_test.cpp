@@ -1,5 +1,4 @@
-// The DSX encoder through the engine's own decoder: pictures come back exactly, the codings
-// pay off, and the inspector reads what the encoder wrote and refuses the rest.
+// The DSX encoder through the engine's own decoder, and the inspector.
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -13,8 +12,7 @@ using namespace dsx_tool;
 
 namespace {
 
-// Encodes, checks the engine's decoder gives back the same pixels and the inspector counts
-// what the encoder wrote, and returns the result.
+// Encodes, checks the decoded pixels and the inspector's counts, and returns the result.
 DsxEncodeResult RoundTrip(const Picture& picture) {
     DsxEncodeResult result;
     std::string error;

@@ -43,8 +43,7 @@ const RenderedGlyph* FindRendered(const RenderedFont& font, i32 cp) {
 
 } // namespace
 
-// The header, the ASCII-direct table, sorted glyphs, pages within limits, and every glyph cell
-// on its page exactly as FreeType rendered it.
+// Every glyph cell lies on its page exactly as FreeType rendered it.
 TEST(FontTool, WrittenFontParsesWithAsciiTableAndCellsAsRendered) {
     for (u32 size : {12u, 19u, 24u, 48u}) {
         SCOPED_TRACE(size);

@@ -1,5 +1,4 @@
-// LOC files and their readable source: the binary layout, hostile files, escapes and exact
-// round trips of any bytes.
+// LOC files and their readable source: layout, hostile files, escapes and round trips.
 #include <gtest/gtest.h>
 
 #include "tools/assettool/loc_format.h"
