@@ -56,7 +56,7 @@ TEST(ArtFiles, EveryPictureDecodesAtItsSize) {
 }
 
 // The game stretches the middle bar piece sideways: every column must be the same.
-TEST(ArtFiles, StretchedPiecesAreUniformAlongTheStretch) {
+TEST(ArtFiles, StretchedPiecesAreUniformAndTorpedoFramesSeparate) {
     LoadedImage power;
     ASSERT_TRUE(LoadDistImage("Data/Graphics/Power Display/power.dsx", &power));
     const ArtRect& m = POWER_BAR_MIDDLE;
@@ -69,9 +69,8 @@ TEST(ArtFiles, StretchedPiecesAreUniformAlongTheStretch) {
     const size_t row = size_t(lancer.image.width) * 4;
     for (int y = 1; y < lancer.image.height; ++y)
         EXPECT_EQ(0, std::memcmp(lancer.image.pixels, lancer.image.pixels + y * row, row)) << y;
-}
 
-TEST(ArtFiles, TorpedoFramesAreSeparateAndAllDrawn) {
+    // The torpedo's frames are separate and all drawn.
     LoadedImage img;
     ASSERT_TRUE(LoadDistImage("Data/torpedo.dsx", &img));
     const int f = TORPEDO_FRAME_SIZE, perRow = TORPEDO_FRAMES_PER_ROW;

@@ -157,38 +157,29 @@ TEST_F(TextsContent, EveryDrawnCharacterHasAGlyphInEveryFont) {
 }
 
 // Menu control widths: labels 200, radio buttons 200 less the button, the colour-depth buttons
-// to the frame's edge, the notice 500, the bottom line 740.
-TEST_F(TextsContent, MenuTextsFitTheirControls) {
+// to the frame's edge, the notice 500, the bottom line 740. The quick help lists a description
+// (from x 205) and the keys (right-aligned at 595) per row.
+TEST_F(TextsContent, MenuTextsAndQuickHelpRowsFitTheirPlaces) {
     const std::map<size_t, int> limits = {{0, 200}, {1, 180},  {2, 180}, {4, 175},
                                           {5, 175}, {6, 200},  {7, 200}, {8, 200},
                                           {9, 200}, {12, 500}, {13, 740}};
-    constexpr int START_BUTTON_WIDTH = 740;
-    FontPtr menuFont = LoadDistFont(17), largeFont = LoadDistFont(24);
-    ASSERT_TRUE(menuFont && largeFont);
-    for (const char* lang : LANGUAGES) {
-        SCOPED_TRACE(lang);
-        LocEntries menu = LoadLoc(lang, "menu");
-        ASSERT_GE(menu.size(), MENU_ENTRIES);
-        for (const auto& [entry, width] : limits)
-            EXPECT_LE(TexelWidth(*menuFont, menu[entry]), width) << menu[entry];
-        EXPECT_LE(TexelWidth(*largeFont, menu[3] + " (Alpha 3.3)"), START_BUTTON_WIDTH);
-    }
-}
-
-// The quick help lists a description (from x 205) and the keys (right-aligned at 595) per row.
-TEST_F(TextsContent, QuickHelpRowsLeaveRoomForTheirKeys) {
-    constexpr int ROW_WIDTH = 390;
+    constexpr int START_BUTTON_WIDTH = 740, ROW_WIDTH = 390;
     const std::vector<std::vector<u8>> rowKeys = {
         {0},  {1},  {64}, {65}, {66}, {67}, {7},      {8},      {9},      {4},
         {28}, {12}, {11}, {14}, {13}, {10}, {20, 15}, {21, 16}, {22, 17}, {23, 18}};
     const u8 chatKeys[] = {'T', 'E', 'R'};
-    FontPtr small = LoadDistFont(12);
-    ASSERT_NE(small, nullptr);
+    FontPtr small = LoadDistFont(12), menuFont = LoadDistFont(17), largeFont = LoadDistFont(24);
+    ASSERT_TRUE(small && menuFont && largeFont);
     BindingTable bindings = LoadDefaultBindings();
     for (const char* lang : LANGUAGES) {
         SCOPED_TRACE(lang);
-        LocEntries game = LoadLoc(lang, "game"), keys = LoadLoc(lang, "keyboard");
+        LocEntries menu = LoadLoc(lang, "menu"), game = LoadLoc(lang, "game");
+        LocEntries keys = LoadLoc(lang, "keyboard");
+        ASSERT_GE(menu.size(), MENU_ENTRIES);
         ASSERT_GT(game.size(), QUICK_HELP_ENTRY);
+        for (const auto& [entry, width] : limits)
+            EXPECT_LE(TexelWidth(*menuFont, menu[entry]), width) << menu[entry];
+        EXPECT_LE(TexelWidth(*largeFont, menu[3] + " (Alpha 3.3)"), START_BUTTON_WIDTH);
         std::vector<std::string> column;
         for (const std::vector<u8>& actions : rowKeys) {
             std::string text;
