@@ -185,22 +185,15 @@ TEST_F(ModelTest, DestroyedControlsLeaveNoReferencesBehindEvenFromTheirOwnHandle
 }
 
 namespace {
-// A class of the game's own with properties of the wider and compound type codes.
+// A class of the game's own with wide and compound property types.
 struct Everything : EventControl {
-    u8 mode = 0;
     f64 doubleValue = 0;
-    std::string text;
     u16 pair[2] = {};
-    BackgroundValue background;
     DialogSkin dialogSkin{};
     int DescribeProperties(PropertyDesc* out) override {
         static const PropertyDesc own[] = {
             {"Double", PT_DOUBLE, nullptr, GUI_FIELD(Everything, doubleValue), nullptr},
-            {"String", PT_STRING, nullptr, GUI_FIELD(Everything, text), nullptr},
             {"Short2", PT_SHORT2, nullptr, GUI_FIELD(Everything, pair[0]), nullptr},
-            {"Back", PT_BACKGROUND, nullptr, GUI_FIELD(Everything, background),
-             [](Control* c) { return static_cast<Everything*>(c)->mode == 0; }},
-            {"Mode", PT_ENUM, "0-colour;1-pointer", GUI_FIELD(Everything, mode), nullptr},
             {"DialogSkin", PT_DIALOGSKIN, nullptr, GUI_FIELD(Everything, dialogSkin), nullptr},
         };
         int n = CopyDescriptors(own, out);
@@ -227,15 +220,6 @@ TEST_F(ModelTest, TypedValuesCopyWholeAndNoWider) {
     SetProperty("e", "DialogSkin", &skin);
     EXPECT_EQ(e->dialogSkin.pieceCount, 3);
     EXPECT_EQ(Get<DialogSkin>("e", "DialogSkin").titleColor, 0xFF00FF00u);
-    SetProperty("e", "String", "text");
-    EXPECT_EQ(Text("e", "String"), "text");
-    // The background follows the mode: a colour, then a pointer.
-    SetPropertyValue("e", "Back", 0xAABBCCDD);
-    SetPropertyValue("e", "Mode", 1);
-    void* p = &skin;
-    SetProperty("e", "Back", &p);
-    EXPECT_EQ(e->background.pointer, &skin);
-    EXPECT_EQ(e->background.color, 0xAABBCCDDu);
 }
 
 TEST_F(ModelTest, ASheetThatHidesTheSceneThrottlesTheFrame) {
