@@ -1,4 +1,6 @@
 // Input dispatch: focus, Tab, capture, clicks, the wheel, characters, tooltips and controls.
+#include <tuple>
+
 #include "gui/lists.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -131,10 +133,8 @@ TEST_F(DispatchTest, TooltipsRiseAfterTheMouseRestsStayOnTheScreenAndSkipHiddenC
     ToolTipInfo tip = GetToolTip();
     EXPECT_STREQ(tip.text, "Fires the main gun");
     EXPECT_NEAR(tip.fade, 0.2f, 1e-4f);
-    EXPECT_EQ(tip.x, 110.0f);
-    EXPECT_EQ(tip.h, TEST_LINE_HEIGHT + 4);
-    EXPECT_EQ(tip.y, 110.0f - tip.h);
-    EXPECT_EQ(tip.w, 18 * TEST_GLYPH_ADVANCE + 10);
+    const f32 h = TEST_LINE_HEIGHT + 4, w = 18 * TEST_GLYPH_ADVANCE + 10; // above the pointer
+    EXPECT_EQ(std::tuple(tip.x, tip.y, tip.w, tip.h), std::tuple(110.0f, 110.0f - h, w, h));
     UpdateGUI(0.5f);
     EXPECT_EQ(GetToolTip().fade, 1.0f);
     MouseTo(111, 110); // any movement hides it and starts the countdown again

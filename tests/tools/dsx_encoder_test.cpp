@@ -1,5 +1,6 @@
 // The DSX encoder through the engine's own decoder, and the inspector.
 #include <cstring>
+#include <tuple>
 #include <gtest/gtest.h>
 
 #include "tests/tools/test_pictures.h"
@@ -23,10 +24,9 @@ DsxEncodeResult RoundTrip(const Picture& picture) {
 
     DsxInfo info;
     EXPECT_TRUE(InspectDSX(result.bytes.data(), result.bytes.size(), &info, &error)) << error;
-    EXPECT_EQ(info.width, picture.width);
-    EXPECT_EQ(info.height, picture.height);
-    EXPECT_EQ(info.bitsPerPixel, picture.channels == 4 ? DSX_BITS_RGBA : DSX_BITS_RGB);
-    EXPECT_EQ(info.paletteEntries, result.paletteEntries);
+    const u32 bits = picture.channels == 4 ? DSX_BITS_RGBA : DSX_BITS_RGB;
+    EXPECT_EQ(std::tuple(info.width, info.height, info.bitsPerPixel, info.paletteEntries),
+              std::tuple(picture.width, picture.height, bits, result.paletteEntries));
     EXPECT_EQ(info.trailingBytes, 0u);
     size_t total = 0;
     for (int c = 0; c < DSX_CODINGS; ++c) {
