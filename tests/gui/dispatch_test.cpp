@@ -199,8 +199,7 @@ TEST_F(DispatchTest, RadioButtonsOfOneParentExcludeEachOtherAndKeepTheirSize) {
     CreateControl("RadioButton", "small", "S", 10, 100, 5, 5);
     SetEventFn(
         "small", "Size", +[](f32, f32) { EventLog::Add("size"); });
-    EXPECT_EQ(Get<f32>("small", "w"), 10.0f);
-    EXPECT_EQ(Get<f32>("small", "h"), 10.0f);
+    EXPECT_EQ(std::pair(Get<f32>("small", "w"), Get<f32>("small", "h")), std::pair(10.0f, 10.0f));
     SetPropertyValue("small", "w", FloatBits(3.0f));
     EXPECT_EQ(Get<f32>("small", "w"), 10.0f);
     EXPECT_TRUE(TakeEvents().empty());
@@ -213,8 +212,7 @@ TEST_F(DispatchTest, ADialogIsDraggedByItsTitleBar) {
     MouseTo(150, 105); // the title bar is the line height plus 4 high
     LeftDown();
     MouseTo(170, 125);
-    EXPECT_EQ(Get<f32>("d", "x"), 120.0f);
-    EXPECT_EQ(Get<f32>("d", "y"), 120.0f);
+    EXPECT_EQ(std::pair(Get<f32>("d", "x"), Get<f32>("d", "y")), std::pair(120.0f, 120.0f));
     EXPECT_EQ(TakeEvents(), Lines{"move 120 120"});
     LeftUp();
     MouseTo(180, 135);

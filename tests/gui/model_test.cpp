@@ -16,10 +16,9 @@ class ModelTest : public GUITest {
 
 TEST_F(ModelTest, GeometryVisibilityAndTheirHandlers) {
     CreateControl("Button", "zero", "S", 30, 40, 0, 20); // no size: the position stays at 0
-    EXPECT_EQ(Get<f32>("zero", "x"), 0.0f);
-    EXPECT_EQ(Get<f32>("zero", "y"), 0.0f);
-    EXPECT_EQ(Get<f32>("S", "w"), 800.0f); // a sheet made with no size keeps the screen's
-    EXPECT_EQ(Get<f32>("S", "h"), 600.0f);
+    EXPECT_EQ(std::pair(Get<f32>("zero", "x"), Get<f32>("zero", "y")), std::pair(0.0f, 0.0f));
+    // A sheet made with no size keeps the screen's.
+    EXPECT_EQ(std::pair(Get<f32>("S", "w"), Get<f32>("S", "h")), std::pair(800.0f, 600.0f));
     CreateControl("Button", "b", "S", 5, 6, 70, 30);
     SetEventFn("b", "Size", SayPair<"size">);
     SetEventFn("b", "Move", SayPair<"move">);
