@@ -27,22 +27,8 @@ std::vector<u8> Keys(const Binding& b) {
 
 } // namespace
 
-TEST(BindingNames, ActionsAndKeysByName) {
-    EXPECT_EQ(ActionName(40), "Action40");
-    EXPECT_EQ(FindAction("speedup"), 0);
-    EXPECT_EQ(FindAction("Action40"), 40);
-    EXPECT_EQ(FindAction("Action128"), -1);
-
-    KeyNames keys = EnglishSample();
-    EXPECT_EQ(keys.Find("left shift"), 241);
-    EXPECT_EQ(keys.Find("Key 65"), 65);
-    EXPECT_EQ(keys.Find("Key 256"), -1);
-    EXPECT_EQ(keys.Find("Up"), 38);
-    EXPECT_EQ(keys.Name(100), "Key 100");
-}
-
 // Key names holding a plus ("Num +", "+") are keys, not separators; unlisted actions stay unbound.
-TEST(BindingsText, ParsesChordsAndLeavesTheRestUnbound) {
+TEST(BindingsText, ParsesNamesAndChordsAndLeavesTheRestUnbound) {
     BindingTable table;
     std::string error;
     ASSERT_TRUE(Parse("# comment\nSpeedUp = W\n  WarpCoreBreach = Ctrl + Shift + Key 66\r\n"
@@ -55,6 +41,17 @@ TEST(BindingsText, ParsesChordsAndLeavesTheRestUnbound) {
         {0, {'W'}}, {1, {}},  {2, {253, 255, 66}}, {4, {107, 'W'}}, {7, {107}}, {8, {221}},
         {9, {187}}, {28, {}}, {40, {230}}};
     for (const auto& [action, keys] : expected) EXPECT_EQ(Keys(table[action]), keys) << action;
+    // Action and key names, case-insensitive, or by number.
+    EXPECT_EQ(ActionName(40), "Action40");
+    EXPECT_EQ(FindAction("speedup"), 0);
+    EXPECT_EQ(FindAction("Action40"), 40);
+    EXPECT_EQ(FindAction("Action128"), -1);
+    KeyNames keys = EnglishSample();
+    EXPECT_EQ(keys.Find("left shift"), 241);
+    EXPECT_EQ(keys.Find("Key 65"), 65);
+    EXPECT_EQ(keys.Find("Key 256"), -1);
+    EXPECT_EQ(keys.Find("Up"), 38);
+    EXPECT_EQ(keys.Name(100), "Key 100");
 }
 
 TEST(BindingsText, ErrorsNameTheLine) {

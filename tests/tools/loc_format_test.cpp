@@ -35,7 +35,7 @@ TEST(LocBinary, ReadsWhatTheCountAnnouncesAndIgnoresTrailingBytes) {
     }
 }
 
-TEST(LocText, ParsesEntriesCommentsAndEscapes) {
+TEST(LocText, ParsesEntriesCommentsAndEscapesAndErrorsNameTheLine) {
     LocEntries entries;
     std::string error;
     std::string source = "\xEF\xBB\xBF# header\n\n0 = Resolution\r\n  1=Two\\nlines\n"
@@ -43,9 +43,6 @@ TEST(LocText, ParsesEntriesCommentsAndEscapes) {
     ASSERT_TRUE(ParseText(source, &entries, &error)) << error;
     EXPECT_EQ(entries, (LocEntries{"Resolution", "Two\nlines", "", " padded ",
                                    "a\\b\tc <c red>x</c> \xC3\xA9"}));
-}
-
-TEST(LocText, ErrorsNameTheLine) {
     const std::pair<const char*, const char*> cases[] = {
         {"0 = a\n2 = b\n", "line 2: entry 1 expected, found 2"},
         {"0 = a\n\n1 = bad \\q\n", "line 3: unknown escape '\\q'"},
