@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 
 int main() {
+    Sys_SteadyHeap();
     constexpr size_t PATH_SIZE = 513;
     char path[PATH_SIZE];
     if (Sys_ProgramPath(path, sizeof path)) {

@@ -60,6 +60,10 @@ inline uint32_t SysMakePoint(int x, int y) {
 uint32_t Sys_Milliseconds();
 void Sys_Sleep(uint32_t ms);
 
+// Sets the C heap up for a long run: large blocks are mapped apart and given back when freed,
+// so resident memory settles instead of creeping. Called once, first thing in main.
+void Sys_SteadyHeap();
+
 // Full path of the running executable; false when it cannot be found or does not fit.
 bool Sys_ProgramPath(char* out, size_t capacity);
 bool Sys_ChangeDir(const char* path);
