@@ -7,6 +7,7 @@
 #include "engine/colors.h"
 #include "engine/gl_helpers.h"
 #include "engine/temp_values.h"
+#include "platform/gl_state.h"
 
 namespace {
 // The two slots whose addresses carry literals to property setters.
@@ -47,16 +48,11 @@ void* TempValue2(u32 value) {
 }
 
 void ClearBuffers() {
-    GLbitfield mask = GL_COLOR_BUFFER_BIT;
-    if (glIsEnabled(GL_DEPTH_TEST)) mask |= GL_DEPTH_BUFFER_BIT;
-    if (glIsEnabled(GL_STENCIL_TEST)) mask |= GL_STENCIL_BUFFER_BIT;
-    glClear(mask);
+    GLimp_ClearBuffers();
 }
 
 f32 GetGLFloat(u32 name) {
-    GLfloat values[16] = {};
-    glGetFloatv(name, values);
-    return values[0];
+    return GLimp_GetFloat(name);
 }
 
 bool IsNaN(f64 value) {

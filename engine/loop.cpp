@@ -2,12 +2,10 @@
 // table, pause and resume, and the engine switches and float parameters.
 #include "engine/loop.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include "engine/input.h"
 #include "engine/module.h"
 #include "engine/window.h"
+#include "platform/gl_state.h"
 #include "platform/platform.h"
 
 namespace {
@@ -204,15 +202,9 @@ f32 EngineGetf(u32 id) {
 }
 
 void DefaultResize(i32 width, i32 height) {
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
     if (Is2DMode()) {
-        glOrtho(0, VIRTUAL_WIDTH, VIRTUAL_HEIGHT, 0, 1.0, 0.0);
+        GLimp_SetVirtualScreenView(width, height, VIRTUAL_WIDTH, VIRTUAL_HEIGHT);
     } else {
-        f64 aspect = height ? f64(width) / f64(height) : 1.0;
-        gluPerspective(45.0, aspect, loop.nearPlane, loop.farPlane);
+        GLimp_SetPerspectiveView(width, height, loop.nearPlane, loop.farPlane);
     }
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
 }

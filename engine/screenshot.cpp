@@ -1,6 +1,5 @@
 // Screenshots: the client area read back from the frame buffer and written as a 24-bit BMP or
 // an uncompressed TGA, bottom row first in both.
-#include <GL/gl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +9,7 @@
 #include "engine/screenshot.h"
 #include "engine/strings.h"
 #include "engine/window.h"
+#include "platform/gl_state.h"
 
 namespace {
 constexpr u32 BMP_HEADERS = 54;
@@ -71,10 +71,7 @@ void glScreenShot(const char* path) {
     if (w <= 0 || h <= 0) return;
     u8* pixels = static_cast<u8*>(calloc(size_t(w) * h, 3));
     if (!pixels) return;
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    GLimp_ReadBackBuffer(w, h, pixels);
     char ext[20];
     PathExtension(path, ext);
     // A path that cannot be created is not reported.

@@ -3,8 +3,6 @@
 // and rebuilt while the textures wait in memory.
 #include "engine/window.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
 #include <cstdlib>
 
 #include "engine/engine.h"
@@ -12,6 +10,7 @@
 #include "engine/loop.h"
 #include "engine/module.h"
 #include "engine/strings.h"
+#include "platform/gl_state.h"
 #include "platform/platform.h"
 
 namespace {
@@ -84,24 +83,10 @@ void DestroyMainWindow() {
 }
 
 static void SetInitialGLState() {
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glViewport(0, 0, win.clientWidth, win.clientHeight);
     win.mode2D = false;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, win.clientHeight ? f64(win.clientWidth) / win.clientHeight : 1.0,
-                   EngineGetf(ENGINE_NEAR_PLANE), EngineGetf(ENGINE_FAR_PLANE));
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_POINT_SMOOTH);
-    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST);
-    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    GLimp_SetPerspectiveView(win.clientWidth, win.clientHeight, EngineGetf(ENGINE_NEAR_PLANE),
+                             EngineGetf(ENGINE_FAR_PLANE));
+    GLimp_SetDefaultState();
 }
 
 void InitGL(i16 argument) {
