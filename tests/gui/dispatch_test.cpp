@@ -12,20 +12,29 @@ class DispatchTest : public GUITest {
     }
 };
 
-TEST_F(DispatchTest, WithoutAnActiveSheetNothingIsReached) {
+TEST_F(DispatchTest, WithoutAnActiveSheetNothingIsReachedAndASheetHidingTheSceneThrottles) {
     SetActiveSheet(nullptr);
     Button("b", 10, 10);
     SetEventFn("b", "MouseDown", SayKey<"down">);
     EXPECT_TRUE(GUIShowsScene());
+    DrawGUI(); // no sheet: the game draws, no sleep
     ClickAt(20, 20);
     Key(VK_TAB);
     Send(fake::Char('x'));
     EXPECT_TRUE(TakeEvents().empty());
     EXPECT_EQ(GetFocusControl(), nullptr);
+    EXPECT_EQ(fake::SleptMilliseconds(), 0u);
     SetActiveSheet("S");
     EXPECT_FALSE(GUIShowsScene());
+    DrawGUI();
+    EXPECT_EQ(fake::SleptMilliseconds(), 1u);
     EnableGUIFlag(GUI_SHOW_SCENE);
     EXPECT_TRUE(GUIShowsScene());
+    DrawGUI();
+    DisableGUIFlag(GUI_SHOW_SCENE);
+    DisableGUIFlag(GUI_THROTTLE);
+    DrawGUI();
+    EXPECT_EQ(fake::SleptMilliseconds(), 1u);
 }
 
 TEST_F(DispatchTest, APressFocusesAReleaseOverTheSameControlClicksAndCaptureTakesTheMouse) {
@@ -135,11 +144,7 @@ TEST_F(DispatchTest, TooltipsRiseAfterTheMouseRestsStayOnTheScreenAndSkipHiddenC
     EXPECT_NEAR(tip.fade, 0.2f, 1e-4f);
     const f32 h = TEST_LINE_HEIGHT + 4, w = 18 * TEST_GLYPH_ADVANCE + 10; // above the pointer
     EXPECT_EQ(std::tuple(tip.x, tip.y, tip.w, tip.h), std::tuple(110.0f, 110.0f - h, w, h));
-    UpdateGUI(0.5f);
-    EXPECT_EQ(GetToolTip().fade, 1.0f);
-    MouseTo(111, 110); // any movement hides it and starts the countdown again
-    EXPECT_EQ(GetToolTip().fade, 0.0f);
-    UpdateGUI(1.0f);
+    MouseTo(111, 110); // any movement hides it
     EXPECT_EQ(GetToolTip().fade, 0.0f);
     // Tooltips stay on the screen, and hidden controls raise none.
     Button("far", 690, 200);
@@ -205,22 +210,6 @@ TEST_F(DispatchTest, RadioButtonsOfOneParentExcludeEachOtherAndKeepTheirSize) {
     EXPECT_TRUE(TakeEvents().empty());
 }
 
-TEST_F(DispatchTest, ADialogIsDraggedByItsTitleBar) {
-    CreateControl("Dialog", "d", "S", 100, 100, 200, 150);
-    SetEventFn("d", "Move", SayPair<"move">);
-    DrawGUI();
-    MouseTo(150, 105); // the title bar is the line height plus 4 high
-    LeftDown();
-    MouseTo(170, 125);
-    EXPECT_EQ(std::pair(Get<f32>("d", "x"), Get<f32>("d", "y")), std::pair(120.0f, 120.0f));
-    EXPECT_EQ(TakeEvents(), Lines{"move 120 120"});
-    LeftUp();
-    MouseTo(180, 135);
-    EXPECT_EQ(Get<f32>("d", "x"), 120.0f); // released: the drag is over
-    Drag(200, 200, 210, 210);              // a press in the body does not drag
-    EXPECT_EQ(Get<f32>("d", "x"), 120.0f);
-}
-
 TEST_F(DispatchTest, ScrollBarArrowsRepeatWhileHeld) {
     CreateControl("ScrollBar", "bar", "S", 10, 10, 16, 200);
     SetPropertyValue("bar", "nBlocks", 100);
@@ -243,7 +232,4 @@ TEST_F(DispatchTest, ScrollBarArrowsRepeatWhileHeld) {
     SetProperty("bar", "cBlock", &far);
     EXPECT_EQ(Get<f32>("bar", "cBlock"), 100.0f);
     EXPECT_EQ(TakeEvents().size(), 1u);
-    MouseTo(15, 15); // the upper arrow, with the wheel
-    Send(fake::Wheel(120));
-    EXPECT_EQ(Get<f32>("bar", "cBlock"), 97.0f);
 }

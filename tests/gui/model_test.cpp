@@ -1,9 +1,7 @@
 // The control model: creation rules, properties, events, destruction and GUIError.
 #include <cstring>
 
-#include "gui/classes.h"
 #include "gui/lists.h"
-#include "gui/skins.h"
 #include "tests/gui/gui_fixture.h"
 
 class ModelTest : public GUITest {
@@ -73,11 +71,9 @@ TEST_F(ModelTest, StringPropertiesAreOwnedCopiesReadWithinBounds) {
     EXPECT_STREQ(big, "ab\xC3\xA9z");
     EXPECT_EQ(ErrorOf([&] { return GetPropertyString("l", "Color", big, sizeof big); }),
               GUI_ERROR_PROPERTY); // not a string
-    // An empty string reads as 0 and counts as a refusal, as does a tip text never set.
+    // An empty string reads as 0 and counts as a refusal.
     ASSERT_TRUE(SetProperty("l", "Text", ""));
     EXPECT_EQ(ErrorOf([] { return GetProperty("l", "Text", nullptr); }), GUI_ERROR_PROPERTY);
-    Button("b", 0, 0);
-    EXPECT_EQ(ErrorOf([] { return GetProperty("b", "ToolTipText", nullptr); }), GUI_ERROR_PROPERTY);
 }
 
 TEST_F(ModelTest, AButtonsBackgroundFollowsItsStyleAndWideValuesAreRefused) {
@@ -181,57 +177,4 @@ TEST_F(ModelTest, DestroyedControlsLeaveNoReferencesBehindEvenFromTheirOwnHandle
     EXPECT_EQ(FindControl("self"), nullptr);
     ClickAt(20, 20); // the sheet takes it now
     EXPECT_EQ(GetFocusControl(), FindControl("S"));
-}
-
-namespace {
-// A class of the game's own with wide and compound property types.
-struct Everything : EventControl {
-    f64 doubleValue = 0;
-    u16 pair[2] = {};
-    DialogSkin dialogSkin{};
-    int DescribeProperties(PropertyDesc* out) override {
-        static const PropertyDesc own[] = {
-            {"Double", PT_DOUBLE, nullptr, GUI_FIELD(Everything, doubleValue), nullptr},
-            {"Short2", PT_SHORT2, nullptr, GUI_FIELD(Everything, pair[0]), nullptr},
-            {"DialogSkin", PT_DIALOGSKIN, nullptr, GUI_FIELD(Everything, dialogSkin), nullptr},
-        };
-        int n = CopyDescriptors(own, out);
-        return n + EventControl::DescribeProperties(out ? out + n : nullptr);
-    }
-};
-} // namespace
-
-TEST_F(ModelTest, TypedValuesCopyWholeAndNoWider) {
-    RegisterControlClass(
-        [](ClassDesc* cls) { DescribeClass<Everything>(cls, "Everything", false, false); });
-    auto* e = static_cast<Everything*>(CreateControl("Everything", "e", nullptr, 0, 0, 1, 1));
-    ASSERT_NE(e, nullptr);
-    f64 d = 2.5;
-    SetProperty("e", "Double", &d);
-    EXPECT_EQ(e->doubleValue, 2.5);
-    u32 wide = 0x12345678;
-    SetProperty("e", "Short2", &wide);
-    EXPECT_EQ(e->pair[0], 0x5678);
-    EXPECT_EQ(e->pair[1], 0); // the neighbour is untouched
-    DialogSkin skin{};
-    skin.pieceCount = 3;
-    skin.titleColor = 0xFF00FF00;
-    SetProperty("e", "DialogSkin", &skin);
-    EXPECT_EQ(e->dialogSkin.pieceCount, 3);
-    EXPECT_EQ(Get<DialogSkin>("e", "DialogSkin").titleColor, 0xFF00FF00u);
-}
-
-TEST_F(ModelTest, ASheetThatHidesTheSceneThrottlesTheFrame) {
-    SetActiveSheet(nullptr);
-    DrawGUI();
-    EXPECT_EQ(fake::SleptMilliseconds(), 0u); // no sheet: the game draws, no sleep
-    SetActiveSheet("S");
-    DrawGUI();
-    EXPECT_EQ(fake::SleptMilliseconds(), 1u);
-    EnableGUIFlag(GUI_SHOW_SCENE);
-    DrawGUI();
-    DisableGUIFlag(GUI_SHOW_SCENE);
-    DisableGUIFlag(GUI_THROTTLE);
-    DrawGUI();
-    EXPECT_EQ(fake::SleptMilliseconds(), 1u);
 }
