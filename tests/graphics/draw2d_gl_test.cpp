@@ -1,5 +1,5 @@
 // The 2D primitives under a real GL context: projection mode, state left as found, shapes by
-// pixels, textured quads, and the panel drawing state (clip planes, outlines, saved state).
+// pixels, textured quads, outlines and repeated textures.
 #include <array>
 #include <functional>
 #include <string>
@@ -48,9 +48,7 @@ std::vector<std::pair<std::string, std::function<void()>>> Primitives(const Text
         {"fill ellipse", [] { glFillEllipse(100, 100, 40, 20, 0); }},
         {"point", [] { glDrawPoint(50, 50); }},
         {"texture", [=] { glDrawTexture(0, 0, 64, 64, texture, nullptr, FLIP_BOTH); }},
-        {"texture rect", [=] { glDrawTextureRect(0, 0, 64, 64, texture, nullptr); }},
         {"surface", [=] { glDrawSurface(0, 0, 300, 300, surface, nullptr, FLIP_NONE); }},
-        {"surface rect", [=] { glDrawSurfaceRect(0, 0, 300, 300, surface, nullptr); }},
     };
 }
 
@@ -212,32 +210,6 @@ TEST_F(TextureDrawTest, SourceRectangleSelectsTexels) {
     EXPECT_FALSE(Lit(325, 325));
 }
 
-TEST_F(Draw2DTest, EachClipPlaneKeepsOneSideOfItsEdge) {
-    struct Case {
-        int plane;
-        f64 a, b, d;
-        Point kept, cut;
-    };
-    // A 100 x 100 square at (100, 100) cut at x = 150 or y = 150.
-    const Case cases[] = {
-        {0, 1, 0, -150, {175, 150}, {125, 150}}, {1, -1, 0, 150, {125, 150}, {175, 150}},
-        {2, 0, 1, -150, {150, 175}, {150, 125}}, {5, 0, -1, 150, {150, 125}, {150, 175}},
-        {6, 1, 0, -150, {175, 150}, {175, 150}}, // no such plane: nothing is cut
-    };
-    for (const Case& c : cases) {
-        GLTestClear(0, 0, 0);
-        SetColorF(1, 1, 1, 1);
-        glSetClipPlane(c.plane, c.a, c.b, c.d);
-        glFillRect(100, 100, 100, 100);
-        glDisableClipPlane(c.plane);
-        SCOPED_TRACE(c.plane);
-        ExpectLit({c.kept});
-        if (c.plane < CLIP_PLANE_COUNT) ExpectLit({}, {c.cut});
-        glFillRect(100, 100, 100, 100); // the plane no longer cuts
-        ExpectLit({c.cut});
-    }
-}
-
 TEST_F(Draw2DTest, OutlinedPolygonsAndARepeatedTexture) {
     glSetOutlinePolygons(true);
     glFillRect(100.5f, 300.5f, 60, 60);
@@ -253,31 +225,6 @@ TEST_F(Draw2DTest, OutlinedPolygonsAndARepeatedTexture) {
     ExpectColour(ToRGBA(GREEN), {{130, 120}, {170, 120}});
     glDrawTextureRepeated(300, 100, 80, 40, nullptr, 2, 1);
     ExpectLit({}, {{310, 120}});
-}
-
-TEST_F(Draw2DTest, SavedStateComesBackAndTheDefaultIsWhiteTexturedThinLines) {
-    auto state = [] {
-        GLfloat width = 0, colour[4];
-        glGetFloatv(GL_LINE_WIDTH, &width);
-        glGetFloatv(GL_CURRENT_COLOR, colour);
-        return std::array<f32, 4>{width, colour[1], f32(glIsEnabled(GL_TEXTURE_2D)),
-                                  f32(glIsEnabled(GL_LINE_SMOOTH))};
-    };
-    glSetLineWidth(1.0f);
-    glSetLineSmoothing(true);
-    {
-        SavedDrawState saved;
-        glSetTexturing(false);
-        glSetLineSmoothing(false);
-        glSetLineWidth(4.0f);
-    }
-    EXPECT_EQ(state(), (std::array<f32, 4>{1, 1, 1, 1}));
-    glSetTexturing(false);
-    glSetLineSmoothing(false);
-    glSetLineWidth(3.0f);
-    SetColor(0xFF0000FFu);
-    glDefaultDrawState();
-    EXPECT_EQ(state(), (std::array<f32, 4>{1, 1, 1, 1}));
 }
 
 } // namespace

@@ -73,14 +73,9 @@ int CompareArea(int x, int y, int w, int h, const std::function<TestPixel(int, i
     return differing;
 }
 
-int CompareWithImage(int x, int y, const TestImage& image, int tolerance) {
-    return CompareArea(
-        x, y, image.width, image.height, [&](int i, int j) { return image.At(i, j); }, tolerance);
-}
-
 std::vector<u8> ReadTexture(u32 name, u32 format) {
-    GLint w = TextureLevelParameter(name, 0, GL_TEXTURE_WIDTH);
-    GLint h = TextureLevelParameter(name, 0, GL_TEXTURE_HEIGHT);
+    GLint w = TextureParameter(name, GL_TEXTURE_WIDTH, 0);
+    GLint h = TextureParameter(name, GL_TEXTURE_HEIGHT, 0);
     size_t bpp = format == GL_RGB ? 3 : format == GL_LUMINANCE_ALPHA ? 2 : 4;
     std::vector<u8> pixels(size_t(w) * h * bpp);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -89,16 +84,10 @@ std::vector<u8> ReadTexture(u32 name, u32 format) {
     return pixels;
 }
 
-GLint TextureLevelParameter(u32 name, int level, GLenum parameter) {
+GLint TextureParameter(u32 name, GLenum parameter, int level) {
     GLint value = 0;
     glBindTexture(GL_TEXTURE_2D, name);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, parameter, &value);
-    return value;
-}
-
-GLint TextureParameter(u32 name, GLenum parameter) {
-    GLint value = 0;
-    glBindTexture(GL_TEXTURE_2D, name);
-    glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value);
+    level < 0 ? glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value)
+              : glGetTexLevelParameteriv(GL_TEXTURE_2D, level, parameter, &value);
     return value;
 }

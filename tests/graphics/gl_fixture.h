@@ -46,9 +46,8 @@ int LitPixelCount();
 // (the first few are reported).
 int CompareArea(int x, int y, int w, int h, const std::function<TestPixel(int, int)>& want,
                 int tolerance);
-int CompareWithImage(int x, int y, const TestImage& image, int tolerance);
 
 // Level 0 of a texture in the given pixel format, rows top first.
 std::vector<u8> ReadTexture(u32 name, u32 format);
-GLint TextureLevelParameter(u32 name, int level, GLenum parameter);
-GLint TextureParameter(u32 name, GLenum parameter);
+// Of the given mipmap level, or of the texture itself when level is negative.
+GLint TextureParameter(u32 name, GLenum parameter, int level = -1);

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 #include "engine/engine.h"
 #include "graphics/image_loader.h"
@@ -67,8 +68,7 @@ TEST_F(LoaderTest, ExtensionChoosesDecoderInAnyCase) {
     EXPECT_NE(dir.Read("vaelor.log").find("'ship.dsx': not a DSX file"), std::string::npos);
     Texture* fromTga = glLoadTexture("ship.TGA", GL_LINEAR);
     ASSERT_NE(fromTga, nullptr);
-    EXPECT_EQ(fromTga->width, 8);
-    EXPECT_EQ(fromTga->height, 4);
+    EXPECT_EQ(std::tuple(fromTga->width, fromTga->height), std::tuple(8, 4));
     Texture* fromDsx = glLoadTexture("flag.DSX", GL_LINEAR);
     ASSERT_NE(fromDsx, nullptr);
     EXPECT_EQ(fromDsx->width, 16);

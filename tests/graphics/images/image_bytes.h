@@ -28,12 +28,8 @@ inline ByteVector PackIndexes(const std::vector<u32>& indexes, u32 bits) {
     return packed;
 }
 
-inline ByteVector Rgb(u8 r, u8 g, u8 b) {
-    return {r, g, b};
-}
-inline ByteVector Rgba(u8 r, u8 g, u8 b, u8 a) {
-    return {r, g, b, a};
-}
+inline const auto Rgb = [](u8 r, u8 g, u8 b) { return ByteVector{r, g, b}; };
+inline const auto Rgba = [](u8 r, u8 g, u8 b, u8 a) { return ByteVector{r, g, b, a}; };
 
 // One decoding of a buffer (copied to a block of exactly its size, so reads past it are reads
 // past an allocation), or of an opened file by a LoadProc.

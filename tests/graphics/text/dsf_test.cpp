@@ -122,9 +122,9 @@ TEST_F(FontLoadTest, LoadedFontHoldsTheFileAndFreeingReleasesEverything) {
     ASSERT_NE(fromFile, nullptr);
     loaded.pop_back();                           // the test frees it
     EXPECT_EQ(TrackedAllocCount(), tracked + 3); // record, pages, glyph table
-    EXPECT_EQ(fromFile->pages[0].width, 128);
-    EXPECT_EQ(fromFile->glyphs[33].advance, 12);
-    EXPECT_EQ(fromFile->glyphs[96].codePoint, 0xE9);
+    EXPECT_EQ(std::tuple(fromFile->pages[0].width, fromFile->glyphs[33].advance,
+                         fromFile->glyphs[96].codePoint),
+              std::tuple(128, 12, 0xE9));
     SetFont(fromFile);
     FreeFont(fromFile);
     EXPECT_EQ(GetFont(), nullptr); // no dangling current font
