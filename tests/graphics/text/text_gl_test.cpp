@@ -5,15 +5,14 @@
 #include <array>
 
 #include "engine/utils.h"
-#include "engine/window.h"
 #include "graphics/color.h"
 #include "tests/graphics/gl_fixture.h"
 #include "tests/graphics/text/font_fixture.h"
 
 namespace {
 
-constexpr RGBA BLACK{0, 0, 0, 255}, RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255},
-    BLUE{0, 0, 255, 255}, WHITE{255, 255, 255, 255};
+constexpr RGBA RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255}, BLUE{0, 0, 255, 255},
+    WHITE{255, 255, 255, 255};
 constexpr int TOLERANCE = 2, GLYPH_LIT = 100;
 
 // The current GL colour is this one (within float rounding).
@@ -47,16 +46,6 @@ class TextGL : public FontFixture {
 };
 
 } // namespace
-
-TEST_F(TextGL, GlyphsAppearInTheCurrentColourAndTheColourIsKept) {
-    glColor4f(1, 0, 0, 1);
-    EXPECT_EQ(DrawText(100, 50, "AB", ALIGN_LEFT), 20);
-    EXPECT_EQ(Row(50, 98, 122), "..########..########....");
-    ExpectColour(RED, {{100, 50}, {107, 65}});
-    ExpectColour(BLACK, {{107, 66}, {100, 49}});
-    ExpectCurrentColour({1, 0, 0, 1});
-    EXPECT_FALSE(Is2DMode());
-}
 
 TEST_F(TextGL, ColourTagsChangeTheColourMidLineUnlessMarkupIsOff) {
     glColor4f(0, 1, 0, 1);
