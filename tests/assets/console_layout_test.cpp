@@ -29,15 +29,6 @@ void ExpectFanOnSheet(const Poly& p) {
     }
 }
 
-bool Inside(const Poly& p, ArtPoint q) {
-    bool in = false;
-    for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++)
-        if ((p[i].y > q.y) != (p[j].y > q.y) &&
-            q.x < (p[j].x - p[i].x) * (q.y - p[i].y) / (p[j].y - p[i].y) + p[i].x)
-            in = !in;
-    return in;
-}
-
 ArtPoint Centroid(const Poly& p) {
     f64 x = 0, y = 0;
     for (const ArtPoint& q : p) x += q.x, y += q.y;
@@ -118,24 +109,6 @@ TEST(ConsoleLayout, EveryOutlineIsAFanOnItsSheet) {
     for (const Poly& outline : all) {
         SCOPED_TRACE(testing::Message() << "outline from " << outline[0].x << "," << outline[0].y);
         ExpectFanOnSheet(outline);
-    }
-}
-
-// An icon drawn at its own place must not also show through a button or fan of the same sheet.
-TEST(ConsoleLayout, IconRegionsKeepClearOfSampledShapes) {
-    for (Sheet sheet : {NavSheet(), TacticalSheet(), PowerSheet()}) {
-        SCOPED_TRACE(sheet.file);
-        if (!sheet.fan.empty()) sheet.shapes.push_back(sheet.fan);
-        for (const ArtRect& r : sheet.icons)
-            for (const Poly& s : sheet.shapes) {
-                // The four corners, a pixel in, and the middle.
-                const f32 l = r.x + 1, t = r.y + 1, rt = r.x + r.w - 1, b = r.y + r.h - 1;
-                const ArtPoint probes[] = {
-                    {l, t}, {rt, t}, {l, b}, {rt, b}, {(l + rt) / 2, (t + b) / 2}};
-                for (ArtPoint q : probes)
-                    EXPECT_FALSE(Inside(s, q))
-                        << "icon at " << r.x << "," << r.y << " under a shape";
-            }
     }
 }
 

@@ -1,8 +1,6 @@
 // The generator commands: clean failures, repeatable pictures, and the audio writers.
 #include <gtest/gtest.h>
-#include <vorbis/vorbisfile.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -49,36 +47,10 @@ TEST(GeneratorCommands, EveryPictureIsRepeatableAndEveryNameUnique) {
     for (const SoundEntry* e = SoundTable(); e->name; ++e) EXPECT_EQ(FindSound(e->name), e);
 }
 
-// A 440 Hz tone written as Ogg Vorbis decodes back to the same length and pitch.
-TEST(GeneratorCommands, AudioWritersKeepLengthPitchAndLevels) {
+// WAV stores signed 16-bit samples, clipping out-of-range values rather than wrapping them (the
+// Ogg writer is checked through the built effects and music, which it wrote).
+TEST(GeneratorCommands, WavWriterClipsInsteadOfWrapping) {
     AudioClip clip;
-    clip.rate = 22050;
-    clip.channels = 1;
-    for (int i = 0; i < clip.rate; ++i)
-        clip.samples.push_back(f32(0.5 * std::sin(TAU * 440.0 * i / clip.rate)));
-    TempDir dir;
-    std::string error;
-    ASSERT_TRUE(SaveAudioClip(dir.File("tone.ogg"), clip, OGG_EFFECT_QUALITY, &error)) << error;
-
-    OggVorbis_File vf;
-    ASSERT_EQ(ov_fopen(dir.File("tone.ogg").c_str(), &vf), 0);
-    EXPECT_EQ(ov_info(&vf, -1)->channels, 1);
-    EXPECT_EQ(ov_info(&vf, -1)->rate, clip.rate);
-    EXPECT_EQ(ov_pcm_total(&vf, -1), clip.rate);
-    std::vector<int16_t> pcm;
-    char buf[4096];
-    int section;
-    long n;
-    while ((n = ov_read(&vf, buf, sizeof buf, 0, 2, 1, &section)) > 0) {
-        const int16_t* s = reinterpret_cast<const int16_t*>(buf);
-        pcm.insert(pcm.end(), s, s + n / 2);
-    }
-    ov_clear(&vf);
-    int crossings = 0;
-    for (size_t i = 1; i < pcm.size(); ++i) crossings += (pcm[i - 1] < 0) != (pcm[i] < 0);
-    EXPECT_NEAR(crossings, 880, 10);
-
-    // WAV stores signed 16-bit samples, clipping out-of-range values rather than wrapping them.
     clip.rate = 8000;
     clip.channels = 2;
     clip.samples = {0.0f, 1.0f, -1.0f, 0.5f, 2.0f, -3.0f};

@@ -94,8 +94,7 @@ TEST(SoundFiles, EffectsAreMonoAudibleAndWhole) {
         const bool wav = std::strstr(e.name, ".wav") != nullptr;
         Sound s;
         ASSERT_TRUE(wav ? LoadWav(path, &s) : LoadOgg(path, &s));
-        EXPECT_EQ(s.channels, 1);
-        EXPECT_EQ(s.rate, EFFECT_RATE);
+        EXPECT_EQ(std::pair(s.channels, s.rate), std::pair(1, EFFECT_RATE));
         EXPECT_GT(s.peak, 8000) << "nearly silent";
         if (wav) {
             EXPECT_EQ(s.bits, 16);

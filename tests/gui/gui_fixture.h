@@ -65,11 +65,6 @@ class GUITest : public ::testing::Test {
         LeftDown();
         LeftUp();
     }
-    void RightClickAt(int x, int y) {
-        MouseTo(x, y);
-        Send(fake::Button(SYSMSG_RBUTTONDOWN));
-        Send(fake::Button(SYSMSG_RBUTTONUP));
-    }
     // Pressed at one point, released at another.
     void Drag(int x0, int y0, int x1, int y1) {
         MouseTo(x0, y0);

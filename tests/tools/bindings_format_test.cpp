@@ -1,5 +1,6 @@
 // Key-binding tables and their readable source: names, chords, round trips and refused input.
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "tools/assettool/bindings_format.h"
 
@@ -43,14 +44,12 @@ TEST(BindingsText, ParsesNamesAndChordsAndLeavesTheRestUnbound) {
     for (const auto& [action, keys] : expected) EXPECT_EQ(Keys(table[action]), keys) << action;
     // Action and key names, case-insensitive, or by number.
     EXPECT_EQ(ActionName(40), "Action40");
-    EXPECT_EQ(FindAction("speedup"), 0);
-    EXPECT_EQ(FindAction("Action40"), 40);
-    EXPECT_EQ(FindAction("Action128"), -1);
+    EXPECT_EQ(std::tuple(FindAction("speedup"), FindAction("Action40"), FindAction("Action128")),
+              std::tuple(0, 40, -1));
     KeyNames keys = EnglishSample();
-    EXPECT_EQ(keys.Find("left shift"), 241);
-    EXPECT_EQ(keys.Find("Key 65"), 65);
-    EXPECT_EQ(keys.Find("Key 256"), -1);
-    EXPECT_EQ(keys.Find("Up"), 38);
+    EXPECT_EQ(std::tuple(keys.Find("left shift"), keys.Find("Key 65"), keys.Find("Key 256"),
+                         keys.Find("Up")),
+              std::tuple(241, 65, -1, 38));
     EXPECT_EQ(keys.Name(100), "Key 100");
 }
 

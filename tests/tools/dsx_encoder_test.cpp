@@ -25,9 +25,9 @@ DsxEncodeResult RoundTrip(const Picture& picture) {
     DsxInfo info;
     EXPECT_TRUE(InspectDSX(result.bytes.data(), result.bytes.size(), &info, &error)) << error;
     const u32 bits = picture.channels == 4 ? DSX_BITS_RGBA : DSX_BITS_RGB;
-    EXPECT_EQ(std::tuple(info.width, info.height, info.bitsPerPixel, info.paletteEntries),
-              std::tuple(picture.width, picture.height, bits, result.paletteEntries));
-    EXPECT_EQ(info.trailingBytes, 0u);
+    EXPECT_EQ(std::tuple(info.width, info.height, info.bitsPerPixel, info.paletteEntries,
+                         info.trailingBytes),
+              std::tuple(picture.width, picture.height, bits, result.paletteEntries, size_t(0)));
     size_t total = 0;
     for (int c = 0; c < DSX_CODINGS; ++c) {
         EXPECT_EQ(info.regions[c], result.regionsByCoding[c]) << DsxCodingName(c);
@@ -52,12 +52,9 @@ TEST(DsxEncoder, EverySizeAndKindDecodesToTheSamePixelsAndEmptyOnesAreRefused) {
         SCOPED_TRACE(testing::Message() << w << " x " << h);
         for (const Picture& p :
              {MakeNoisyPhoto(w, h, 3, 7), MakeNoisyPhoto(w, h, 4, 8), MakeFlatArt(w, h),
-              MakeFill(w, h, 3, 0x123456), MakeCounting(w, h, 3), MakeCounting(w, h, 4)})
+              MakeFill(w, h, 3, 0x123456), MakeFill(w, h, 3, 0, true), MakeFill(w, h, 4, 0, true)})
             RoundTrip(p);
     }
-    for (const Picture& large :
-         {MakeNoisyPhoto(320, 200, 3, 1), MakeNoisyPhoto(200, 320, 4, 2), MakeFlatArt(300, 260)})
-        RoundTrip(large);
     // Pictures without pixels, or with a short buffer, are refused.
     DsxEncodeResult result;
     std::string error;
@@ -74,7 +71,7 @@ TEST(DsxEncoder, CodingsPayOffOnTheirKindOfPicture) {
     Picture photo = MakeNoisyPhoto(256, 256, 3, 3);
     EXPECT_LT(RoundTrip(photo).bytes.size(), RawBytes(photo));
     // Nothing repeats: the encoder must not do worse than raw plus a little overhead.
-    Picture counting = MakeCounting(128, 128, 4);
+    Picture counting = MakeFill(128, 128, 4, 0, true);
     EXPECT_LE(RoundTrip(counting).bytes.size(), RawBytes(counting) + DSX_HEADER_BYTES + 64);
 
     Picture grey = MakeNoisyPhoto(64, 64, 4, 4);

@@ -74,9 +74,4 @@ TEST(LocText, AnyBytesRoundTripThroughTextAndBinary) {
     ASSERT_TRUE(ParseText(text, &back, &error)) << error;
     EXPECT_EQ(back, original);
     EXPECT_EQ(FormatLocText(back), text);
-
-    std::vector<u8> binary;
-    ASSERT_TRUE(WriteLocBinary(original, &binary, &error));
-    ASSERT_TRUE(ParseLocBinary(binary.data(), binary.size(), &back, &error));
-    EXPECT_EQ(back, original);
 }

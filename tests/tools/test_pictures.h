@@ -62,6 +62,3 @@ inline Picture MakeFill(u32 width, u32 height, u32 channels, u32 rgba, bool coun
             p.pixels[i * channels + c] = counting ? u8(i >> (8 * c)) ^ u8(c) : u8(rgba >> (8 * c));
     return p;
 }
-inline Picture MakeCounting(u32 width, u32 height, u32 channels) {
-    return MakeFill(width, height, channels, 0, true);
-}
