@@ -25,24 +25,6 @@ TestFont OnePageFont(i16 width, i16 height) {
 
 } // namespace
 
-TEST(DsfParse, HeaderFieldsAndGlyphsAreDecodedLittleEndian) {
-    TestFont font = AsciiTestFont({0xE9});
-    font.lineHeight = 23;
-    font.scale = 0.5f;
-    font.glyphs[96] = {0x1F600, 0, -3, 300, -7, 513};
-    std::vector<u8> bytes = BuildDSF(font);
-    DsfInfo info;
-    ASSERT_TRUE(Parses(bytes, &info));
-    EXPECT_EQ(std::tie(info.pageCount, info.glyphCount, info.lineHeight, info.asciiDirect),
-              std::make_tuple(1, 97u, 23, 1));
-    EXPECT_FLOAT_EQ(info.scale, 0.5f);
-    std::vector<Glyph> glyphs(97);
-    ReadDSFGlyphs(bytes.data(), info, glyphs.data());
-    const Glyph& g = glyphs[96];
-    EXPECT_EQ(std::vector<i32>({g.codePoint, g.x, g.y, g.advance, g.width}),
-              std::vector<i32>({0x1F600, -3, 300, -7, 513}));
-}
-
 TEST(DsfParse, PageIsWidenedToPowersOfTwoWithOneExtraRow) {
     TestFont font = OnePageFont(100, 20);
     TestPage& page = font.pages[0];
@@ -117,14 +99,19 @@ using FontLoadTest = FontFixture;
 TEST_F(FontLoadTest, LoadedFontHoldsTheFileAndFreeingReleasesEverything) {
     u32 tracked = TrackedAllocCount();
     TestFont source = AsciiTestFont({0xE9});
-    source.glyphs[33].advance = 12;
+    source.lineHeight = 23;
+    source.scale = 0.5f;
+    source.glyphs[96] = {0x1F600, 0, -3, 300, -7, 513}; // fields read little-endian and signed
     Font* fromFile = Load(source);
     ASSERT_NE(fromFile, nullptr);
     loaded.pop_back();                           // the test frees it
     EXPECT_EQ(TrackedAllocCount(), tracked + 3); // record, pages, glyph table
-    EXPECT_EQ(std::tuple(fromFile->pages[0].width, fromFile->glyphs[33].advance,
-                         fromFile->glyphs[96].codePoint),
-              std::tuple(128, 12, 0xE9));
+    EXPECT_EQ(std::tuple(fromFile->pageCount, fromFile->pages[0].width, fromFile->glyphCount,
+                         fromFile->lineHeight, fromFile->scale, fromFile->asciiDirect),
+              std::tuple(1, 128, 97u, 23, 0.5f, 1));
+    const Glyph& g = fromFile->glyphs[96];
+    EXPECT_EQ(std::vector<i32>({g.codePoint, g.x, g.y, g.advance, g.width}),
+              std::vector<i32>({0x1F600, -3, 300, -7, 513}));
     SetFont(fromFile);
     FreeFont(fromFile);
     EXPECT_EQ(GetFont(), nullptr); // no dangling current font
