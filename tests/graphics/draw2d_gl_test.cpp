@@ -152,15 +152,6 @@ TEST_F(Draw2DTest, CircleSegmentsFollowTheRadiusWhenNotGiven) {
     ExpectLit({{600, 350}, {650, 400}, {600, 450}}, {{600, 400}, {600, 340}});
 }
 
-TEST_F(Draw2DTest, EllipsesHaveAtLeast32Segments) {
-    // Asked for 8: a point 96 units out between two octagon corners would be outside.
-    glFillEllipse(400, 300, 100, 100, 8);
-    ExpectLit({{436, 211}});
-    GLTestClear(0, 0, 0);
-    glDrawEllipse(400.5f, 300.5f, 150, 50, 0);
-    ExpectLit({{550, 300}, {400, 250}}, {{400, 300}});
-}
-
 constexpr TestPixel RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255}, BLUE{0, 0, 255, 255},
     YELLOW{255, 255, 0, 255};
 
