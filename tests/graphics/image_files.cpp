@@ -22,18 +22,13 @@ TestImage SolidImage(int width, int height, TestPixel color, bool alpha) {
     return TestImage{width, height, alpha, std::vector<TestPixel>(size_t(width) * height, color)};
 }
 
-bool WriteTGA(const std::string& path, const TestImage& image, bool topDown) {
+bool WriteTGA(const std::string& path, const TestImage& image) {
     Bytes out;
     out.U8(0).U8(0).U8(TGA_TRUE_COLOR).Fill(9, 0).U16(image.width).U16(image.height);
-    out.U8(image.alpha ? 32 : 24);
-    out.U8((topDown ? TGA_TOP_DOWN : 0) | (image.alpha ? TGA_ALPHA_BITS : 0));
-    for (int row = 0; row < image.height; row++) {
-        int y = topDown ? row : image.height - 1 - row;
-        for (int x = 0; x < image.width; x++) {
-            TestPixel p = image.At(x, y);
-            out.Raw({p.b, p.g, p.r});
-            if (image.alpha) out.U8(p.a);
-        }
+    out.U8(image.alpha ? 32 : 24).U8(TGA_TOP_DOWN | (image.alpha ? TGA_ALPHA_BITS : 0));
+    for (const TestPixel& p : image.pixels) {
+        out.Raw({p.b, p.g, p.r});
+        if (image.alpha) out.U8(p.a);
     }
     return WriteBytes(path, out);
 }

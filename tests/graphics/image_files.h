@@ -24,6 +24,6 @@ struct TestImage {
 TestImage PatternImage(int width, int height, bool alpha = false);
 TestImage SolidImage(int width, int height, TestPixel color, bool alpha = false);
 
-// Uncompressed TGA: 32-bit when the image has alpha, else 24-bit.
-bool WriteTGA(const std::string& path, const TestImage& image, bool topDown = true);
+// Uncompressed and top down: 32-bit when the image has alpha, else 24-bit.
+bool WriteTGA(const std::string& path, const TestImage& image);
 bool WriteSolidDSX(const std::string& path, int width, int height, TestPixel color);
