@@ -6,12 +6,8 @@
 
 namespace {
 u32 ToneBuffer(double seconds) {
-    std::vector<int16_t> pcm;
-    for (float v : Sine(seconds, 22050, 1, 440, 0.5)) pcm.push_back(int16_t(v * 32767));
-    ALuint buffer = 0;
-    alGenBuffers(1, &buffer);
-    alBufferData(buffer, AL_FORMAT_MONO16, pcm.data(), ALsizei(pcm.size() * 2), 22050);
-    return buffer;
+    EXPECT_TRUE(WriteFile("tone.wav", PcmWav(1, 22050, 16, u32(seconds * 22050))));
+    return LoadSoundBuffer("tone.wav");
 }
 } // namespace
 
@@ -64,9 +60,7 @@ TEST_F(SoundPoolTest, FinishedSoundsAreDeletedByTheFrameUpdateAndOwnSourcesKept)
     EXPECT_EQ(SoundPoolSource(0), tone);
     EXPECT_FALSE(alIsSource(beep));
     EXPECT_EQ(SourceInt(tone, AL_SOURCE_STATE), AL_PLAYING);
-    EXPECT_TRUE(alIsSource(source)); // the caller deletes it
-    ALuint name = source;
-    alDeleteSources(1, &name);
+    EXPECT_TRUE(alIsSource(source)); // the caller's to delete
     EXPECT_EQ(PlaySoundBuffer(INVALID_HANDLE), INVALID_HANDLE);
     EXPECT_EQ(PlaySoundBuffer(0), INVALID_HANDLE); // a sound never loaded
     EXPECT_EQ(SoundPoolCount(), 1);
@@ -75,7 +69,7 @@ TEST_F(SoundPoolTest, FinishedSoundsAreDeletedByTheFrameUpdateAndOwnSourcesKept)
 TEST_F(SoundPoolTest, EffectGainFollowsTheCameraZoom) {
     u32 buffer = ToneBuffer(1.0);
     const f32 savedZoom = systems.zoom;
-    for (auto [zoom, gain] : {std::pair{1000.0f, 0.75f}, {3000.0f, 0.25f}, {500.0f, 0.875f}}) {
+    for (auto [zoom, gain] : {std::pair{1000.0f, 0.75f}, {3000.0f, 0.25f}, {5000.0f, 0.0f}}) {
         systems.zoom = zoom;
         u16 before = SoundPoolCount();
         PlayUISound(buffer);

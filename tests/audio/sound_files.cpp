@@ -4,11 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <vorbis/vorbisenc.h>
-
-#include "engine/byte_writer.h"
 
 namespace sound {
 
@@ -18,15 +15,11 @@ constexpr double TWO_PI = 6.283185307179586;
 } // namespace
 
 std::string U16(uint16_t v) {
-    std::vector<u8> field;
-    ByteWriter(&field).U16(v);
-    return std::string(field.begin(), field.end());
+    return {char(v & 0xFF), char(v >> 8)}; // little-endian, as RIFF stores it
 }
 
 std::string U32(uint32_t v) {
-    std::vector<u8> field;
-    ByteWriter(&field).U32(v);
-    return std::string(field.begin(), field.end());
+    return U16(uint16_t(v)) + U16(uint16_t(v >> 16));
 }
 
 std::string Chunk(const char* id, const std::string& body) {
@@ -69,12 +62,9 @@ std::string PcmWav(uint16_t channels, uint32_t rate, uint16_t bits, uint32_t fra
                    double frequency) {
     std::vector<float> wave = Sine(double(frames) / rate, rate, channels, frequency, 0.5);
     std::string data;
-    for (float v : wave) {
-        if (bits == 8)
-            data += char(uint8_t(128 + std::lround(v * 127)));
-        else
-            data += U16(uint16_t(int16_t(std::lround(v * 32767))));
-    }
+    for (float v : wave)
+        data += bits == 8 ? std::string(1, char(128 + std::lround(v * 127)))
+                          : U16(uint16_t(std::lround(v * 32767)));
     return Riff(Chunk("fmt ", FmtBody(1, channels, rate, bits)) + Chunk("data", data));
 }
 
@@ -92,7 +82,7 @@ std::string OggBytes(const std::vector<float>& samples, const OggOptions& o) {
     vorbis_analysis_init(&vd, &vi);
     vorbis_block_init(&vd, &vb);
     ogg_stream_state os;
-    ogg_stream_init(&os, o.serial);
+    ogg_stream_init(&os, 1);
     std::string out;
     ogg_page page;
     auto emit = [&](bool flush) {
@@ -147,11 +137,6 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream f(path, std::ios::binary);
     f.write(bytes.data(), std::streamsize(bytes.size()));
     return bool(f);
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
 } // namespace sound

@@ -33,7 +33,6 @@ struct OggOptions {
     uint16_t channels = 1;
     uint32_t rate = 44100;
     float quality = 0.2f; // libvorbisenc VBR quality, -0.1 .. 1.0
-    int serial = 1;       // links of a chained file need serials of their own
 };
 // Encodes interleaved samples into an Ogg Vorbis file; false when it cannot be written.
 bool WriteOgg(const std::string& path, const std::vector<float>& samples, const OggOptions& o);
@@ -41,6 +40,5 @@ bool WriteOgg(const std::string& path, const std::vector<float>& samples, const 
 std::string OggBytes(const std::vector<float>& samples, const OggOptions& o);
 
 bool WriteFile(const std::string& path, const std::string& bytes);
-std::string ReadFile(const std::string& path);
 
 } // namespace sound

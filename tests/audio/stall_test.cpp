@@ -14,9 +14,8 @@ constexpr u32 POLL_WAIT_MS = 6; // longer than the refill poll interval: every u
 TEST(StreamStall, QueueOutlastsAFrameAQuarterSecondLate) {
     fake::Reset();
     TempDir dir;
-    OggOptions lowRate; // the lowest bit rate gives the shortest chunks, the hardest case
-    lowRate.quality = 0.0f;
-    ASSERT_TRUE(WriteOgg("sine.ogg", Sine(SINE_SECONDS, RATE, 1, 440, 0.5), lowRate));
+    // The lowest bit rate gives the shortest chunks, the hardest case.
+    ASSERT_TRUE(WriteOgg("sine.ogg", Sine(SINE_SECONDS, RATE, 1, 440, 0.5), {1, RATE, 0.0f}));
     ASSERT_TRUE(InitALLoopback(RATE));
     u32 h = OpenStream("sine.ogg");
     PlayStream(h);

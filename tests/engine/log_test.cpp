@@ -10,27 +10,20 @@ class LogTest : public EngineFixture {
     void TearDown() override { DestroyEngine(); }
 };
 
-TEST_F(LogTest, TimeStampsSplitHoursMinutesSeconds) {
-    const std::pair<u32, std::string> cases[] = {{0, "[00:00:00]"},
-                                                 {75999, "[00:01:15]"},
-                                                 {36000000, "[10:00:00]"},
-                                                 {100u * 3600000u + 61000u, "[100:01:01]"}};
+TEST_F(LogTest, TimeStampsCountHoursMinutesSecondsFromTheStart) {
+    const std::pair<u32, std::string> cases[] = {
+        {75999, "[00:01:15]"}, {36000000, "[10:00:00]"}, {100u * 3600000u + 61000u, "[100:01:01]"}};
     for (const auto& [ms, want] : cases) {
         char out[32];
         LogFormatTime(ms, out, sizeof out);
         EXPECT_EQ(out, want);
     }
-}
-
-// Stamps count from the start, not from the platform's tick.
-TEST_F(LogTest, LinesAreStampedFromTheStart) {
-    fake::SetTime(5000);
-    InitEngine("Test Title");
+    fake::SetTime(5000); // lines count from the start, not from the platform's tick
+    InitEngine(nullptr);
     fake::AdvanceTime(75000);
     LogWrite("after a while");
     const std::string log = dir.Read("vaelor.log");
     EXPECT_EQ(log.substr(log.rfind('\n', log.size() - 2) + 1), "[00:01:15] - after a while\n");
-    EXPECT_STREQ(GetWindowTitle(), "Test Title");
 }
 
 TEST_F(LogTest, ShutdownRunsOnceInItsOrderAndANewStartTruncates) {
@@ -44,9 +37,7 @@ TEST_F(LogTest, ShutdownRunsOnceInItsOrderAndANewStartTruncates) {
     EXPECT_EQ(log.find("Destroying Vaelor engine", first + 1), std::string::npos);
     size_t window = log.find("Destroying window"), gl = log.find("Destroying OpenGL"),
            end = log.find("Vaelor engine destroyed");
-    EXPECT_LT(first, window);
-    EXPECT_LT(window, gl);
-    EXPECT_LT(gl, end);
+    EXPECT_TRUE(first < window && window < gl && gl < end) << log;
     EXPECT_TRUE(IsEngineDestroyed());
     InitEngine(nullptr);
     EXPECT_EQ(dir.Read("vaelor.log").find("first run"), std::string::npos);

@@ -22,9 +22,6 @@ class LoopTest : public EngineFixture {
         });
         SetCallbackFn<void()>(CB_RENDER, [] { CallRecorder::Add("render"); });
     }
-    void AddRecordingTimer() {
-        AddTimer([] { CallRecorder::Add("timer"); }, 0.001f);
-    }
     // Runs one frame that ends `ms` after the previous one.
     void FrameAfter(u32 ms) {
         fake::AdvanceTime(ms);
@@ -74,7 +71,7 @@ TEST_F(LoopTest, FrameWorkFollowsTheEngineState) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.order.size());
         SetUp();
-        AddRecordingTimer();
+        AddTimer([] { CallRecorder::Add("timer"); }, 0.001f);
         if (c.paused) PauseEngine();
         SetMinimized(c.minimised);
         fake::PushMessage(fake::KeyDown('A'));

@@ -39,10 +39,9 @@ TEST_F(WindowTest, WindowIsCentredWithAnExactClientArea) {
     fake::SetFrameMetrics(3, 20);
     CreateMainWindow(800, 600, 0);
     const auto& w = fake::Window();
-    EXPECT_EQ(std::pair(w.width, w.height), std::pair(800, 600));
-    EXPECT_EQ(std::pair(w.x, w.y), std::pair((1024 - 806) / 2, (768 - 626) / 2));
-    EXPECT_EQ(w.kind, SYS_WINDOW_FIXED);
-    EXPECT_EQ(w.title, "Window Test");
+    EXPECT_EQ(std::tuple(w.width, w.height, w.x, w.y, w.kind, w.title),
+              std::tuple(800, 600, (1024 - 806) / 2, (768 - 626) / 2, SYS_WINDOW_FIXED,
+                         std::string("Window Test")));
     CreateMainWindow(640, 480, WINDOW_FULLSCREEN);
     EXPECT_EQ(fake::Window().kind, SYS_WINDOW_FULLSCREEN);
     EXPECT_EQ(GetClientWidth(), 640);
@@ -71,13 +70,10 @@ TEST_F(WindowTest, MinimisingAWindowKeepsTheContextAndPauses) {
     CreateMainWindow(800, 600, 0);
     InitGL(0);
     Send(fake::Size(SYS_SIZE_MINIMIZED, 0, 0));
-    EXPECT_TRUE(IsMinimized());
-    EXPECT_TRUE(IsPaused());
-    EXPECT_TRUE(HasGLContext());
+    EXPECT_EQ(std::tuple(IsMinimized(), IsPaused(), HasGLContext()), std::tuple(true, true, true));
     Send(fake::Size(SYS_SIZE_MINIMIZED, 0, 0)); // already minimised: nothing more
     Send(fake::Size(SYS_SIZE_RESTORED, 800, 600));
-    EXPECT_FALSE(IsMinimized());
-    EXPECT_FALSE(IsPaused());
+    EXPECT_EQ(std::pair(IsMinimized(), IsPaused()), std::pair(false, false));
     EXPECT_EQ(Calls(), (Lines{"minimize", "restore"}));
     EXPECT_EQ(Logged("keeper saves its textures"), std::string::npos);
     Send(SysMessage{SYSMSG_KILLFOCUS, 0, 0}); // only full screen minimises on focus loss
@@ -103,10 +99,7 @@ TEST_F(WindowTest, DisplayModesAndMinimisingFullScreenRebuildsTheContext) {
     size_t down = Logged("keeper saves its textures"), restore = Logged("Display Mode restored"),
            set = Logged("Setting Display Mode to 1024x768x32@60", restore),
            up = Logged("keeper rebuilds its textures");
-    ASSERT_NE(down, std::string::npos);
-    ASSERT_NE(set, std::string::npos);
-    EXPECT_LT(down, restore);
-    EXPECT_LT(set, up);
+    EXPECT_TRUE(down < restore && set < up) << dir.Read("vaelor.log");
     EXPECT_EQ(Calls(), (Lines{"minimize", "restore"}));
     RestoreDisplayMode();
     EXPECT_EQ(GetDisplayBits(), 0);

@@ -5,120 +5,99 @@
 #include <deque>
 
 namespace {
-uint32_t now = 0;
-uint32_t slept = 0;
-int cursorX = 0, cursorY = 0;
-std::deque<SysMessage> messages;
-fake::WindowRecord window;
-int screenW = 1024, screenH = 768;
-int frameBorder = 0, frameCaption = 0;
-bool contextFails = false;
-bool hasContext = false;
-bool displayModeAccepted = true;
-std::vector<fake::MessageBoxRecord> boxes;
-std::string clipboard;
-
-SysMessage Make(uint32_t type, uint32_t w, uint32_t l) {
-    return SysMessage{type, w, l};
-}
+// Everything the fake platform knows; a default record is the state after Reset.
+struct FakeState {
+    uint32_t now = 0, slept = 0;
+    int cursorX = 0, cursorY = 0;
+    std::deque<SysMessage> messages;
+    fake::WindowRecord window;
+    int screenW = 1024, screenH = 768;
+    int frameBorder = 0, frameCaption = 0;
+    bool contextFails = false, hasContext = false, displayModeAccepted = true;
+    std::vector<fake::MessageBoxRecord> boxes;
+    std::string clipboard;
+};
+FakeState state;
 } // namespace
 
 namespace fake {
 void Reset() {
-    now = 0;
-    slept = 0;
-    cursorX = cursorY = 0;
-    messages.clear();
-    window = WindowRecord{};
-    screenW = 1024;
-    screenH = 768;
-    frameBorder = frameCaption = 0;
-    contextFails = false;
-    hasContext = false;
-    displayModeAccepted = true;
-    boxes.clear();
-    clipboard.clear();
+    state = FakeState{};
 }
 void SetTime(uint32_t ms) {
-    now = ms;
+    state.now = ms;
 }
 void AdvanceTime(uint32_t ms) {
-    now += ms;
+    state.now += ms;
 }
 uint32_t SleptMilliseconds() {
-    return slept;
-}
-void SetCursor(int x, int y) {
-    cursorX = x;
-    cursorY = y;
+    return state.slept;
 }
 void PushMessage(const SysMessage& msg) {
-    messages.push_back(msg);
+    state.messages.push_back(msg);
 }
 size_t PendingMessages() {
-    return messages.size();
+    return state.messages.size();
 }
 WindowRecord& Window() {
-    return window;
+    return state.window;
 }
 void SetScreenSize(int width, int height) {
-    screenW = width;
-    screenH = height;
+    state.screenW = width;
+    state.screenH = height;
 }
 void SetFrameMetrics(int border, int caption) {
-    frameBorder = border;
-    frameCaption = caption;
+    state.frameBorder = border;
+    state.frameCaption = caption;
 }
 void SetContextFails(bool fails) {
-    contextFails = fails;
+    state.contextFails = fails;
 }
 void SetDisplayModeAccepted(bool accepted) {
-    displayModeAccepted = accepted;
+    state.displayModeAccepted = accepted;
 }
 std::string& Clipboard() {
-    return clipboard;
+    return state.clipboard;
 }
 const std::vector<MessageBoxRecord>& MessageBoxes() {
-    return boxes;
+    return state.boxes;
 }
 
 SysMessage KeyDown(uint32_t vk, uint32_t scan, bool extended, bool repeat) {
-    return Make(SYSMSG_KEYDOWN, vk, SysMakeKeyFlags(scan, extended, repeat));
+    return SysMessage{SYSMSG_KEYDOWN, vk, SysMakeKeyFlags(scan, extended, repeat)};
 }
 SysMessage KeyUp(uint32_t vk, uint32_t scan, bool extended) {
-    return Make(SYSMSG_KEYUP, vk, SysMakeKeyFlags(scan, extended, false));
+    return SysMessage{SYSMSG_KEYUP, vk, SysMakeKeyFlags(scan, extended, false)};
 }
 SysMessage SysKeyDown(uint32_t vk, uint32_t scan, bool extended) {
-    return Make(SYSMSG_SYSKEYDOWN, vk, SysMakeKeyFlags(scan, extended, false));
-}
-SysMessage SysKeyUp(uint32_t vk, uint32_t scan, bool extended) {
-    return Make(SYSMSG_SYSKEYUP, vk, SysMakeKeyFlags(scan, extended, false));
+    return SysMessage{SYSMSG_SYSKEYDOWN, vk, SysMakeKeyFlags(scan, extended, false)};
 }
 SysMessage Char(uint32_t cp) {
-    return Make(SYSMSG_CHAR, cp, 0);
+    return SysMessage{SYSMSG_CHAR, cp, 0};
 }
 SysMessage MouseMove(int x, int y) {
-    SetCursor(x, y);
-    return Make(SYSMSG_MOUSEMOVE, 0, SysMakePoint(x, y));
+    state.cursorX = x;
+    state.cursorY = y;
+    return SysMessage{SYSMSG_MOUSEMOVE, 0, SysMakePoint(x, y)};
 }
 SysMessage Button(uint32_t type, int x, int y) {
-    return Make(type, 0, SysMakePoint(x, y));
+    return SysMessage{type, 0, SysMakePoint(x, y)};
 }
 SysMessage Wheel(int delta) {
-    return Make(SYSMSG_MOUSEWHEEL, uint32_t(delta), 0);
+    return SysMessage{SYSMSG_MOUSEWHEEL, uint32_t(delta), 0};
 }
 SysMessage Size(uint32_t kind, int width, int height) {
-    return Make(SYSMSG_SIZE, kind, SysMakePoint(width, height));
+    return SysMessage{SYSMSG_SIZE, kind, SysMakePoint(width, height)};
 }
 } // namespace fake
 
 // ---- the platform interface ----
 uint32_t Sys_Milliseconds() {
-    return now;
+    return state.now;
 }
 void Sys_Sleep(uint32_t ms) {
-    slept += ms;
-    now += ms;
+    state.slept += ms;
+    state.now += ms;
 }
 int Sys_MonitorCount() {
     return 1;
@@ -128,87 +107,86 @@ int Sys_MouseButtonCount() {
 }
 
 void GLimp_ScreenSize(int* width, int* height) {
-    *width = screenW;
-    *height = screenH;
+    *width = state.screenW;
+    *height = state.screenH;
 }
 void GLimp_FrameMetrics(int* border, int* caption) {
-    *border = frameBorder;
-    *caption = frameCaption;
+    *border = state.frameBorder;
+    *caption = state.frameCaption;
 }
 bool GLimp_CreateWindow(const char* title, int x, int y, int width, int height,
                         SysWindowKind kind) {
-    window.created = true;
-    window.title = title ? title : "";
-    window.x = x;
-    window.y = y;
-    window.width = width;
-    window.height = height;
-    window.kind = kind;
+    fake::WindowRecord& w = state.window;
+    w.created = true;
+    w.title = title ? title : "";
+    w.x = x;
+    w.y = y;
+    w.width = width;
+    w.height = height;
+    w.kind = kind;
     return true;
 }
 void GLimp_DestroyWindow() {
-    window.created = false;
+    state.window.created = false;
 }
 bool GLimp_HasWindow() {
-    return window.created;
+    return state.window.created;
 }
 void GLimp_SetTitle(const char* title) {
-    window.title = title ? title : "";
+    state.window.title = title ? title : "";
 }
 void GLimp_ClientSize(int* width, int* height) {
-    *width = window.width;
-    *height = window.height;
+    *width = state.window.width;
+    *height = state.window.height;
 }
 void GLimp_MinimizeWindow() {
-    window.minimizeRequests++;
+    state.window.minimizeRequests++;
 }
 bool GLimp_CreateContext() {
-    if (contextFails) return false;
-    hasContext = true;
-    window.contextsCreated++;
+    if (state.contextFails) return false;
+    state.hasContext = true;
+    state.window.contextsCreated++;
     return true;
 }
 void GLimp_DestroyContext() {
-    if (!hasContext) return;
-    hasContext = false;
-    window.contextsDestroyed++;
+    state.hasContext = false;
 }
 bool GLimp_HasContext() {
-    return hasContext;
+    return state.hasContext;
 }
 void GLimp_SwapBuffers() {
-    window.swaps++;
+    state.window.swaps++;
 }
 bool GLimp_SetDisplayMode(int, int, int, int) {
-    return displayModeAccepted;
+    return state.displayModeAccepted;
 }
 void GLimp_RestoreDisplayMode() {}
 bool GLimp_DisplayMode(int index, int* width, int* height, int* bits, int* refresh) {
     if (index != 0) return false;
-    *width = screenW;
-    *height = screenH;
+    *width = state.screenW;
+    *height = state.screenH;
     *bits = 24;
     *refresh = 60;
     return true;
 }
 bool Sys_PollMessage(SysMessage* msg) {
-    if (messages.empty()) return false;
-    *msg = messages.front();
-    messages.pop_front();
-    if (msg->type == SYSMSG_MOUSEMOVE) fake::SetCursor(msg->lparam & 0xFFFF, msg->lparam >> 16);
+    if (state.messages.empty()) return false;
+    *msg = state.messages.front();
+    state.messages.pop_front();
+    if (msg->type == SYSMSG_MOUSEMOVE) fake::MouseMove(msg->lparam & 0xFFFF, msg->lparam >> 16);
     return true;
 }
 void Sys_CursorPos(int* x, int* y) {
-    *x = cursorX;
-    *y = cursorY;
+    *x = state.cursorX;
+    *y = state.cursorY;
 }
 void Sys_ShowCursor(bool) {}
 void Sys_MessageBox(const char* text, const char* caption, SysMessageBoxIcon) {
-    boxes.push_back({text ? text : "", caption ? caption : ""});
+    state.boxes.push_back({text ? text : "", caption ? caption : ""});
 }
 void Sys_SetClipboardText(const char* text) {
-    clipboard = text ? text : "";
+    state.clipboard = text ? text : "";
 }
 char* Sys_GetClipboardText() {
-    return clipboard.empty() ? nullptr : strdup(clipboard.c_str());
+    return state.clipboard.empty() ? nullptr : strdup(state.clipboard.c_str());
 }

@@ -15,7 +15,6 @@ void SetTime(uint32_t ms);
 void AdvanceTime(uint32_t ms);
 uint32_t SleptMilliseconds(); // total of every Sys_Sleep since Reset
 
-void SetCursor(int x, int y);
 void PushMessage(const SysMessage& msg);
 size_t PendingMessages();
 
@@ -25,10 +24,7 @@ struct WindowRecord {
     std::string title;
     int x = 0, y = 0, width = 0, height = 0;
     SysWindowKind kind = SYS_WINDOW_FIXED;
-    int swaps = 0;
-    int contextsCreated = 0;
-    int contextsDestroyed = 0;
-    int minimizeRequests = 0;
+    int swaps = 0, contextsCreated = 0, minimizeRequests = 0;
 };
 WindowRecord& Window();
 void SetScreenSize(int width, int height);
@@ -48,9 +44,8 @@ const std::vector<MessageBoxRecord>& MessageBoxes();
 SysMessage KeyDown(uint32_t vk, uint32_t scan = 0, bool extended = false, bool repeat = false);
 SysMessage KeyUp(uint32_t vk, uint32_t scan = 0, bool extended = false);
 SysMessage SysKeyDown(uint32_t vk, uint32_t scan = 0, bool extended = false);
-SysMessage SysKeyUp(uint32_t vk, uint32_t scan = 0, bool extended = false);
 SysMessage Char(uint32_t codePoint);
-SysMessage MouseMove(int x, int y); // also places the cursor when delivered by WndProc tests
+SysMessage MouseMove(int x, int y); // also places the cursor, for tests that call WndProc
 SysMessage Button(uint32_t type, int x = 0, int y = 0);
 SysMessage Wheel(int delta);
 SysMessage Size(uint32_t kind, int width, int height);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include "engine/types.h"
@@ -26,8 +27,6 @@ std::vector<u8> GLTestReadAll(int* width, int* height);
 // True when two colours differ by at most tolerance in every channel.
 bool ColorNear(const RGBA& a, const RGBA& b, int tolerance);
 
-// gtest printing of RGBA values
-#include <ostream>
 inline std::ostream& operator<<(std::ostream& os, const RGBA& c) {
     return os << "RGBA(" << int(c.r) << "," << int(c.g) << "," << int(c.b) << "," << int(c.a)
               << ")";

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <unistd.h>
 
 TempDir::TempDir() {
@@ -22,9 +22,7 @@ TempDir::~TempDir() {
 
 std::string TempDir::Read(const std::string& name) const {
     std::ifstream in(File(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool TempDir::Exists(const std::string& name) const {
