@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "graphics/images/decoders.h"
 #include "graphics/texture.h"
 #include "tests/graphics/image_files.h"
 #include "tests/support/gl_context.h"
@@ -16,12 +15,27 @@
 
 class GraphicsGLTest : public ::testing::Test {
   protected:
-    void SetUp() override;
-
-    // Writes the image as a TGA file and loads it; the file is decoded first, as a failing load
-    // would show a message box, which blocks under X.
-    Texture* LoadTexture(const std::string& name, const TestImage& image, u32 filter);
-    Surface* LoadSurface(const std::string& name, const TestImage& image, u32 filter);
+    void SetUp() override {
+        GLTestEnsureContext();
+        GLTestClear(0, 0, 0);
+        glColor4f(1, 1, 1, 1);
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_BLEND);
+    }
+    // The image is written as a TGA file, checked to decode first (a failing load would show a
+    // message box, which blocks under X), and loaded.
+    bool WriteDecodable(const std::string& path, const TestImage& image) {
+        const Bytes bytes = TgaBytes(image);
+        bool ok = Decoded(DecodeTGA, bytes).Ok() && WriteBytes(path, bytes);
+        if (!ok) ADD_FAILURE() << path << " cannot be written or decoded";
+        return ok;
+    }
+    Texture* LoadTexture(const std::string& name, const TestImage& image, u32 filter) {
+        return WriteDecodable(name, image) ? glLoadTexture(name.c_str(), filter) : nullptr;
+    }
+    Surface* LoadSurface(const std::string& name, const TestImage& image, u32 filter) {
+        return WriteDecodable(name, image) ? glLoadSurface(name.c_str(), filter) : nullptr;
+    }
 
     TempDir dir;
 };
@@ -35,19 +49,69 @@ inline RGBA ToRGBA(const TestPixel& p) {
 }
 
 // Not the black the fixture clears to or, with a threshold, some channel above it.
-bool Lit(int x, int y, int threshold = -1);
-void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark = {},
-               int threshold = -1);
-void ExpectColour(RGBA colour, std::initializer_list<Point> points, int tolerance = 0);
+inline bool Lit(int x, int y, int threshold = -1) {
+    RGBA p = GLTestPixel(x, y);
+    if (threshold < 0) return !(p == RGBA{0, 0, 0, 255});
+    return p.r > threshold || p.g > threshold || p.b > threshold;
+}
+
+inline void ExpectLit(std::initializer_list<Point> lit, std::initializer_list<Point> dark = {},
+                      int threshold = -1) {
+    for (Point p : lit) EXPECT_TRUE(Lit(p.x, p.y, threshold)) << "lit at " << p.x << "," << p.y;
+    for (Point p : dark) EXPECT_FALSE(Lit(p.x, p.y, threshold)) << "dark at " << p.x << "," << p.y;
+}
+
+inline void ExpectColour(RGBA colour, std::initializer_list<Point> points, int tolerance = 0) {
+    for (Point p : points)
+        EXPECT_TRUE(ColorNear(GLTestPixel(p.x, p.y), colour, tolerance))
+            << GLTestPixel(p.x, p.y) << " at " << p.x << "," << p.y << ", not " << colour;
+}
+
 // Pixels of the whole client area with any colour in them.
-int LitPixelCount();
+inline int LitPixelCount() {
+    int w = 0, h = 0, lit = 0;
+    std::vector<u8> screen = GLTestReadAll(&w, &h);
+    for (size_t i = 0; i < screen.size(); i += 4)
+        lit += (screen[i] | screen[i + 1] | screen[i + 2]) != 0;
+    return lit;
+}
 
 // How many pixels of the w x h area at (x, y) differ from want(i, j) by more than tolerance
 // (the first few are reported).
-int CompareArea(int x, int y, int w, int h, const std::function<TestPixel(int, int)>& want,
-                int tolerance);
+inline int CompareArea(int x, int y, int w, int h, const std::function<TestPixel(int, int)>& want,
+                       int tolerance) {
+    int screenW = 0, screenH = 0, differing = 0;
+    std::vector<u8> screen = GLTestReadAll(&screenW, &screenH);
+    for (int j = 0; j < h; j++) {
+        for (int i = 0; i < w; i++) {
+            const u8* p = &screen[(size_t(y + j) * screenW + x + i) * 4];
+            RGBA got{p[0], p[1], p[2], 255};
+            if (ColorNear(got, ToRGBA(want(i, j)), tolerance)) continue;
+            if (differing++ < 5)
+                ADD_FAILURE() << "pixel (" << i << "," << j << ") is " << got << ", not "
+                              << ToRGBA(want(i, j));
+        }
+    }
+    return differing;
+}
+
+// Of the given mipmap level, or of the texture itself when level is negative.
+inline GLint TextureParameter(u32 name, GLenum parameter, int level = -1) {
+    GLint value = 0;
+    glBindTexture(GL_TEXTURE_2D, name);
+    level < 0 ? glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value)
+              : glGetTexLevelParameteriv(GL_TEXTURE_2D, level, parameter, &value);
+    return value;
+}
 
 // Level 0 of a texture in the given pixel format, rows top first.
-std::vector<u8> ReadTexture(u32 name, u32 format);
-// Of the given mipmap level, or of the texture itself when level is negative.
-GLint TextureParameter(u32 name, GLenum parameter, int level = -1);
+inline std::vector<u8> ReadTexture(u32 name, u32 format) {
+    GLint w = TextureParameter(name, GL_TEXTURE_WIDTH, 0);
+    GLint h = TextureParameter(name, GL_TEXTURE_HEIGHT, 0);
+    size_t bpp = format == GL_RGB ? 3 : format == GL_LUMINANCE_ALPHA ? 2 : 4;
+    std::vector<u8> pixels(size_t(w) * h * bpp);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, format, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}

@@ -22,7 +22,7 @@ class LoaderTest : public ::testing::Test {
 
 // Every refusal shows one box with its reason, captioned with the loader, and leaves no records.
 TEST_F(LoaderTest, EachRefusalIsReportedInTheLoadersNameAndLeavesNothing) {
-    ASSERT_TRUE(WriteTGA("picture.png", SolidImage(4, 4, {1, 2, 3, 255})));
+    ASSERT_TRUE(WriteBytes("picture.png", TgaBytes(SolidImage(4, 4, {1, 2, 3}))));
     ASSERT_TRUE(WriteBytes("photo.jpg", {0xFF, 0xD8, 0xFF, 0xE0}));
     ASSERT_TRUE(WriteBytes("broken.dsx", {'d', 's', 'x', 0, 1, 2, 3}));
     const std::string unsupported = "' files aren't supported by the Vaelor Engine";
@@ -58,10 +58,10 @@ TEST_F(LoaderTest, EachRefusalIsReportedInTheLoadersNameAndLeavesNothing) {
 // The decoder is chosen by the name (the part after its last '.' or '|', in any case), not by
 // the content: a TGA named .dsx goes to the DSX decoder and fails.
 TEST_F(LoaderTest, ExtensionChoosesDecoderInAnyCase) {
-    TestImage image = SolidImage(8, 4, {200, 10, 10, 255});
-    ASSERT_TRUE(WriteTGA("ship.dsx", image) && WriteTGA("ship.TGA", image));
-    ASSERT_TRUE(WriteSolidDSX("flag.DSX", 16, 16, {1, 2, 3, 4}));
-    ASSERT_TRUE(WriteSolidDSX("pack.tga|dsx", 2, 2, {1, 2, 3, 4}));
+    const Bytes tga = TgaBytes(SolidImage(8, 4, {200, 10, 10}));
+    ASSERT_TRUE(WriteBytes("ship.dsx", tga) && WriteBytes("ship.TGA", tga));
+    ASSERT_TRUE(WriteBytes("flag.DSX", DsxFile(16, 16, 24).U8(1).Raw({1, 2, 3})));
+    ASSERT_TRUE(WriteBytes("pack.tga|dsx", DsxFile(2, 2, 24).U8(1).Raw({1, 2, 3})));
     EXPECT_EQ(glLoadTexture("ship.dsx", GL_LINEAR), nullptr);
     // The decoder's reason reaches the log.
     EXPECT_NE(dir.Read("vaelor.log").find("'ship.dsx': not a DSX file"), std::string::npos);
@@ -97,7 +97,7 @@ TEST(NextPow2, SmallestPowerOfTwoNotBelow) {
 }
 
 TEST_F(LoaderTest, FreeingASurfaceReleasesRecordsAndRegistryEntries) {
-    ASSERT_TRUE(WriteTGA("big.tga", SolidImage(600, 300, {9, 9, 9, 255})));
+    ASSERT_TRUE(WriteBytes("big.tga", TgaBytes(SolidImage(600, 300, {9, 9, 9}))));
     u32 allocs = TrackedAllocCount(), entries = RegisteredTextureCount();
     Surface* surface = glLoadSurface("big.tga", GL_LINEAR);
     ASSERT_NE(surface, nullptr);

@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "tests/graphics/bytes.h"
-#include "tests/graphics/images/image_bytes.h"
+#include "tests/graphics/image_files.h"
 
 namespace {
 
@@ -24,22 +23,19 @@ Bytes BmpFile(i32 width, i32 height, u16 bits, u32 coloursUsed = 0, u32 headerBy
 }
 
 // Palette entry i: every channel differs, so a swapped or misplaced entry shows.
-const auto Colour = [](u32 i) { return Rgb(u8(i * 10 + 5), u8(i + 1), u8(200 - i)); };
+const auto Colour = [](u32 i) { return TestPixel{u8(i * 10 + 5), u8(i + 1), u8(200 - i)}; };
 
 // The file followed by palette entries 0..entries-1, stored blue, green, red, reserved.
 Bytes Paletted(Bytes file, u32 entries) {
-    for (u32 i = 0; i < entries; i++) {
-        ByteVector c = Colour(i);
-        file.Raw({c[2], c[1], c[0], 0});
-    }
+    for (u32 i = 0; i < entries; i++) file.Raw({Colour(i).b, Colour(i).g, Colour(i).r, 0});
     return file;
 }
 
-// Palette pixels, in order.
-std::vector<ByteVector> Colours(const std::vector<u32>& indexes) {
-    std::vector<ByteVector> pixels;
-    for (u32 i : indexes) pixels.push_back(Colour(i));
-    return pixels;
+// A picture of palette pixels, top row first.
+TestImage Colours(int width, int height, const std::vector<u32>& indexes) {
+    TestImage image{width, height, false, {}};
+    for (u32 i : indexes) image.pixels.push_back(Colour(i));
+    return image;
 }
 
 const auto Accepts = [](const ByteVector& bytes) { return Decoded(DecodeBMP, bytes).Ok(); };
@@ -50,24 +46,25 @@ Bytes TwoByTwo(i32 height) {
 }
 
 TEST(BmpDecode, EveryBitCountRowOrderAndPalettePlace) {
-    ExpectPicture("24-bit rows, padded, bottom up", DecodeBMP, TwoByTwo(2), 2, 2,
-                  {Rgb(9, 8, 7), Rgb(12, 11, 10), Rgb(3, 2, 1), Rgb(6, 5, 4)});
-    ExpectPicture("negative height: top row first", DecodeBMP, TwoByTwo(-2), 2, 2,
-                  {Rgb(3, 2, 1), Rgb(6, 5, 4), Rgb(9, 8, 7), Rgb(12, 11, 10)});
+    const TestPixel a{3, 2, 1}, b{6, 5, 4}, c{9, 8, 7}, d{12, 11, 10};
+    ExpectPicture("24-bit rows, padded, bottom up", DecodeBMP, TwoByTwo(2),
+                  {2, 2, false, {c, d, a, b}});
+    ExpectPicture("negative height: top row first", DecodeBMP, TwoByTwo(-2),
+                  {2, 2, false, {a, b, c, d}});
     // Green 16 scales to 16 x 255 / 31; the top bit is ignored.
-    ExpectPicture("16-bit", DecodeBMP, BmpFile(2, 1, 16).U16(31 << 10).U16(0x8000 | 16 << 5), 2, 1,
-                  {Rgb(255, 0, 0), Rgb(0, 131, 0)});
+    ExpectPicture("16-bit", DecodeBMP, BmpFile(2, 1, 16).U16(31 << 10).U16(0x8000 | 16 << 5),
+                  {2, 1, false, {{255, 0, 0}, {0, 131, 0}}});
     // 3 pixels take a byte and a half; the low nibble of each row's second byte is unused.
     ExpectPicture("4-bit rows start on a new byte", DecodeBMP,
-                  Paletted(BmpFile(3, 2, 4), 16).Raw({0x12, 0x3F, 0, 0, 0x45, 0x6F, 0, 0}), 3, 2,
-                  Colours({4, 5, 6, 1, 2, 3}));
+                  Paletted(BmpFile(3, 2, 4), 16).Raw({0x12, 0x3F, 0, 0, 0x45, 0x6F, 0, 0}),
+                  Colours(3, 2, {4, 5, 6, 1, 2, 3}));
     ExpectPicture("1-bit, most significant bit first", DecodeBMP,
-                  Paletted(BmpFile(10, 1, 1), 2).Raw({0xB0, 0x40, 0, 0}), 10, 1,
-                  Colours({1, 0, 1, 1, 0, 0, 0, 0, 0, 1}));
+                  Paletted(BmpFile(10, 1, 1), 2).Raw({0xB0, 0x40, 0, 0}),
+                  Colours(10, 1, {1, 0, 1, 1, 0, 0, 0, 0, 0, 1}));
     ExpectPicture("8-bit palette of the colours used", DecodeBMP,
-                  Paletted(BmpFile(3, 1, 8, 3), 3).Raw({2, 0, 1, 0}), 3, 1, Colours({2, 0, 1}));
+                  Paletted(BmpFile(3, 1, 8, 3), 3).Raw({2, 0, 1, 0}), Colours(3, 1, {2, 0, 1}));
     ExpectPicture("later header versions: the palette follows the whole header", DecodeBMP,
-                  Paletted(BmpFile(2, 1, 8, 2, 124), 2).Raw({1, 0, 0, 0}), 2, 1, Colours({1, 0}));
+                  Paletted(BmpFile(2, 1, 8, 2, 124), 2).Raw({1, 0, 0, 0}), Colours(2, 1, {1, 0}));
 }
 
 TEST(BmpRejects, TruncatedFilesAtEveryLength) {

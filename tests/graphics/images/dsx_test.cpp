@@ -4,74 +4,65 @@
 #include <cstring>
 #include <string>
 
-#include "tests/graphics/bytes.h"
-#include "tests/graphics/images/image_bytes.h"
+#include "tests/graphics/image_files.h"
 
 namespace {
 
 constexpr u8 RGB_BITS = 24, RGBA_BITS = 32;
-const ByteVector RED = Rgb(200, 10, 10), BLUE = Rgb(10, 10, 200);
+const ByteVector RED = {200, 10, 10}, BLUE = {10, 10, 200};
+constexpr TestPixel RED_PIXEL{200, 10, 10}, BLUE_PIXEL{10, 10, 200};
 const ByteVector GLOBAL_PALETTE = {1, 1, 1, 2, 2, 2, 3, 3, 3};
 constexpr char SIZE[] = "width or height 0 or past the size limits";
 constexpr char PALETTE[] = "palette count outside 0 to 256", OPCODE[] = "unknown region opcode";
 constexpr char RUN[] = "run past the region's last pixel", SPLIT[] = "split of a single pixel";
 
-// A header and global palette; entries defaults to what the palette bytes hold.
-Bytes DsxFile(u16 width, u16 height, u8 bits, const ByteVector& palette = {}, int entries = -1) {
-    if (entries < 0) entries = int(palette.size()) / (bits == RGBA_BITS ? 4 : 3);
-    Bytes file;
-    file.Raw({'d', 's', 'x', 0}).F32(1.0f).U16(width).U16(height).U8(bits).U8(0);
-    return file.U16(u16(entries)).Raw(palette);
-}
-
 Bytes SolidRgb(u16 width, u16 height, const ByteVector& colour) {
     return DsxFile(width, height, RGB_BITS).U8(1).Raw(colour);
 }
 
-const auto Grey = [](u8 g) { return Rgb(g, g, g); };
+const auto Grey = [](u8 g) { return TestPixel{g, g, g}; };
 const auto Accepts = [](const ByteVector& bytes) { return Decoded(DecodeDSX, bytes).Ok(); };
-const auto Times = [](size_t n, const ByteVector& c) { return std::vector<ByteVector>(n, c); };
 
 TEST(DsxDecode, SolidRawGreyAndPaletteCodings) {
-    ExpectPicture("solid RGB", DecodeDSX, SolidRgb(4, 3, RED), 4, 3, Times(12, RED));
+    ExpectPicture("solid RGB", DecodeDSX, SolidRgb(4, 3, RED), SolidImage(4, 3, RED_PIXEL));
     ByteVector reversed = SolidRgb(1, 1, RED);
     std::swap(reversed[0], reversed[2]);
-    ExpectPicture("reversed magic", DecodeDSX, reversed, 1, 1, {RED});
-    ExpectPicture("raw", DecodeDSX, DsxFile(2, 1, RGBA_BITS).U8(2).Raw({1, 2, 3, 4, 5, 6, 7, 8}), 2,
-                  1, {Rgba(1, 2, 3, 4), Rgba(5, 6, 7, 8)});
+    ExpectPicture("reversed magic", DecodeDSX, reversed, SolidImage(1, 1, RED_PIXEL));
+    ExpectPicture("raw", DecodeDSX, DsxFile(2, 1, RGBA_BITS).U8(2).Raw({1, 2, 3, 4, 5, 6, 7, 8}),
+                  {2, 1, true, {{1, 2, 3, 4}, {5, 6, 7, 8}}});
     // Grey pixels of an RGBA picture take the grey value as alpha too.
-    ExpectPicture("grey RGBA", DecodeDSX, DsxFile(2, 1, RGBA_BITS).U8(3).Raw({7, 200}), 2, 1,
-                  {Rgba(7, 7, 7, 7), Rgba(200, 200, 200, 200)});
+    ExpectPicture("grey RGBA", DecodeDSX, DsxFile(2, 1, RGBA_BITS).U8(3).Raw({7, 200}),
+                  {2, 1, true, {{7, 7, 7, 7}, {200, 200, 200, 200}}});
     // Two grey entries, 1-bit indexes.
-    ExpectPicture("grey palette", DecodeDSX, DsxFile(2, 1, RGBA_BITS).Raw({4, 1, 30, 250, 0x40}), 2,
-                  1, {Rgba(30, 30, 30, 30), Rgba(250, 250, 250, 250)});
+    ExpectPicture("grey palette", DecodeDSX, DsxFile(2, 1, RGBA_BITS).Raw({4, 1, 30, 250, 0x40}),
+                  {2, 1, true, {{30, 30, 30, 30}, {250, 250, 250, 250}}});
     ExpectPicture("global indexes", DecodeDSX,
-                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).U8(7).Raw({2, 0, 1, 2}), 2, 2,
-                  {Grey(3), Grey(1), Grey(2), Grey(3)});
+                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).U8(7).Raw({2, 0, 1, 2}),
+                  {2, 2, false, {Grey(3), Grey(1), Grey(2), Grey(3)}});
     // Coding 8: a two-entry palette picked from the global one, then 1-bit indexes.
     ExpectPicture("global subset", DecodeDSX,
-                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).Raw({8, 1, 2, 0, 0b1001'0000}), 2, 2,
-                  {Grey(1), Grey(3), Grey(3), Grey(1)});
+                  DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).Raw({8, 1, 2, 0, 0b1001'0000}),
+                  {2, 2, false, {Grey(1), Grey(3), Grey(3), Grey(1)}});
 }
 
 TEST(DsxRuns, ControlBytesSetRunsThatRunOnAcrossRows) {
     // 16 x 8 = 128 pixels: 0xFE is a run of 1, 0xFF (its colour never drawn) nothing, 0x80 127.
-    std::vector<ByteVector> pixels = Times(128, BLUE);
-    pixels[0] = RED;
+    TestImage want = SolidImage(16, 8, BLUE_PIXEL);
+    want.pixels[0] = RED_PIXEL;
     ExpectPicture(
         "run lengths", DecodeDSX,
-        DsxFile(16, 8, RGB_BITS).U8(9).U8(0xFE).Raw(RED).U8(0xFF).Raw(Grey(7)).U8(0x80).Raw(BLUE),
-        16, 8, pixels);
+        DsxFile(16, 8, RGB_BITS).U8(9).U8(0xFE).Raw(RED).U8(0xFF).Raw({7, 7, 7}).U8(0x80).Raw(BLUE),
+        want);
 }
 
 // 6 x 4 in four quarters of four codings (runs, local palette, per channel, subset runs): every
 // prefix is refused.
 TEST(DsxRejects, TruncatedStreamsAtEveryLength) {
     Bytes file = DsxFile(6, 4, RGB_BITS, {9, 9, 9, 8, 8, 8}).U8(0).U8(0);
-    file.U8(9).U8(0xFB).Raw(RED).U8(2).Raw(BLUE).Raw(Rgb(1, 2, 3));
-    file.U8(5).U8(1).Raw(RED).Raw(BLUE).Raw(PackIndexes({0, 1, 0, 1, 0, 1}, 1)).U8(0);
+    file.U8(9).U8(0xFB).Raw(RED).U8(2).Raw(BLUE).Raw({1, 2, 3});
+    file.U8(5).U8(1).Raw(RED).Raw(BLUE).U8(0b0101'0100).U8(0);
     file.U8(6).U8(0).U8(50).U8(1).Raw({60, 70}).U8(0x54).U8(0).U8(90);
-    file.U8(12).U8(1).Raw({1, 0}).U8(6).Raw(PackIndexes({0, 0, 0, 1, 1, 1}, 1));
+    file.U8(12).U8(1).Raw({1, 0}).U8(6).U8(0b0001'1100);
     ASSERT_TRUE(Accepts(file));
     EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, file), 0);
     EXPECT_EQ(CountAcceptedPrefixes(DecodeDSX, SolidRgb(3, 3, RED)), 0);

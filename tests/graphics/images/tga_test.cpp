@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "tests/graphics/bytes.h"
-#include "tests/graphics/images/image_bytes.h"
+#include "tests/graphics/image_files.h"
 
 namespace {
 
@@ -21,10 +20,6 @@ Bytes TgaFile(u8 type, u16 width, u16 height, u8 depth, u8 descriptor = 0, u8 ma
     return file.U16(width).U16(height).U8(depth).U8(descriptor);
 }
 
-// The 3 x 2 test picture as the file stores it (B, G, R), top row and bottom row.
-const ByteVector TOP_ROW = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-const ByteVector BOTTOM_ROW = {10, 11, 12, 13, 14, 15, 16, 17, 18};
-
 // A 256-entry colour map of blue, green, red where entry i is (R i/2, G 255-i, B i).
 Bytes WithColourMap(Bytes file) {
     for (u32 i = 0; i < 256; i++) file.U8(i).U8(255 - i).U8(i / 2);
@@ -39,23 +34,18 @@ TEST(TgaDecode, EveryPixelOfRowsOfManyWidthsInEitherOrder) {
     for (u16 width = 1; width <= 13; width++) {
         for (u8 depth : {24, 32}) {
             for (u8 descriptor : {0x00, 0x08, 0x20, 0x40}) {
-                const u32 bytes = depth / 8;
-                ByteVector rows[2];
-                std::vector<ByteVector> pixels;
-                for (u32 p = 0; p < 2u * width; p++) {
-                    const u32 at = p * bytes;
-                    ByteVector bgr = {u8(at * 7 + 1), u8(at * 7 + 8), u8(at * 7 + 15),
-                                      u8(at * 7 + 22)};
-                    rows[p / width].insert(rows[p / width].end(), bgr.begin(), bgr.begin() + bytes);
-                    pixels.push_back({bgr[2], bgr[1], bgr[0]});
-                    if (bytes == 4) pixels.back().push_back(bgr[3]);
-                }
-                const bool topDown = descriptor >= TOP_DOWN;
+                const TestImage want = PatternImage(width, 2, depth == 32);
                 Bytes file = TgaFile(RAW_TRUECOLOUR, width, 2, depth, descriptor);
-                file.Raw(rows[topDown ? 0 : 1]).Raw(rows[topDown ? 1 : 0]);
-                std::string what = std::to_string(width) + " wide, " + std::to_string(depth) +
-                                   " bits, descriptor " + std::to_string(descriptor);
-                ExpectPicture(what.c_str(), DecodeTGA, file, width, 2, pixels);
+                for (int row = 0; row < 2; row++) {
+                    for (int x = 0; x < width; x++) {
+                        TestPixel p = want.At(x, descriptor >= TOP_DOWN ? row : 1 - row);
+                        file.Raw({p.b, p.g, p.r});
+                        if (depth == 32) file.U8(p.a);
+                    }
+                }
+                ExpectPicture(std::to_string(width) + " wide, " + std::to_string(depth) +
+                                  " bits, descriptor " + std::to_string(descriptor),
+                              DecodeTGA, file, want);
             }
         }
     }
@@ -66,43 +56,42 @@ TEST(TgaDecode, GreyColourMappedSixteenBitAndIdField) {
     ExpectPicture(
         "16-bit", DecodeTGA,
         TgaFile(RAW_TRUECOLOUR, 5, 1, 16).U16(0x7FFF).U16(0x8000).U16(1 << 10).U16(15 << 5).U16(30),
-        5, 1, {Rgb(255, 255, 255), Rgb(0, 0, 0), Rgb(8, 0, 0), Rgb(0, 123, 0), Rgb(0, 0, 246)});
-    ExpectPicture("grey", DecodeTGA, TgaFile(RAW_GREY, 2, 1, 8, TOP_DOWN).Raw({0, 77}), 2, 1,
-                  {Rgb(0, 0, 0), Rgb(77, 77, 77)});
+        {5, 1, false, {{255, 255, 255}, {0, 0, 0}, {8, 0, 0}, {0, 123, 0}, {0, 0, 246}}});
+    ExpectPicture("grey", DecodeTGA, TgaFile(RAW_GREY, 2, 1, 8, TOP_DOWN).Raw({0, 77}),
+                  {2, 1, false, {{0, 0, 0}, {77, 77, 77}}});
     ExpectPicture("mapped", DecodeTGA,
-                  WithColourMap(TgaFile(RAW_MAPPED, 3, 1, 8, TOP_DOWN, 1)).Raw({0, 255, 7}), 3, 1,
-                  {Rgb(0, 255, 0), Rgb(127, 0, 255), Rgb(3, 248, 7)});
+                  WithColourMap(TgaFile(RAW_MAPPED, 3, 1, 8, TOP_DOWN, 1)).Raw({0, 255, 7}),
+                  {3, 1, false, {{0, 255, 0}, {127, 0, 255}, {3, 248, 7}}});
     ExpectPicture("id field skipped", DecodeTGA,
-                  TgaFile(RAW_GREY, 1, 1, 8, 0, 0, 4).Raw({'n', 'a', 'm', 'e', 42}), 1, 1,
-                  {Rgb(42, 42, 42)});
+                  TgaFile(RAW_GREY, 1, 1, 8, 0, 0, 4).Raw({'n', 'a', 'm', 'e', 42}),
+                  SolidImage(1, 1, {42, 42, 42}));
 }
 
 TEST(TgaRuns, PacketsRunOnAcrossRows) {
     // 3 x 2: a run of four crosses the first row's end, two literals finish; bottom up too.
     const ByteVector packets = {131, 30, 20, 10, 1, 1, 2, 3, 4, 5, 6};
-    const ByteVector run = Rgb(10, 20, 30);
+    const TestPixel run{10, 20, 30}, a{3, 2, 1}, b{6, 5, 4}, c{3, 2, 1, 4}, d{7, 6, 5, 8};
     ExpectPicture("top down", DecodeTGA, TgaFile(RLE_TRUECOLOUR, 3, 2, 24, TOP_DOWN).Raw(packets),
-                  3, 2, {run, run, run, run, Rgb(3, 2, 1), Rgb(6, 5, 4)});
-    ExpectPicture("bottom up", DecodeTGA, TgaFile(RLE_TRUECOLOUR, 3, 2, 24).Raw(packets), 3, 2,
-                  {run, Rgb(3, 2, 1), Rgb(6, 5, 4), run, run, run});
+                  {3, 2, false, {run, run, run, run, a, b}});
+    ExpectPicture("bottom up", DecodeTGA, TgaFile(RLE_TRUECOLOUR, 3, 2, 24).Raw(packets),
+                  {3, 2, false, {run, a, b, run, run, run}});
     ExpectPicture(
         "32-bit", DecodeTGA,
-        TgaFile(RLE_TRUECOLOUR, 2, 2, 32, TOP_DOWN).Raw({128, 1, 2, 3, 4, 130, 5, 6, 7, 8}), 2, 2,
-        {Rgba(3, 2, 1, 4), Rgba(7, 6, 5, 8), Rgba(7, 6, 5, 8), Rgba(7, 6, 5, 8)});
+        TgaFile(RLE_TRUECOLOUR, 2, 2, 32, TOP_DOWN).Raw({128, 1, 2, 3, 4, 130, 5, 6, 7, 8}),
+        {2, 2, true, {c, d, d, d}});
     // Narrower file pixels than picture pixels, in a literal packet crossing a row end.
-    ExpectPicture("grey", DecodeTGA, TgaFile(RLE_GREY, 2, 2, 8, TOP_DOWN).Raw({3, 9, 99, 5, 55}), 2,
-                  2, {Rgb(9, 9, 9), Rgb(99, 99, 99), Rgb(5, 5, 5), Rgb(55, 55, 55)});
+    ExpectPicture("grey", DecodeTGA, TgaFile(RLE_GREY, 2, 2, 8, TOP_DOWN).Raw({3, 9, 99, 5, 55}),
+                  {2, 2, false, {{9, 9, 9}, {99, 99, 99}, {5, 5, 5}, {55, 55, 55}}});
 }
 
 TEST(TgaRejects, TruncatedFilesAtEveryLength) {
     // Without a declared length the colour map is 256 entries: a file holding fewer is short.
-    for (const ByteVector& file :
-         {TgaFile(RAW_TRUECOLOUR, 3, 2, 24).Raw(BOTTOM_ROW).Raw(TOP_ROW).Data(),
-          TgaFile(RLE_TRUECOLOUR, 3, 2, 32)
-              .U8(131)
-              .Raw({1, 2, 3, 4, 1, 1, 2, 3, 4, 5, 6, 7, 8})
-              .Data(),
-          WithColourMap(TgaFile(RAW_MAPPED, 1, 1, 8, 0, 1)).U8(0).Data()})
+    for (const ByteVector& file : {TgaFile(RAW_TRUECOLOUR, 3, 2, 24).Fill(18, 7).Data(),
+                                   TgaFile(RLE_TRUECOLOUR, 3, 2, 32)
+                                       .U8(131)
+                                       .Raw({1, 2, 3, 4, 1, 1, 2, 3, 4, 5, 6, 7, 8})
+                                       .Data(),
+                                   WithColourMap(TgaFile(RAW_MAPPED, 1, 1, 8, 0, 1)).U8(0).Data()})
         EXPECT_EQ(CountAcceptedPrefixes(DecodeTGA, file), 0);
 }
 
