@@ -40,7 +40,7 @@ void SceneGLTest::SetUp() {
     GLTestEnsureContext();
     ResetSimulation();
     ResetInputState();
-    keyBindings[ACTION_CONSOLE] = KeyBinding{{u8(CONSOLE_KEY)}, 1};
+    keyBindings[ACTION_CONSOLE] = KeyBinding{{'C'}, 1}; // without keys it would always be held
     SetMousePos(400, 300);
     for (int i = 0; i < SHIP_CLASS_COUNT; i++)
         world.shipClasses[i].sprite = WhiteTexture(SPRITE_PIXELS);

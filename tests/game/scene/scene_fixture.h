@@ -6,9 +6,6 @@
 #include "tests/support/gl_context.h"
 #include "tests/support/test_dir.h"
 
-// The key the tests bind to the console action (a binding without keys would always be held).
-constexpr u32 CONSOLE_KEY = 'C';
-
 class SceneGLTest : public ::testing::Test {
   public:
     // Clears to black and draws the objects in the camera transform.

@@ -4,12 +4,12 @@
 #include "engine/input.h"
 #include "game/shell/bindings.h"
 #include "game/shell/startup.h"
-#include "tests/game/shell/windowless.h"
+#include "tests/game/shell/shell_data.h"
 #include "tests/support/fake_platform.h"
 
 namespace {
 
-class BindingsTest : public WindowlessShellTest {
+class BindingsTest : public ShellTest {
   protected:
     void Press(u32 vk) { WndProc(fake::KeyDown(vk)); }
     void Release(u32 vk) { WndProc(fake::KeyUp(vk)); }

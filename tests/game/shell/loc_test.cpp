@@ -4,7 +4,7 @@
 #include "engine/input.h"
 #include "game/shell/loc.h"
 #include "game/shell/startup.h"
-#include "tests/game/shell/windowless.h"
+#include "tests/game/shell/shell_data.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ struct LocCase {
     const char* reason = nullptr; // why a refused file is refused
 };
 
-class LocTest : public WindowlessShellTest {};
+class LocTest : public ShellTest {};
 
 TEST_F(LocTest, LoadsWhatTheRecordsHoldAndRefusesWhatTheyDoNot) {
     std::vector<u8> trailing = LocBytes({"ab", ""});

@@ -15,7 +15,7 @@
 #include "gui/control.h"
 #include "gui/gui.h"
 #include "gui/lists.h"
-#include "tests/game/shell/windowless.h"
+#include "tests/game/shell/shell_data.h"
 #include "tests/support/fake_platform.h"
 
 namespace {
@@ -26,10 +26,10 @@ std::string Text(const char* control) {
     return text;
 }
 
-class MenuTest : public WindowlessShellTest {
+class MenuTest : public ShellTest {
   protected:
     void SetUp() override {
-        WindowlessShellTest::SetUp();
+        ShellTest::SetUp();
         WriteLanguage("eng");
         WriteLanguage("fin");
         WriteFonts();

@@ -6,13 +6,13 @@
 #include "game/shell/bindings.h"
 #include "game/shell/chat_format.h"
 #include "game/shell/loc.h"
-#include "tests/game/shell/windowless.h"
+#include "tests/game/shell/shell_data.h"
 
 namespace {
 
 const std::string A_UMLAUT = "\xC3\xA4"; // two bytes
 
-class TextCutTest : public WindowlessShellTest {};
+class TextCutTest : public ShellTest {};
 
 TEST_F(TextCutTest, KeyNamesLongerThanTheEngineKeepsEndBetweenCharacters) {
     std::string umlauts;

@@ -1,13 +1,51 @@
-// Aiming, firing and salvos stepped as the game's frame steps them; the torpedo animation.
+// Aiming, firing and salvos stepped as the game's frame steps them; lancer beams, the cursor
+// exactly on a mount, and the torpedo animation.
 #include <cmath>
 #include <vector>
 
+#include "engine/window.h"
 #include "game/sim/callbacks.h"
 #include "game/sim/projectiles.h"
-#include "tests/game/weapons/weapons_fixture.h"
+#include "game/sim/weapons.h"
+#include "tests/game/sim/sim_fixture.h"
+
+// A fresh battle with the cursor aimed relative to the ship.
+class WeaponsTest : public SimTest {
+  protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        SetClientSize(800, 600);
+    }
+    void UseClass(int index) {
+        SimTest::UseClass(index);
+        BuildArcTable();
+    }
+    // The cursor over the world point (dx, dy) from the ship at the view's centre.
+    void Aim(f32 dx, f32 dy) {
+        f32 perUnit = 600.0f / systems.zoom;
+        SetMousePos(400.0f + dx * perUnit, 300.0f + dy * perUnit);
+    }
+    void Button(u32 type) {
+        f32 x, y;
+        GetMousePos(&x, &y);
+        WndProc(fake::Button(type, int(x), int(y)));
+        SetMousePos(x, y); // the message carries whole pixels only
+    }
+    static std::vector<u8> Listed() {
+        u8 list[MAX_MOUNTS];
+        return std::vector<u8>(list, list + MountsInArc(list));
+    }
+    u32 Projectiles() const { return world.objectCount - 1; }
+};
 
 namespace {
 constexpr f32 FAR = 400.0f;
+constexpr u8 STRIP = 2; // the Tessaly's forward lancer strip
+
+bool Finite(const GameObject& o) {
+    return std::isfinite(o.x) && std::isfinite(o.y) && std::isfinite(o.heading) &&
+           std::isfinite(o.velX) && std::isfinite(o.velY);
+}
 } // namespace
 
 TEST_F(WeaponsTest, MountsAnswerTheCursorDirectionTheirArcsCover) {
@@ -23,7 +61,7 @@ TEST_F(WeaponsTest, MountsAnswerTheCursorDirectionTheirArcsCover) {
     };
     for (const Case& c : cases) {
         UseClass(c.shipClass);
-        ShipRef().heading = c.heading;
+        ship().heading = c.heading;
         Aim(c.dx, c.dy);
         EXPECT_EQ(Listed(), c.mounts)
             << "class " << c.shipClass << " heading " << c.heading << " at " << c.dx << "," << c.dy;
@@ -75,7 +113,7 @@ TEST_F(WeaponsTest, FiringNeedsChargeAndVisibility) {
         UseClass(1);
         keyBindings[ACTION_CONSOLE] = KeyBinding{{u8(c.consoleHeld ? KEY_LBUTTON : UNUSED_KEY)}, 1};
         systems.weaponCharge[0] = systems.weaponCharge[1] = c.charge;
-        ShipRef().cloakLevel = c.cloak;
+        ship().cloakLevel = c.cloak;
         FireWeapons(true, true);
         EXPECT_EQ(Projectiles(), c.bolts) << c.charge << " charge, cloak " << c.cloak;
     }
@@ -91,7 +129,7 @@ TEST_F(WeaponsTest, SingleTorpedoOrFannedSalvo) {
         FreeObjects();
         ResetSimulation();
         UseClass(1);
-        ShipRef().velX = 100.0f;
+        ship().velX = 100.0f;
         systems.torpedoSpread = c.spread;
         systems.weaponCharge[2] = 2.7f;
         Aim(0, -FAR);
@@ -135,5 +173,61 @@ TEST_F(WeaponsTest, TorpedoAnimationRunsNineFramesACycleWhateverTheStep) {
             ASSERT_LT(torpedo.phase, 1.0f) << dt;
             ASSERT_LE(torpedo.Frame(), 8u) << dt;
         }
+    }
+}
+
+TEST_F(WeaponsTest, BeamReachesOutDrainsAndIdlesAtOnceOnRelease) {
+    systems.weaponCharge[STRIP] = 1.0f;
+    Aim(50, -300);
+    Button(SYSMSG_LBUTTONDOWN);
+    for (int i = 0; i < 20; ++i) UpdateBeams(&ship(), 0.05f); // one second held
+    const BeamState& beam = ship().beams[STRIP];
+    EXPECT_GT(beam.progress, 1.0f);
+    EXPECT_NEAR(std::hypot(beam.dirX, beam.dirY), 1.0f, 1e-4f);
+    EXPECT_LT(systems.weaponCharge[STRIP], 1.0f);
+    EXPECT_GT(systems.weaponCharge[STRIP], 0.0f);
+
+    Aim(0, 300); // behind: only a torpedo launcher covers it
+    UpdateBeams(&ship(), 0.05f);
+    EXPECT_EQ(beam.progress, -1.0f);
+
+    Aim(50, -300);
+    UpdateBeams(&ship(), 0.05f);
+    EXPECT_GE(beam.progress, 0.0f);
+    Button(SYSMSG_LBUTTONUP);
+    UpdateBeams(&ship(), 0.05f);
+    for (const BeamState& b : ship().beams) EXPECT_EQ(b.progress, -1.0f);
+}
+
+TEST_F(WeaponsTest, CursorOnAMountOrTheShipCentreLeavesEverythingFinite) {
+    for (int shipClass : {0, 1}) {
+        FreeObjects();
+        ResetSimulation();
+        ship().x = ship().y = 0.0;
+        WeaponMount& onCentre = world.shipClasses[shipClass].mounts[STRIP];
+        onCentre.x = onCentre.y = 0;
+        UseClass(shipClass);
+        for (f32& c : systems.weaponCharge) c = 3.0f;
+        Aim(0, 0);
+        Button(SYSMSG_LBUTTONDOWN);
+        Button(SYSMSG_MBUTTONDOWN);
+        for (int spread = 0; spread < 2; ++spread) {
+            systems.torpedoSpread = u8(spread);
+            for (int i = 0; i < 10; ++i) {
+                FireWeapons(true, true);
+                UpdateBeams(&ship(), 0.05f);
+                RechargeWeapons(0.05f);
+            }
+        }
+        for (u8 m : Listed()) EXPECT_NE(m, STRIP);
+        if (shipClass == 0) { // the launchers around the centre still fire
+            EXPECT_GT(Projectiles(), 0u);
+        }
+        for (u32 i = 0; i < world.objectCount; ++i) EXPECT_TRUE(Finite(*world.objects[i]));
+        for (f32 c : systems.weaponCharge) EXPECT_TRUE(std::isfinite(c));
+        for (const BeamState& b : ship().beams)
+            EXPECT_TRUE(std::isfinite(b.dirX) && std::isfinite(b.dirY) && std::isfinite(b.sweep));
+        Button(SYSMSG_LBUTTONUP);
+        Button(SYSMSG_MBUTTONUP);
     }
 }
