@@ -1,16 +1,81 @@
-// The camera's view and zoom, firing arcs while SPACE is held, shield facings, level colours.
+// The battle scene drawn with white sprites and sheets, so drawn colours are the tints: the
+// camera's view and zoom, firing arcs while SPACE is held, shield facings, level colours, and the
+// tactical weapon display's coverage bands and rack pips.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
 #include <cmath>
+#include <map>
 #include <vector>
 
 #include "engine/input.h"
+#include "game/shell/bindings.h"
+#include "game/shell/consoles.h"
 #include "game/sim/objects.h"
 #include "game/sim/scene.h"
 #include "game/sim/ship_draw.h"
-#include "tests/game/scene/scene_fixture.h"
+#include "game/sim/tactical.h"
+#include "game/sim/weapons.h"
+#include "graphics/draw2d_game.h"
+#include "graphics/texture.h"
+#include "tests/support/gl_context.h"
+#include "tests/support/test_dir.h"
 
 namespace {
+constexpr u16 SPRITE_PIXELS = 64;
+constexpr u16 SHEET_PIXELS = 512;
 
-using SceneTest = SceneGLTest;
+// A white square texture, made once per size: the context outlives every test.
+Texture* WhiteTexture(u16 size) {
+    static std::map<u16, Texture> made;
+    Texture& texture = made[size];
+    if (texture.name) return &texture;
+    std::vector<u8> pixels(size_t(size) * size * 4, 255);
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    texture = Texture{size, size, name};
+    return &texture;
+}
+
+// Lit: some colour channel above the threshold.
+bool LitAt(int x, int y, int threshold = 8) {
+    RGBA p = GLTestPixel(x, y);
+    return p.r > threshold || p.g > threshold || p.b > threshold;
+}
+
+// A fresh battle for each scene test, drawn with plain white textures.
+class SceneTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        GLTestEnsureContext();
+        ResetSimulation();
+        ResetInputState();
+        keyBindings[ACTION_CONSOLE] = KeyBinding{{'C'}, 1}; // without keys it would always be held
+        SetMousePos(400, 300);
+        for (int i = 0; i < SHIP_CLASS_COUNT; i++)
+            world.shipClasses[i].sprite = WhiteTexture(SPRITE_PIXELS);
+        hud.tacticalTexture = WhiteTexture(SHEET_PIXELS);
+        GLTestClear(0, 0, 0);
+    }
+    void TearDown() override {
+        ResetInputState();
+        hud.tacticalTexture = nullptr;
+    }
+    // Clears to black and draws the objects in the camera transform.
+    static void RenderScene() {
+        GLTestClear(0, 0, 0);
+        Transform2D frame;
+        ApplyCamera();
+        DrawObjects();
+    }
+
+    TempDir dir;
+};
 
 TEST_F(SceneTest, ViewCentresOnTheShipAndEasesTowardTheCursorArrivingAfterALongFrame) {
     CameraRectangle r = CameraRect(); // the cursor at the centre: no look-ahead
@@ -112,6 +177,61 @@ TEST(LevelColourTest, FourRangesFromGreyThroughRedYellowGreenToWhite) {
         EXPECT_NEAR(got.g, c.want.g, 1e-5f);
         EXPECT_NEAR(got.b, c.want.b, 1e-5f);
         EXPECT_NEAR(got.a, c.want.a, 1e-5f);
+    }
+}
+
+const RGBA LOADED{38, 75, 134, 255};
+const RGBA EMPTY{168, 44, 31, 255};
+
+// Three lancers whose coverage all includes the bow: entry 0 splits into three 4-pixel bands,
+// outermost first, each in its mount's charge colour (drawn at alpha 0.8 over black).
+TEST_F(SceneTest, ThreeOverlappingArcsShowThreeBandsAtTheBow) {
+    ShipClass& c = world.shipClasses[0];
+    c.mountCount = 3;
+    for (int i = 0; i < 3; i++)
+        c.mounts[i] = WeaponMount{i16(10 * i - 10), -30, 20, 0, -1, MOUNT_LANCER_POINT, 0, 0, 1};
+    for (ArcEntry& e : weapons.arcTable) e.count = 0;
+    // The same three from 2 degrees left of the bow to 4 right, then mount 2 alone to 12.
+    for (int k : {179, 0, 1}) weapons.arcTable[k] = ArcEntry{{2, 0, 1}, 3};
+    for (int k = 2; k < 6; k++) weapons.arcTable[k] = ArcEntry{{2}, 1};
+    systems.weaponCharge[2] = 1.0f;  // green
+    systems.weaponCharge[0] = 0.25f; // orange
+    systems.weaponCharge[1] = 0.0f;  // grey
+    DrawWeaponRing();
+    // Entry 0 runs from straight up at x 101 to 2 degrees clockwise; its radii 74 to 62, read
+    // at the middle of each band (the borders carry outlines).
+    EXPECT_TRUE(ColorNear(GLTestPixel(102, 426), RGBA{0, 204, 0, 255}, 3));
+    EXPECT_TRUE(ColorNear(GLTestPixel(102, 430), RGBA{204, 102, 0, 255}, 3));
+    EXPECT_TRUE(ColorNear(GLTestPixel(102, 434), RGBA{160, 160, 160, 255}, 3));
+    // Alone, mount 2 spans the whole depth (read 9 degrees clockwise, radius 68).
+    EXPECT_TRUE(ColorNear(GLTestPixel(111, 431), RGBA{0, 204, 0, 255}, 3));
+    // An empty entry is a dark band, and nothing is drawn outside the ring.
+    EXPECT_TRUE(ColorNear(GLTestPixel(101, 498 + 68), RGBA{0, 0, 0, 255}, 1));
+    EXPECT_FALSE(LitAt(101, 498 - 80));
+}
+
+// A rack of four: a pip counts as loaded from 0.05 below its whole number.
+TEST_F(SceneTest, RackPipsShowLoadedTorpedoesBlueAndEmptyOnesRed) {
+    ShipClass& c = world.shipClasses[0];
+    c.rackCount = 1;
+    c.racks[0] = TorpedoRack{0.0f, 57.5f, 3, 4};
+    struct Case {
+        f32 charge;
+        int loaded;
+    } cases[] = {{2.97f, 3}, {2.94f, 2}, {4.0f, 4}, {0.0f, 0}};
+    for (const Case& k : cases) {
+        GLTestClear(0, 0, 0);
+        systems.weaponCharge[3] = k.charge;
+        DrawRackPips();
+        for (int j = 0; j < 4; j++) {
+            // Pip j turned 13 j degrees clockwise; its centre 54.65 from the console centre.
+            f32 a = f32(13 * j) * 3.1415f / 180.0f;
+            f32 x = -1.15f, y = -54.65f;
+            int px = int(std::lround(101 + x * std::cos(a) - y * std::sin(a) - 0.5f));
+            int py = int(std::lround(498 + x * std::sin(a) + y * std::cos(a) - 0.5f));
+            EXPECT_TRUE(ColorNear(GLTestPixel(px, py), j < k.loaded ? LOADED : EMPTY, 3))
+                << "charge " << k.charge << " pip " << j << " " << GLTestPixel(px, py);
+        }
     }
 }
 
