@@ -3,7 +3,6 @@
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -74,25 +73,6 @@ inline int LitPixelCount() {
     for (size_t i = 0; i < screen.size(); i += 4)
         lit += (screen[i] | screen[i + 1] | screen[i + 2]) != 0;
     return lit;
-}
-
-// How many pixels of the w x h area at (x, y) differ from want(i, j) by more than tolerance
-// (the first few are reported).
-inline int CompareArea(int x, int y, int w, int h, const std::function<TestPixel(int, int)>& want,
-                       int tolerance) {
-    int screenW = 0, screenH = 0, differing = 0;
-    std::vector<u8> screen = GLTestReadAll(&screenW, &screenH);
-    for (int j = 0; j < h; j++) {
-        for (int i = 0; i < w; i++) {
-            const u8* p = &screen[(size_t(y + j) * screenW + x + i) * 4];
-            RGBA got{p[0], p[1], p[2], 255};
-            if (ColorNear(got, ToRGBA(want(i, j)), tolerance)) continue;
-            if (differing++ < 5)
-                ADD_FAILURE() << "pixel (" << i << "," << j << ") is " << got << ", not "
-                              << ToRGBA(want(i, j));
-        }
-    }
-    return differing;
 }
 
 // Of the given mipmap level, or of the texture itself when level is negative.

@@ -26,13 +26,10 @@ struct TestImage {
     bool operator==(const TestImage&) const = default;
 };
 
-inline std::ostream& operator<<(std::ostream& os, const TestPixel& p) {
-    return os << '(' << int(p.r) << ' ' << int(p.g) << ' ' << int(p.b) << ' ' << int(p.a) << ')';
-}
-
 inline std::ostream& operator<<(std::ostream& os, const TestImage& image) {
     os << image.width << 'x' << image.height << (image.alpha ? " RGBA" : " RGB");
-    for (const TestPixel& p : image.pixels) os << ' ' << p;
+    for (TestPixel p : image.pixels)
+        os << " (" << int(p.r) << ' ' << int(p.g) << ' ' << int(p.b) << ' ' << int(p.a) << ')';
     return os;
 }
 
@@ -120,10 +117,12 @@ struct BadFile {
     const char* reason;
 };
 
-// Why decode refused bytes, or "accepted".
-inline std::string Refusal(DecodeProc decode, const ByteVector& bytes) {
-    Decoded d(decode, bytes);
-    return d.Ok() ? "accepted" : ImageFailureReason();
+// Each file must be refused for its reason.
+inline void ExpectRefusals(DecodeProc decode, const std::vector<BadFile>& cases) {
+    for (const auto& [what, file, reason] : cases) {
+        Decoded d(decode, file);
+        EXPECT_EQ(d.Ok() ? "accepted" : ImageFailureReason(), std::string(reason)) << what;
+    }
 }
 
 // Every strict prefix of a valid file must be refused.

@@ -14,10 +14,10 @@ namespace {
 
 using TextureTest = GraphicsGLTest;
 
-RegisteredTextureInfo LastEntry() {
-    RegisteredTextureInfo info{};
-    EXPECT_TRUE(GetRegisteredTexture(RegisteredTextureCount() - 1, &info));
-    return info;
+std::vector<RegisteredTextureInfo> Registry() {
+    std::vector<RegisteredTextureInfo> all(RegisteredTextureCount());
+    for (u32 i = 0; i < all.size(); i++) EXPECT_TRUE(GetRegisteredTexture(i, &all[i]));
+    return all;
 }
 
 TEST_F(TextureTest, OddSizedImageBecomesPowerOfTwoTexture) {
@@ -30,7 +30,7 @@ TEST_F(TextureTest, OddSizedImageBecomesPowerOfTwoTexture) {
     EXPECT_EQ(TextureParameter(texture->name, GL_TEXTURE_WIDTH, 0), 128);
     EXPECT_EQ(TextureParameter(texture->name, GL_TEXTURE_HEIGHT, 0), 64);
     EXPECT_EQ(TrackedAllocCount(), allocs + 1);
-    EXPECT_EQ(std::pair(LastEntry().owner, LastEntry().format),
+    EXPECT_EQ(std::pair(Registry().back().owner, Registry().back().format),
               std::pair(&texture->name, u32(GL_RGB)));
     // The scaled picture still has its halves where they were.
     glDrawTexture(0, 0, 128, 64, texture, nullptr, FLIP_NONE);
@@ -42,19 +42,9 @@ TEST_F(TextureTest, PowerOfTwoImageIsUploadedUnchanged) {
     TestImage image = PatternImage(64, 32, true);
     Texture* texture = LoadTexture("pattern.tga", image, GL_NEAREST);
     ASSERT_NE(texture, nullptr);
-    EXPECT_EQ(LastEntry().format, u32(GL_RGBA));
+    EXPECT_EQ(Registry().back().format, u32(GL_RGBA));
     const u8* bytes = &image.pixels[0].r;
     EXPECT_EQ(ReadTexture(texture->name, GL_RGBA), ByteVector(bytes, bytes + 64 * 32 * 4));
-}
-
-std::vector<std::vector<u8>> SnapshotRegistry() {
-    std::vector<std::vector<u8>> all;
-    for (u32 i = 0; i < RegisteredTextureCount(); i++) {
-        RegisteredTextureInfo info{};
-        EXPECT_TRUE(GetRegisteredTexture(i, &info));
-        all.push_back(ReadTexture(info.name, info.format));
-    }
-    return all;
 }
 
 TEST_F(TextureTest, EverythingSurvivesARebuiltContext) {
@@ -71,7 +61,8 @@ TEST_F(TextureTest, EverythingSurvivesARebuiltContext) {
     Font* font = LoadFont("font.dsf"); // its page is luminance-alpha
     ASSERT_NE(font, nullptr);
     const u32* page = &font->pages[0].name;
-    std::vector<std::vector<u8>> before = SnapshotRegistry();
+    std::vector<std::vector<u8>> before;
+    for (const auto& info : Registry()) before.push_back(ReadTexture(info.name, info.format));
 
     glPixelStorei(GL_PACK_ALIGNMENT, 8);
     glDownload();
@@ -81,10 +72,10 @@ TEST_F(TextureTest, EverythingSurvivesARebuiltContext) {
     DestroyGL();
     InitGL(0);
     glUpload();
-    ASSERT_EQ(RegisteredTextureCount(), before.size());
-    for (u32 i = 0; i < RegisteredTextureCount(); i++) {
-        RegisteredTextureInfo info{};
-        ASSERT_TRUE(GetRegisteredTexture(i, &info));
+    const std::vector<RegisteredTextureInfo> after = Registry();
+    ASSERT_EQ(after.size(), before.size());
+    for (size_t i = 0; i < after.size(); i++) {
+        const RegisteredTextureInfo& info = after[i];
         EXPECT_FALSE(info.saved);
         EXPECT_TRUE(glIsTexture(*info.owner)) << "entry " << i; // the records see the new names
         EXPECT_EQ(ReadTexture(*info.owner, info.format), before[i]) << "entry " << i;
@@ -98,11 +89,7 @@ TEST_F(TextureTest, EverythingSurvivesARebuiltContext) {
     // Unregistering by the new name removes just that entry.
     UnregisterTexture(*page);
     ASSERT_EQ(RegisteredTextureCount(), before.size() - 1);
-    for (u32 i = 0; i < RegisteredTextureCount(); i++) {
-        RegisteredTextureInfo info{};
-        ASSERT_TRUE(GetRegisteredTexture(i, &info));
-        EXPECT_NE(info.owner, page);
-    }
+    for (const RegisteredTextureInfo& info : Registry()) EXPECT_NE(info.owner, page);
     FreeFont(font);
 }
 

@@ -103,8 +103,7 @@ TEST(BmpRejects, UnsupportedOrImpossibleFiles) {
     for (u16 bits : {0, 2, 15, 32})
         cases.push_back({"bit count " + std::to_string(bits), BmpFile(1, 1, bits).Fill(1088, 0),
                          "bit count not 1, 4, 8, 16 or 24"});
-    for (const auto& [what, file, reason] : cases)
-        EXPECT_EQ(Refusal(DecodeBMP, file), reason) << what;
+    ExpectRefusals(DecodeBMP, cases);
 }
 
 } // namespace

@@ -101,8 +101,7 @@ TEST(DsxRejects, BadHeadersUnknownOpcodesAndPacketsPastTheirRegion) {
         memcpy(bad.data() + 4, &version, sizeof version);
         cases.push_back({"version " + std::to_string(version), bad, "unknown DSX version"});
     }
-    for (const auto& [what, file, reason] : cases)
-        EXPECT_EQ(Refusal(DecodeDSX, file), reason) << what;
+    ExpectRefusals(DecodeDSX, cases);
     EXPECT_TRUE(Accepts(DsxFile(1, 1, RGB_BITS, ByteVector(256 * 3, 1)).U8(7).U8(255)));
     EXPECT_TRUE(Accepts(DsxFile(2, 2, RGB_BITS).U8(9).U8(0xFB).Raw(RED))); // a run of 4 fits
 }

@@ -128,8 +128,7 @@ TEST(TgaRejects, UnknownKindsImpossibleSizesAndPacketsPastTheLastPixel) {
         cases.push_back({"depth " + std::to_string(depth),
                          TgaFile(RAW_TRUECOLOUR, 1, 1, depth).Fill(16, 0),
                          "pixel depth not 8, 16, 24 or 32 bits"});
-    for (const auto& [what, file, reason] : cases)
-        EXPECT_EQ(Refusal(DecodeTGA, file), reason) << what;
+    ExpectRefusals(DecodeTGA, cases);
     EXPECT_TRUE(Accepts(TgaFile(RLE_GREY, 2, 1, 8).U8(129).U8(5))); // a run that just fits
 }
 

@@ -37,17 +37,18 @@ class MarkupTest : public ::testing::Test {
 
 } // namespace
 
-// Closing tags give the default colour. Component tags: missing ones are 0, hex and octal numbers,
-// the low 8 bits of large or negative ones. Packed tags are AABBGGRR, the later digits in either
-// case.
-TEST_F(MarkupTest, ComponentAndPackedTags) {
+// Closing tags give the default colour, named ones their colour. Component tags: missing ones are
+// 0, hex and octal numbers, the low 8 bits of large or negative ones. Packed tags are AABBGGRR, the
+// later digits in either case.
+TEST_F(MarkupTest, ComponentPackedAndNamedTags) {
     const std::string chat = StrFormat("<c %.8X>", MakeRGBA(10, 20, 30, 255));
     const std::tuple<std::string, std::array<int, 4>> cases[] = {
         {"<color 255,128>", {255, 128, 0, 255}}, {"<color 0xF,010,255>", {15, 8, 255, 255}},
         {"<color 300>", {44, 0, 0, 255}},        {"<color -1>", {255, 0, 0, 255}},
         {"<c FF0000FF>", {255, 0, 0, 255}},      {"<c 80FF0011>", {0x11, 0, 0xFF, 0x80}},
         {"<c 8000ff00>", {0, 0xFF, 0, 0x80}},    {chat, {10, 20, 30, 255}},
-        {"</c>", {51, 102, 153, 255}},           {"<color default>", {51, 102, 153, 255}}};
+        {"</c>", {51, 102, 153, 255}},           {"<color default>", {51, 102, 153, 255}},
+        {"<c orange>", {255, 128, 0, 255}}};
     for (const auto& [tag, colour] : cases) {
         Parsed p = Parse(tag + "x");
         EXPECT_EQ(p.length, int(tag.size())) << tag;
@@ -59,10 +60,7 @@ TEST_F(MarkupTest, ComponentAndPackedTags) {
     ExpectColor(Parse("<color 255,0,0>", overOne), 255, 0, 0, 255, "alpha above 1");
 }
 
-TEST_F(MarkupTest, NamedTags) {
-    Parsed orange = Parse("<c orange>x");
-    EXPECT_EQ(orange.length, 10);
-    ExpectColor(orange, 255, 128, 0, 255, "orange");
+TEST_F(MarkupTest, ColourNamesAreExactAndLowerCase) {
     EXPECT_EQ(ColorByName("Red", 3), 0u);
     EXPECT_EQ(ColorByName("redx", 3), MakeRGB(255, 0, 0));
     EXPECT_EQ(ColorByName("", 0), 0u);
