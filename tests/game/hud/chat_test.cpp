@@ -1,12 +1,9 @@
 // The chat panel: the list's order and timing, line cuts, and the chat box driven by keys.
 #include <gtest/gtest.h>
-#include <string>
 
 #include "gui/control.h"
 #include "gui/lists.h"
 #include "gui/sheet.h"
-#include "game/shell/bindings.h"
-#include "game/shell/chat.h"
 #include "tests/game/hud/hud_fixture.h"
 
 namespace {
@@ -86,7 +83,7 @@ TEST_F(ChatTest, SentLinesCarryTheirModeAndThePilotIsRemembered) {
     EXPECT_FALSE(Visible("ChatBox"));
 
     Key('R');
-    Type("hold");
+    TypeText("hold");
     Key(VK_RETURN);
     EXPECT_EQ(Line(1), "<c FF58F086>[ Ravenfox <c grey>(text 33) <c FF58F086>]</c> hold");
 
@@ -94,7 +91,7 @@ TEST_F(ChatTest, SentLinesCarryTheirModeAndThePilotIsRemembered) {
     EXPECT_EQ(SelectedPilot(), 0);
     Key(VK_DOWN);
     Key(VK_DOWN);
-    Type("go");
+    TypeText("go");
     Key(VK_RETURN);
     EXPECT_EQ(Line(2), std::string("<c FF58F086>[ Ravenfox <c grey>(text 35 ") + pilotNames[2] +
                            ") <c FF58F086>]</c> go");
@@ -114,7 +111,7 @@ TEST_F(ChatTest, AFullBoxIsSentWhole) {
     Key('T');
     SetProperty("ChatBox", "Text", "");
     const std::string full(256, 'w');
-    Type(full + "overflow");
+    TypeText(full + "overflow");
     Key(VK_RETURN);
     EXPECT_EQ(Line(0), "<c FF58F086>[ Ravenfox ]</c> " + full);
 }

@@ -1,10 +1,7 @@
 // The consoles' input: hit tests, the speed lever, buttons, shortcuts and tooltips.
 #include <gtest/gtest.h>
-#include <string>
 
 #include "engine/loop.h"
-#include "game/shell/bindings.h"
-#include "game/shell/chat.h"
 #include "game/shell/consoles.h"
 #include "game/sim/objects.h"
 #include "game/sim/power.h"
@@ -51,7 +48,7 @@ TEST_F(ConsoleTest, LeverFollowsPressAndDragWithinTheEngineLimit) {
     for (const Case& c : presses) {
         hud = HudState{};
         DialPointFromLeft(c.theta, 70, &x, &y);
-        MouseTo(x, y);
+        SetMousePos(x, y);
         NavPress();
         EXPECT_EQ(hud.hudHotId, HOT_LEVER) << c.theta;
         EXPECT_NEAR(hud.speedLever, c.lever, 0.002f) << c.theta;
@@ -60,22 +57,22 @@ TEST_F(ConsoleTest, LeverFollowsPressAndDragWithinTheEngineLimit) {
     const Case drags[] = {{149.0f, 0.5f}, {-70.0f, -0.5f}, {30.0f, 0.2f}, {-80.0f, 0.2f}};
     for (const Case& c : drags) {
         DialPointFromLeft(c.theta, 120, &x, &y); // far off the rim: a drag follows the angle
-        MouseTo(x, y);
+        SetMousePos(x, y);
         NavDrag();
         EXPECT_NEAR(hud.speedLever, c.lever, 0.002f) << c.theta;
     }
     hud.hudHotId = HOT_NONE;
     DialPointFromLeft(100.0f, 70, &x, &y);
-    MouseTo(x, y);
+    SetMousePos(x, y);
     NavDrag();
     EXPECT_NEAR(hud.speedLever, 0.2f, 0.002f) << "no drag without a press";
 }
 
 TEST_F(ConsoleTest, ReleaseAfterSlidingOffAButtonStillActs) {
-    MouseTo(770, 530); // the signal button
+    SetMousePos(770, 530); // the signal button
     NavPress();
     ASSERT_EQ(hud.hudHotId, 3);
-    MouseTo(400, 300);
+    SetMousePos(400, 300);
     NavClick();
     EXPECT_FLOAT_EQ(hud.signalTimer, SIGNAL_SECONDS);
     EXPECT_EQ(Line(0), "<c green># <c yellow>text 49");
@@ -84,9 +81,9 @@ TEST_F(ConsoleTest, ReleaseAfterSlidingOffAButtonStillActs) {
     EXPECT_EQ(Line(1), "<c green># <c yellow>text 50");
 
     hud.hudHotId = HOT_NONE;
-    MouseTo(30, 530); // tactical button 26 toggles the spread
+    SetMousePos(30, 530); // tactical button 26 toggles the spread
     TacticalPress();
-    MouseTo(400, 300);
+    SetMousePos(400, 300);
     TacticalClick();
     EXPECT_EQ(systems.torpedoSpread, 1);
 

@@ -2,12 +2,9 @@
 #include "tests/game/hud/hud_fixture.h"
 
 #include <cmath>
-#include <string>
 #include <vector>
 
 #include "gui/control.h"
-#include "game/shell/bindings.h"
-#include "game/shell/chat.h"
 #include "game/shell/consoles.h"
 #include "game/shell/loc.h"
 #include "game/sim/objects.h"

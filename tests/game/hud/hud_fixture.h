@@ -22,8 +22,6 @@ class HudTest : public ::testing::Test {
         Down(vk);
         Up(vk);
     }
-    void Type(const std::string& text) { TypeText(text); }
-    void MouseTo(f32 x, f32 y) { SetMousePos(x, y); }
     // The point about the navigation dial centre at `degrees` from the right horizontal growing
     // clockwise, or from the left horizontal growing upward: the dial's two conventions.
     static void DialPointFromRight(f32 degrees, f32 radius, f32* x, f32* y);

@@ -2,7 +2,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "engine/engine.h"
 #include "engine/input.h"
 #include "engine/loop.h"
 #include "engine/window.h"
@@ -13,7 +12,6 @@
 #include "game/sim/objects.h"
 #include "graphics/font.h"
 #include "gui/control.h"
-#include "gui/gui.h"
 #include "gui/lists.h"
 #include "tests/game/shell/shell_data.h"
 #include "tests/support/fake_platform.h"

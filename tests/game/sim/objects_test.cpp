@@ -80,11 +80,10 @@ TEST_F(SimTest, WarpKeysStepByTheSafeFactorAndCreditLowering) {
         f32 target;
         u32 action;
         f32 expected;
-    } cases[] = {
-        {0.9f, ACTION_FASTER, 0.9f}, // below warp 1: nothing
-        {1.0f, ACTION_FASTER, 1.2f}, {9.2f, ACTION_FASTER, 9.3f}, {9.2f, ACTION_SLOWER, 9.0f},
-        {9.5f, ACTION_SLOWER, 9.4f}, {9.7f, ACTION_FASTER, 9.8f}, {1.1f, ACTION_SLOWER, 1.0f},
-    };
+    } cases[] = {{0.9f, ACTION_FASTER, 0.9f}, // below warp 1: nothing
+                 {1.0f, ACTION_FASTER, 1.2f}, {9.2f, ACTION_FASTER, 9.3f},
+                 {9.2f, ACTION_SLOWER, 9.0f}, {9.5f, ACTION_SLOWER, 9.4f},
+                 {9.7f, ACTION_FASTER, 9.8f}, {1.1f, ACTION_SLOWER, 1.0f}};
     for (const Case& c : cases) {
         SetUp();
         ship().warpFactor = ship().warpTarget = c.target;
