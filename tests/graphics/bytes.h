@@ -2,7 +2,7 @@
 #pragma once
 
 #include <bit>
-#include <cstdio>
+#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -32,8 +32,7 @@ class Bytes {
 
 // False when the file cannot be written whole.
 inline bool WriteBytes(const std::string& path, const ByteVector& bytes) {
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) return false;
-    bool ok = bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return fclose(f) == 0 && ok;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return bool(out.flush());
 }

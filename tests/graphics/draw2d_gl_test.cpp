@@ -15,9 +15,6 @@ namespace {
 
 using Draw2DTest = GraphicsGLTest;
 
-const RGBA BLACK{0, 0, 0, 255};
-const RGBA WHITE{255, 255, 255, 255};
-
 // The two matrices, then stack depths, matrix mode, texture binding, texturing and depth test.
 using GLState = std::vector<GLfloat>;
 GLState CurrentState() {
@@ -110,8 +107,8 @@ TEST_F(Draw2DTest, Enter2DSetsTheScreenProjectionOnce) {
 
 TEST_F(Draw2DTest, RectanglesLinesAndPointsInTheCurrentColour) {
     glFillRect(10, 20, 30, 40);
-    ExpectColour(WHITE, {{10, 20}, {39, 59}});
-    ExpectColour(BLACK, {{40, 59}, {39, 60}, {9, 20}});
+    ExpectColour({255, 255, 255, 255}, {{10, 20}, {39, 59}});
+    ExpectColour({0, 0, 0, 255}, {{40, 59}, {39, 60}, {9, 20}});
     glDrawRect(100.5f, 100.5f, 50, 50);
     ExpectLit({{100, 125}, {150, 125}, {125, 100}, {125, 150}}, {{125, 125}});
     glDrawLine(200, 300.5f, 400, 300.5f);

@@ -22,7 +22,6 @@ struct TestImage {
     bool alpha = true;
     std::vector<TestPixel> pixels; // row 0 at the top
     TestPixel At(int x, int y) const { return pixels[size_t(y) * width + x]; }
-    TestPixel& At(int x, int y) { return pixels[size_t(y) * width + x]; }
     bool operator==(const TestImage&) const = default;
 };
 
@@ -35,11 +34,12 @@ inline std::ostream& operator<<(std::ostream& os, const TestImage& image) {
 
 // Every pixel differs from its neighbours in every channel: any blend or off-by-one shows.
 inline TestImage PatternImage(int width, int height, bool alpha = false) {
-    TestImage image{width, height, alpha, std::vector<TestPixel>(size_t(width) * height)};
+    TestImage image{width, height, alpha, {}};
     for (int y = 0; y < height; y++)
         for (int x = 0; x < width; x++)
-            image.At(x, y) = TestPixel{u8(x * 37 + y * 11), u8((x * 13) ^ (y * 29)),
-                                       u8(x * 5 + y * 71 + 40), u8(alpha ? 128 + x % 128 : 255)};
+            image.pixels.push_back(TestPixel{u8(x * 37 + y * 11), u8((x * 13) ^ (y * 29)),
+                                             u8(x * 5 + y * 71 + 40),
+                                             u8(alpha ? 128 + x % 128 : 255)});
     return image;
 }
 

@@ -23,7 +23,7 @@ Bytes SolidRgb(u16 width, u16 height, const ByteVector& colour) {
 const auto Grey = [](u8 g) { return TestPixel{g, g, g}; };
 const auto Accepts = [](const ByteVector& bytes) { return Decoded(DecodeDSX, bytes).Ok(); };
 
-TEST(DsxDecode, SolidRawGreyAndPaletteCodings) {
+TEST(DsxDecode, SolidRawGreyPaletteAndRunCodings) {
     ExpectPicture("solid RGB", DecodeDSX, SolidRgb(4, 3, RED), SolidImage(4, 3, RED_PIXEL));
     ByteVector reversed = SolidRgb(1, 1, RED);
     std::swap(reversed[0], reversed[2]);
@@ -43,9 +43,6 @@ TEST(DsxDecode, SolidRawGreyAndPaletteCodings) {
     ExpectPicture("global subset", DecodeDSX,
                   DsxFile(2, 2, RGB_BITS, GLOBAL_PALETTE).Raw({8, 1, 2, 0, 0b1001'0000}),
                   {2, 2, false, {Grey(1), Grey(3), Grey(3), Grey(1)}});
-}
-
-TEST(DsxRuns, ControlBytesSetRunsThatRunOnAcrossRows) {
     // 16 x 8 = 128 pixels: 0xFE is a run of 1, 0xFF (its colour never drawn) nothing, 0x80 127.
     TestImage want = SolidImage(16, 8, BLUE_PIXEL);
     want.pixels[0] = RED_PIXEL;

@@ -51,7 +51,7 @@ TEST(TgaDecode, EveryPixelOfRowsOfManyWidthsInEitherOrder) {
     }
 }
 
-TEST(TgaDecode, GreyColourMappedSixteenBitAndIdField) {
+TEST(TgaDecode, GreyColourMappedSixteenBitIdFieldAndRuns) {
     // White, the top bit alone (ignored), red 1, green 15, blue 30: n x 255 / 31.
     ExpectPicture(
         "16-bit", DecodeTGA,
@@ -65,10 +65,7 @@ TEST(TgaDecode, GreyColourMappedSixteenBitAndIdField) {
     ExpectPicture("id field skipped", DecodeTGA,
                   TgaFile(RAW_GREY, 1, 1, 8, 0, 0, 4).Raw({'n', 'a', 'm', 'e', 42}),
                   SolidImage(1, 1, {42, 42, 42}));
-}
-
-TEST(TgaRuns, PacketsRunOnAcrossRows) {
-    // 3 x 2: a run of four crosses the first row's end, two literals finish; bottom up too.
+    // Runs, 3 x 2: a run of four crosses the first row's end, two literals finish; bottom up too.
     const ByteVector packets = {131, 30, 20, 10, 1, 1, 2, 3, 4, 5, 6};
     const TestPixel run{10, 20, 30}, a{3, 2, 1}, b{6, 5, 4}, c{3, 2, 1, 4}, d{7, 6, 5, 8};
     ExpectPicture("top down", DecodeTGA, TgaFile(RLE_TRUECOLOUR, 3, 2, 24, TOP_DOWN).Raw(packets),
@@ -95,22 +92,7 @@ TEST(TgaRejects, TruncatedFilesAtEveryLength) {
         EXPECT_EQ(CountAcceptedPrefixes(DecodeTGA, file), 0);
 }
 
-// A map that declares its length holds that many entries; pixel values past them are damage.
-TEST(TgaRejects, ColourMapIndexesPastTheDeclaredLength) {
-    auto mapped = [](u8 type, u16 mapLength, u8 index) {
-        Bytes file = TgaFile(type, 2, 1, 8, 0, 1, 0, mapLength);
-        if (mapLength == 0) file = WithColourMap(file);
-        for (u32 i = 0; i < mapLength; i++) file.U8(u8(i)).U8(0).U8(0);
-        return type == RLE_MAPPED ? file.U8(129).U8(index).Data() : file.U8(0).U8(index).Data();
-    };
-    for (u8 type : {RAW_MAPPED, RLE_MAPPED}) {
-        EXPECT_TRUE(Accepts(mapped(type, 16, 15))) << int(type);
-        EXPECT_FALSE(Accepts(mapped(type, 16, 16))) << int(type);
-        EXPECT_TRUE(Accepts(mapped(type, 0, 255))) << int(type); // no length: the classic 256
-    }
-}
-
-TEST(TgaRejects, UnknownKindsImpossibleSizesAndPacketsPastTheLastPixel) {
+TEST(TgaRejects, UnknownKindsImpossibleSizesPacketsPastTheLastPixelAndMapIndexes) {
     std::vector<BadFile> cases = {
         {"zero width", TgaFile(RAW_GREY, 0, 1, 8).Fill(16, 0), SIZE},
         {"wider than the limit", TgaFile(RAW_GREY, 16385, 1, 8).Fill(16385, 0), SIZE},
@@ -130,6 +112,18 @@ TEST(TgaRejects, UnknownKindsImpossibleSizesAndPacketsPastTheLastPixel) {
                          "pixel depth not 8, 16, 24 or 32 bits"});
     ExpectRefusals(DecodeTGA, cases);
     EXPECT_TRUE(Accepts(TgaFile(RLE_GREY, 2, 1, 8).U8(129).U8(5))); // a run that just fits
+    // A map that declares its length holds that many entries; pixel values past them are damage.
+    auto mapped = [](u8 type, u16 mapLength, u8 index) {
+        Bytes file = TgaFile(type, 2, 1, 8, 0, 1, 0, mapLength);
+        if (mapLength == 0) file = WithColourMap(file);
+        for (u32 i = 0; i < mapLength; i++) file.U8(u8(i)).U8(0).U8(0);
+        return type == RLE_MAPPED ? file.U8(129).U8(index).Data() : file.U8(0).U8(index).Data();
+    };
+    for (u8 type : {RAW_MAPPED, RLE_MAPPED}) {
+        EXPECT_TRUE(Accepts(mapped(type, 16, 15))) << int(type);
+        EXPECT_FALSE(Accepts(mapped(type, 16, 16))) << int(type);
+        EXPECT_TRUE(Accepts(mapped(type, 0, 255))) << int(type); // no length: the classic 256
+    }
 }
 
 } // namespace

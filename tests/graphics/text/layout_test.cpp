@@ -97,7 +97,7 @@ TEST_F(TextLayout, WidestLineCountsAndTagsTakeNoRoom) {
 // A line breaks after its last break character ('/' is none), else where it is full (exactly
 // full fits); a newline ends it and is consumed; a line always takes one character; a count of
 // -1 allows the whole text, a cut sequence ends it.
-TEST_F(TextLayout, BreaksCutsNewlinesAndByteLimits) {
+TEST_F(TextLayout, BreaksCutsNewlinesByteLimitsAndBufferEntries) {
     const std::tuple<const char*, f32, int, int, int, f32> cases[] = {
         {"abc def", 45, -1, 4, 4, 40},  {"ab/cdef", 45, -1, 4, 4, 40},
         {"abcdefgh", 35, -1, 3, 3, 30}, {"abc", 30, -1, 3, 3, 30},
@@ -122,9 +122,7 @@ TEST_F(TextLayout, BreaksCutsNewlinesAndByteLimits) {
     EXPECT_EQ(FitLine("abc", 100, nullptr, nullptr, &count, &width), 0);
     EXPECT_EQ(count, 0);
     EXPECT_EQ(width, 0);
-}
-
-TEST_F(TextLayout, TagsAreCarriedThroughTheBufferAndMissingGlyphsAreMinusOne) {
+    // Tags are carried through the buffer, missing glyphs are -1.
     Fitted f = Fit("<c red>a\xE2\x82\xAC cd", 40, font);
     EXPECT_EQ(f.consumed, 7 + 1 + 3 + 1);
     EXPECT_EQ(f.buffer, (std::vector<i32>{'<', 'c', ' ', 'r', 'e', 'd', '>', 'a' - 32, -1, 0}));

@@ -77,7 +77,7 @@ TEST_F(MarkupTest, MalformedTagsAreText) {
         EXPECT_EQ(Parse(bad).length, 0) << bad;
 }
 
-TEST_F(MarkupTest, LengthFollowsTheEngineSwitch) {
+TEST_F(MarkupTest, LengthFollowsTheEngineSwitchAndTheByteCount) {
     EXPECT_EQ(MarkupTagLength("<c red>x"), 7);
     EXPECT_EQ(MarkupTagLength("x<c red>"), 0);
     EXPECT_EQ(MarkupTagLength(nullptr), 0);
@@ -89,9 +89,7 @@ TEST_F(MarkupTest, LengthFollowsTheEngineSwitch) {
     EXPECT_EQ(ParseMarkupTag("<c red>", -1, DEFAULT_COLOR, color), 7); // the grammar itself
     EngineSetf(ENGINE_TEXT_MARKUP, 1.0f);
     EXPECT_EQ(MarkupTagLength("<c red>x"), 7);
-}
-
-TEST_F(MarkupTest, TagsMustLieWithinTheByteCount) {
+    // Tags must lie within the byte count.
     const std::tuple<const char*, int, int> cases[] = {
         {"<c red>", 6, 0},       {"<c red>", 7, 7},      {"<c red>", 0, 0},
         {"<c FF0000FF>", 11, 0}, {"<color 1,2>", 10, 0}, {"<c re\0d>", 9, 0}}; // \0 ends the text

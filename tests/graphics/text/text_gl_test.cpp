@@ -34,9 +34,6 @@ class TextGL : public FontFixture {
         glColor4f(1, 1, 1, 1);
     }
     static bool Lit(int x, int y) { return ::Lit(x, y, GLYPH_LIT); }
-    static void ExpectColour(RGBA colour, std::initializer_list<Point> points) {
-        ::ExpectColour(colour, points, TOLERANCE);
-    }
     // Lit columns of a row between x0 and x1 (exclusive), as a string of '#' and '.'.
     static std::string Row(int y, int x0, int x1) {
         std::string s;
@@ -52,14 +49,14 @@ TEST_F(TextGL, ColourTagsChangeTheColourMidLineUnlessMarkupIsOff) {
     DrawText(100, 50, "<c red>x</c>y", ALIGN_LEFT);
     DrawText(100, 100, "<c red><c blue>x</c>y", ALIGN_LEFT);
     DrawText(100, 150, "<color 255,255,255>a<c FF0000FF>b", ALIGN_LEFT);
-    ExpectColour(RED, {{103, 58}, {113, 158}});
-    ExpectColour(GREEN, {{113, 58}, {113, 108}}); // a close returns to the default, not red
-    ExpectColour(BLUE, {{103, 108}});
-    ExpectColour(WHITE, {{103, 158}});
+    ExpectColour(RED, {{103, 58}, {113, 158}}, TOLERANCE);
+    ExpectColour(GREEN, {{113, 58}, {113, 108}}, TOLERANCE); // a close gives the default, not red
+    ExpectColour(BLUE, {{103, 108}}, TOLERANCE);
+    ExpectColour(WHITE, {{103, 158}}, TOLERANCE);
     ExpectCurrentColour({0, 1, 0, 1}); // the caller's colour is back
     EngineDisable(ENGINE_TEXT_MARKUP);
     EXPECT_EQ(DrawText(100, 200, "<c red>", ALIGN_LEFT), 70);
-    ExpectColour(GREEN, {{163, 208}});
+    ExpectColour(GREEN, {{163, 208}}, TOLERANCE);
 }
 
 TEST_F(TextGL, RightAndCentredLinesEndAtOrAroundX) {
