@@ -3,10 +3,10 @@
 # spinning on in a frame loop that can no longer draw or receive anything.
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
-e2e_in_xvfb 1024x768 "$0" "$@"
+play_own_xvfb 1024x768 "$0" "$@"
 e2e_copy_dist
 
 e2e_start
 kill -9 "${XVFB_PID:?no X server process}"
-e2e_expect_exit 3 || e2e_fail "the game did not end after losing its display"
+play_expect_exit 3 || e2e_fail "the game did not end after losing its display"
 echo "display lost: ok"

@@ -2,9 +2,6 @@
 # under the test's own X server and drive it with the player's hands of scripts/player.sh.
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/player.sh"
 
-# Re-runs the calling script inside its own Xvfb of the given screen size.
-e2e_in_xvfb() { play_own_xvfb "$@"; }
-
 # Copies the program folder to a scratch place so tests never write into build/dist.
 e2e_copy_dist() {
   E2E_DIR=$(mktemp -d)
@@ -19,21 +16,26 @@ e2e_cleanup() {
   [ -n "${E2E_DIR:-}" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_DIR"
 }
 
-# Starts the game and waits for its window: E2E_PID and E2E_WIN.
+# Starts the game and waits for its window: PLAY_PID and PLAY_WIN.
 e2e_start() {
   PLAY_WIN=""
-  play_start || return 1
-  E2E_PID=$PLAY_PID
-  E2E_WIN=$PLAY_WIN
+  play_start
 }
 
-e2e_expect_exit() { play_expect_exit "$@"; }
+# Escape ends the game with status 0: e2e_quit WHERE.
+e2e_quit() {
+  play_key Escape
+  play_expect_exit 0 || e2e_fail "Escape $1"
+}
 
 e2e_fail() {
   echo "FAIL: $*"
   [ -f "$E2E_DIR/vaelor.log" ] && tail -n 20 "$E2E_DIR/vaelor.log"
   exit 1
 }
+
+# A number compared with a bound: e2e_check VALUE -gt|-lt|... BOUND WHAT.
+e2e_check() { [ "$1" "$2" "$3" ] || e2e_fail "$4 ($1)"; }
 
 # Checks that an expression over a sampled pixel holds: e2e_pixel_is SHOT VX VY EXPR WHAT.
 e2e_pixel_is() {
@@ -42,4 +44,11 @@ e2e_pixel_is() {
   read -r r g b <<<"$rgb"
   python3 -c "import sys; r,g,b=$r,$g,$b; sys.exit(0 if ($4) else 1)" ||
     e2e_fail "$5: pixel ($2, $3) is $rgb"
+}
+
+# Two screenshots a moment apart: e2e_shot_pair FIRST SECOND SECONDS.
+e2e_shot_pair() {
+  play_shot "$1"
+  sleep "$3"
+  play_shot "$2"
 }
