@@ -38,6 +38,12 @@ inline ALint SourceInt(u32 source, ALenum what) {
     return value;
 }
 
+// A mono 16-bit silent buffer of the given length, loaded from a WAV file.
+inline u32 ToneBuffer(double seconds) {
+    EXPECT_TRUE(WriteFile("tone.wav", PcmWav(1, 22050, 16, u32(seconds * 22050))));
+    return LoadSoundBuffer("tone.wav");
+}
+
 class AudioTest : public ::testing::Test {
   protected:
     void SetUp() override {

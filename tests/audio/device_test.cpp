@@ -4,13 +4,6 @@
 #include "game/sim/objects.h"
 #include "tests/audio/audio_fixture.h"
 
-namespace {
-u32 ToneBuffer(double seconds) {
-    EXPECT_TRUE(WriteFile("tone.wav", PcmWav(1, 22050, 16, u32(seconds * 22050))));
-    return LoadSoundBuffer("tone.wav");
-}
-} // namespace
-
 TEST(AudioDeviceTest, WithoutADeviceEverythingIsSilent) {
     TempDir dir;
     fake::Reset();

@@ -1,25 +1,10 @@
 // The live source count that long runs watch: every source NewSource makes is counted until it
 // is freed, whether a one-shot sound, a stream's or one the caller keeps, and none outlives the
 // device.
-#include <AL/al.h>
 #include <filesystem>
 
 #include "audio/loop_source.h"
 #include "tests/audio/audio_fixture.h"
-#include "tests/audio/sound_files.h"
-
-using namespace sound;
-
-namespace {
-u32 ToneBuffer(double seconds) {
-    std::vector<int16_t> pcm;
-    for (float v : Sine(seconds, 22050, 1, 440, 0.5)) pcm.push_back(int16_t(v * 32767));
-    ALuint buffer = 0;
-    alGenBuffers(1, &buffer);
-    alBufferData(buffer, AL_FORMAT_MONO16, pcm.data(), ALsizei(pcm.size() * 2), 22050);
-    return buffer;
-}
-} // namespace
 
 using SourceCountTest = AudioTest;
 
