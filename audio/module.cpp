@@ -1,6 +1,7 @@
 // The audio layer's engine module.
 #include "audio/module.h"
 
+#include "audio/device.h"
 #include "audio/streams.h"
 #include "engine/module.h"
 
@@ -9,9 +10,15 @@ void RefillStreams(f32 /*dt*/) {
     UpdateStreams();
 }
 
+// The program closes the device itself before the engine goes; this catches the exits that skip
+// that (a fatal error box ends the program from inside start-up), so no device is left open.
+void CloseDeviceLeftOpen() {
+    if (IsALReady()) DestroyAL();
+}
+
 const EngineModule audioModule = {
-    // No shutdown: the program closes the device itself, before the engine goes.
     .name = "audio",
+    .shutdown = CloseDeviceLeftOpen,
     .update = RefillStreams,
 };
 } // namespace
