@@ -2,7 +2,6 @@
 // spelled out in the HUD's tooltips.
 #include "game/shell/bindings.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,12 +31,14 @@ struct UserConfigRecord {
 UserConfigRecord g_userConfig;
 
 // Records why the file is damaged; the first fault found is the one told.
-__attribute__((format(printf, 1, 2))) void Damaged(const char* format, ...) {
-    if (g_userConfig.damage[0]) return;
-    va_list args;
-    va_start(args, format);
-    vsnprintf(g_userConfig.damage, REASON_BYTES, format, args);
-    va_end(args);
+void Damaged(const char* reason) {
+    if (!g_userConfig.damage[0]) snprintf(g_userConfig.damage, REASON_BYTES, "%s", reason);
+}
+
+// The reason goes to the log after the reader's usual lines, when there is one.
+void LogDamage() {
+    if (const char* why = UserConfigDamage())
+        LogWrite(StrFormat("User config file '%s': %s", USER_CONFIG_PATH, why));
 }
 
 // A stored count above three would read past the chord's keys.
@@ -66,7 +67,7 @@ void LoadUserConfig() {
         g_userConfig = UserConfigRecord{};
         Damaged("file missing");
         LogWrite("Failed to open user config file");
-        LogWrite(StrFormat("User config file '%s': %s", USER_CONFIG_PATH, UserConfigDamage()));
+        LogDamage();
         MsgBox("Failed to open user config file", "Message", "Ok");
         exit(EXIT_MISSING_DATA);
     }
@@ -75,8 +76,7 @@ void LoadUserConfig() {
     fclose(file);
     ParseUserConfig(bytes, got);
     LogWrite("User configuration loaded");
-    if (UserConfigDamage())
-        LogWrite(StrFormat("User config file '%s': %s", USER_CONFIG_PATH, UserConfigDamage()));
+    LogDamage();
 }
 
 size_t ParseUserConfig(const u8* data, size_t size) {
@@ -87,11 +87,13 @@ size_t ParseUserConfig(const u8* data, size_t size) {
     if (records > 0) memcpy(keyBindings, data, records * RECORD_BYTES);
     for (size_t n = 0; n < records; n++)
         if (keyBindings[n].count > MAX_CHORD_KEYS)
-            Damaged("action %zu has %u keys, at most 3 fit", n, unsigned(keyBindings[n].count));
-    if (size > TABLE_BYTES) Damaged("file runs past the %d records", BINDING_COUNT);
-    if (size < TABLE_BYTES && size % RECORD_BYTES) Damaged("file ends inside record %zu", records);
+            Damaged(StrFormat("action %zu has %u keys, at most 3 fit", n,
+                              unsigned(keyBindings[n].count)));
+    if (size > TABLE_BYTES) Damaged(StrFormat("file runs past the %d records", BINDING_COUNT));
+    if (size < TABLE_BYTES && size % RECORD_BYTES)
+        Damaged(StrFormat("file ends inside record %zu", records));
     if (size < TABLE_BYTES)
-        Damaged("file ends after %zu of the %d records", records, BINDING_COUNT);
+        Damaged(StrFormat("file ends after %zu of the %d records", records, BINDING_COUNT));
     return records;
 }
 
